@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The single-byte code page of the logbook's text field.
+namespace bewahrix::cp1252 {
+
+// One byte per character; a character the code page cannot hold becomes "?".
+QByteArray kodieren(const QString& text);
+// Bytes the code page leaves undefined become U+FFFD.
+QString dekodieren(const QByteArray& bytes);
+
+}  // namespace bewahrix::cp1252

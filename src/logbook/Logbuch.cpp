@@ -1,0 +1,69 @@
+#include "logbook/Logbuch.h"
+
+#include "logbook/LogSatz.h"
+#include "logbook/LogSchalter.h"
+#include "platform/Pfade.h"
+#include "platform/Uhr.h"
+#include "store/Datensaetze.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace {
+
+Ergebnis<Dateihandle> oeffneIn(const QString& verzeichnis) {
+  if (!pfade::istAbsolut(verzeichnis))
+    return Fehler{ENOENT, u"Kein vollständiger Pfad: "_s + verzeichnis};
+  return Dateihandle::oeffnen(verzeichnis + Logbuch::dateiname(), O_RDWR | O_CREAT);
+}
+
+}  // namespace
+
+Logbuch::Logbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalter)
+    : store_(store), uhr_(uhr), schalter_(schalter) {}
+
+QString Logbuch::dateiname() { return u"Logbuch.log"_s; }
+
+QString Logbuch::dateipfad() const { return leseLogVerzeichnis(store_) + dateiname(); }
+
+Ergebnis<Dateihandle> Logbuch::oeffnen() {
+  auto datei = oeffneIn(leseLogVerzeichnis(store_));
+  if (datei || imRueckfall_) return datei;
+
+  const QString wurzel = pfade::standardWurzel();
+  store_.write(schluessel::abschnittLogBuch(), schluessel::pfad(), wurzel);
+  auto ersatz = oeffneIn(wurzel);
+  if (!ersatz) return ersatz;
+  ersatz.wert().schliessen();
+
+  // The two notes go through the writer, which opens the fallback itself.
+  imRueckfall_ = true;
+  eintrag(u"Logbuch.log Error, "_s + datei.fehler().text, Fehlermeldung);
+  eintrag(u"Logbuch.log auf "_s + wurzel + u" gespeichert"_s, Fehlermeldung);
+  imRueckfall_ = false;
+  return oeffneIn(wurzel);
+}
+
+void Logbuch::eintrag(const QString& text, int kategorie) {
+  if (schalter_.aufzeichnungAus() || !schalter_.kategorieAn(kategorie)) return;
+  auto datei = oeffnen();
+  if (!datei) return;
+  const auto laenge = datei.wert().groesse();
+  if (!laenge) return;
+  // The slot after the last record, counted from the length: a record cut
+  // short keeps its slot and is never overwritten.
+  const qint64 offset = logsatz::anzahlSaetze(laenge.wert()) * logsatz::kSlotGroesse;
+  (void)datei.wert().schreiben(offset, logsatz::slot(uhr_.jetzt(), text));
+}
+
+void meldeSpeicherZustand(const SettingsStore& store, Logbuch& logbuch) {
+  if (const auto hinweis = store.wiederherstellungsHinweis())
+    logbuch.eintrag(*hinweis, Fehlermeldung);
+}
+
+}  // namespace bewahrix

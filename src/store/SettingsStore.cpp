@@ -1,0 +1,160 @@
+#include "store/SettingsStore.h"
+
+#include "store/SqlAnweisung.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace {
+
+const char* const kSchema =
+    "CREATE TABLE IF NOT EXISTS settings ("
+    " seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " section TEXT NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL,"
+    " section_fold TEXT NOT NULL, key_fold TEXT NOT NULL,"
+    " UNIQUE(section_fold, key_fold))";
+
+QString falte(const QString& name) { return name.toCaseFolded(); }
+
+}  // namespace
+
+QString SettingsStore::standardDateipfad(const QString& anwendung) {
+  QString basis = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (basis.isEmpty() || !QDir::isAbsolutePath(basis)) basis = QDir::homePath() + u"/.config"_s;
+  return basis + u'/' + anwendung + u"/settings.db"_s;
+}
+
+SettingsStore::SettingsStore(const QString& anwendung)
+    : SettingsStore(Oeffnen{}, standardDateipfad(anwendung)) {}
+
+SettingsStore::SettingsStore(Oeffnen, const QString& dateipfad) : dateipfad_(dateipfad) {
+  oeffne();
+}
+
+std::unique_ptr<SettingsStore> SettingsStore::oeffneDatei(const QString& dateipfad) {
+  return std::unique_ptr<SettingsStore>(new SettingsStore(Oeffnen{}, dateipfad));
+}
+
+SettingsStore::~SettingsStore() { schliessen(); }
+
+void SettingsStore::schliessen() {
+  if (db_) sqlite3_close_v2(db_);
+  db_ = nullptr;
+}
+
+void SettingsStore::oeffne() {
+  QDir().mkpath(QFileInfo(dateipfad_).absolutePath());
+  const Zustand zustand = versucheOeffnen();
+  if (zustand == Zustand::Bereit) return;
+  schliessen();
+  // Only a damaged file is set aside; a locked or unreachable one is left
+  // alone, and the program runs on defaults without writing.
+  if (zustand == Zustand::Beschaedigt) {
+    beiseiteLegen();
+    if (versucheOeffnen() == Zustand::Bereit) return;
+    schliessen();
+  }
+}
+
+SettingsStore::Zustand SettingsStore::versucheOeffnen() {
+  const QByteArray pfad = QFile::encodeName(dateipfad_);
+  if (sqlite3_open_v2(pfad.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                      nullptr) != SQLITE_OK)
+    return Zustand::Unerreichbar;
+  sqlite3_busy_timeout(db_, 2000);
+  const auto beurteile = [this] {
+    const int code = sqlite3_errcode(db_);
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? Zustand::Beschaedigt
+                                                           : Zustand::Unerreichbar;
+  };
+  if (!SqlAnweisung::ausfuehren(db_, "PRAGMA journal_mode=WAL")) return beurteile();
+  if (!SqlAnweisung::ausfuehren(db_, kSchema)) return beurteile();
+  SqlAnweisung pruefung(db_, "PRAGMA quick_check");
+  if (!pruefung.schritt()) return beurteile();
+  return pruefung.text(0) == u"ok"_s ? Zustand::Bereit : Zustand::Beschaedigt;
+}
+
+void SettingsStore::beiseiteLegen() {
+  if (!QFileInfo::exists(dateipfad_)) return;
+  const QString ziel =
+      dateipfad_ + u".defekt-"_s + QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
+  QString frei = ziel;
+  for (int n = 2; QFileInfo::exists(frei); ++n) frei = ziel + u'-' + QString::number(n);
+  if (!QFile::rename(dateipfad_, frei)) return;
+  // The journal files belong to the damaged database, not to the new one.
+  for (const auto& endung : {u"-wal"_s, u"-shm"_s})
+    if (QFileInfo::exists(dateipfad_ + endung)) QFile::rename(dateipfad_ + endung, frei + endung);
+  hinweis_ = u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + frei +
+             u" verschoben; es gelten wieder die Grundeinstellungen."_s;
+}
+
+QString SettingsStore::read(const QString& section, const QString& key,
+                            const QString& standard) const {
+  if (!db_) return standard;
+  SqlAnweisung abfrage(db_, "SELECT value FROM settings WHERE section_fold=?1 AND key_fold=?2");
+  abfrage.binde(1, falte(section));
+  abfrage.binde(2, falte(key));
+  return abfrage.schritt() ? abfrage.text(0) : standard;
+}
+
+bool SettingsStore::enthaelt(const QString& section, const QString& key) const {
+  if (!db_) return false;
+  SqlAnweisung abfrage(db_, "SELECT 1 FROM settings WHERE section_fold=?1 AND key_fold=?2");
+  abfrage.binde(1, falte(section));
+  abfrage.binde(2, falte(key));
+  return abfrage.schritt();
+}
+
+void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+  if (!db_) return;
+  // The upsert keeps the row, so an overwritten key keeps its place in the order.
+  SqlAnweisung schreiben(db_,
+                         "INSERT INTO settings(section, key, value, section_fold, key_fold)"
+                         " VALUES(?1, ?2, ?3, ?4, ?5)"
+                         " ON CONFLICT(section_fold, key_fold) DO UPDATE SET value=excluded.value");
+  schreiben.binde(1, section);
+  schreiben.binde(2, key);
+  schreiben.binde(3, value);
+  schreiben.binde(4, falte(section));
+  schreiben.binde(5, falte(key));
+  schreiben.schritt();
+}
+
+void SettingsStore::remove(const QString& section, const QString& key) {
+  if (!db_) return;
+  SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1 AND key_fold=?2");
+  loeschen.binde(1, falte(section));
+  loeschen.binde(2, falte(key));
+  loeschen.schritt();
+}
+
+void SettingsStore::removeSection(const QString& section) {
+  if (!db_) return;
+  SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1");
+  loeschen.binde(1, falte(section));
+  loeschen.schritt();
+}
+
+void SettingsStore::removeAll() {
+  if (db_) SqlAnweisung::ausfuehren(db_, "DELETE FROM settings");
+}
+
+Schluesselpaare SettingsStore::list(const QString& section) const {
+  Schluesselpaare paare;
+  if (!db_) return paare;
+  SqlAnweisung abfrage(db_, "SELECT key, value FROM settings WHERE section_fold=?1 ORDER BY seq");
+  abfrage.binde(1, falte(section));
+  while (abfrage.schritt()) paare.append({abfrage.text(0), abfrage.text(1)});
+  return paare;
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+struct sqlite3;
+
+namespace bewahrix {
+
+using Schluesselpaare = QList<QPair<QString, QString>>;
+
+// The per-user settings store: sections of (key, value) strings, names
+// compared without regard to letter case, keys listed in insertion order.
+// Backed by one SQLite database; every write is its own transaction.
+class SettingsStore {
+ public:
+  // Opens (or creates) $XDG_CONFIG_HOME/<anwendung>/settings.db.
+  explicit SettingsStore(const QString& anwendung);
+  // Opens (or creates) the database at this exact path.
+  static std::unique_ptr<SettingsStore> oeffneDatei(const QString& dateipfad);
+  ~SettingsStore();
+  SettingsStore(const SettingsStore&) = delete;
+  SettingsStore& operator=(const SettingsStore&) = delete;
+
+  QString read(const QString& section, const QString& key, const QString& standard) const;
+  void write(const QString& section, const QString& key, const QString& value);
+  void remove(const QString& section, const QString& key);
+  void removeSection(const QString& section);
+  void removeAll();
+  Schluesselpaare list(const QString& section) const;
+
+  bool enthaelt(const QString& section, const QString& key) const;
+
+  QString dateipfad() const { return dateipfad_; }
+  // Set when the database could not be used and was renamed aside: says
+  // where the old file now lies, for the logbook.
+  std::optional<QString> wiederherstellungsHinweis() const { return hinweis_; }
+
+  static QString standardDateipfad(const QString& anwendung);
+
+ private:
+  struct Oeffnen {};
+  SettingsStore(Oeffnen, const QString& dateipfad);
+  enum class Zustand { Bereit, Beschaedigt, Unerreichbar };
+  void oeffne();
+  Zustand versucheOeffnen();
+  void beiseiteLegen();
+  void schliessen();
+
+  QString dateipfad_;
+  sqlite3* db_ = nullptr;
+  std::optional<QString> hinweis_;
+};
+
+}  // namespace bewahrix

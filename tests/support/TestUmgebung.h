@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace bewahrix::test {
+
+// Points HOME and the XDG directories at a fresh temporary folder for each
+// test, so no test sees the real ones or another test's files.
+class FrischeUmgebung : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  QString home() const;          // with trailing separator
+  QString pfad(const QString& relativ) const;
+
+ private:
+  QTemporaryDir ordner_;
+};
+
+// Writes bytes to a file, creating directories as needed.
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt);
+QByteArray leseDatei(const QString& pfad);
+
+}  // namespace bewahrix::test
