@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/Ergebnis.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include <sys/types.h>
+
+namespace bewahrix {
+
+// What a listing of one directory found.
+struct Verzeichnisinhalt {
+  // Names of regular files and of symbolic links to regular files, sorted.
+  // Directories, links to directories, broken links, FIFOs, sockets and
+  // device files are left out.
+  QStringList dateien;
+  // Set when the directory exists but could not be read completely
+  // (no permission, I/O error). A missing directory is not an error.
+  std::optional<Fehler> fehler;
+};
+
+// The file operations of a backup run. The run goes through this seam only,
+// so tests can make single operations fail (a full disk, a vanished source).
+class Dateisystem {
+ public:
+  virtual ~Dateisystem() = default;
+
+  // The files directly in verzeichnis (with or without trailing separator).
+  virtual Verzeichnisinhalt dateienIn(const QString& verzeichnis) = 0;
+  // Names of the subdirectories of verzeichnis, sorted; symbolic links are
+  // not followed, so a link loop cannot make a walk endless.
+  virtual QStringList unterverzeichnisse(const QString& verzeichnis) = 0;
+  // Size in bytes of a file (following links).
+  virtual Ergebnis<qint64> groesse(const QString& pfad) = 0;
+  // Last-write time of a file (following links), local time, whole seconds.
+  virtual Ergebnis<QDateTime> geaendert(const QString& pfad) = 0;
+  // Creates exactly one directory level; fails with EEXIST when it exists.
+  virtual Status verzeichnisAnlegen(const QString& pfad) = 0;
+  // Copies quelle over ziel, fail-safe: the content goes into a temporary
+  // file beside ziel, which replaces ziel only when complete. On failure the
+  // previous ziel is untouched and no temporary file remains. The copy keeps
+  // the source's last-write time (to the nanosecond) and permission bits.
+  // A source that is not a regular file (FIFO, device, directory) fails
+  // without blocking.
+  virtual Status kopieren(const QString& quelle, const QString& ziel) = 0;
+};
+
+// The real file system through POSIX calls.
+class PosixDateisystem : public Dateisystem {
+ public:
+  Verzeichnisinhalt dateienIn(const QString& verzeichnis) override;
+  QStringList unterverzeichnisse(const QString& verzeichnis) override;
+  Ergebnis<qint64> groesse(const QString& pfad) override;
+  Ergebnis<QDateTime> geaendert(const QString& pfad) override;
+  Status verzeichnisAnlegen(const QString& pfad) override;
+  Status kopieren(const QString& quelle, const QString& ziel) override;
+
+ protected:
+  // Moves up to anzahl bytes from the source descriptor to the temporary
+  // file; returns the bytes moved, 0 at the end of the source, or -1 with
+  // errno set. Tests override it to fail part-way.
+  virtual ssize_t kopiereBlock(int von, int nach, size_t anzahl);
+};
+
+}  // namespace bewahrix
