@@ -1,0 +1,264 @@
+#include "platform/Dateisystem.h"
+
+#include "platform/Dateihandle.h"
+#include "platform/Fehlertext.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace {
+
+// Bytes asked of kopiereBlock per call: large enough that copy_file_range
+// needs few calls, small enough that a fault injected by a test lands inside
+// an ordinary file.
+constexpr size_t blockGroesse = size_t{1} << 20;
+
+// Set when copy_file_range cannot serve the copy in progress, so the rest of
+// it goes straight to read/write. Per thread, because one object may copy
+// on several threads at once.
+thread_local bool ohneCopyFileRange = false;
+
+// A directory opened for reading its entries; closed when it goes away.
+class OffenesVerzeichnis {
+ public:
+  explicit OffenesVerzeichnis(const QString& pfad) {
+    const int fd = ::open(QFile::encodeName(pfad).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+      fehler_ = errno;
+      return;
+    }
+    verzeichnis_ = ::fdopendir(fd);
+    if (!verzeichnis_) {
+      fehler_ = errno;
+      ::close(fd);
+    }
+  }
+  OffenesVerzeichnis(const OffenesVerzeichnis&) = delete;
+  OffenesVerzeichnis& operator=(const OffenesVerzeichnis&) = delete;
+  ~OffenesVerzeichnis() {
+    if (verzeichnis_) ::closedir(verzeichnis_);
+  }
+
+  bool offen() const { return verzeichnis_ != nullptr; }
+  int fd() const { return ::dirfd(verzeichnis_); }
+  // The errno of a failed open or read; 0 when none failed.
+  int fehler() const { return fehler_; }
+
+  // The next entry other than "." and ".."; nullptr at the end or on a read
+  // error.
+  const dirent* naechster() {
+    for (;;) {
+      errno = 0;
+      const dirent* eintrag = ::readdir(verzeichnis_);
+      if (!eintrag) {
+        fehler_ = errno;
+        return nullptr;
+      }
+      const char* name = eintrag->d_name;
+      if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+      return eintrag;
+    }
+  }
+
+ private:
+  DIR* verzeichnis_ = nullptr;
+  int fehler_ = 0;
+};
+
+Fehler fehlerFuer(int nummer) { return {nummer, fehlertext(nummer)}; }
+
+// The temporary file a copy is written to; removed again unless it has been
+// renamed into place.
+class TemporaereDatei {
+ public:
+  TemporaereDatei() = default;
+  TemporaereDatei(const TemporaereDatei&) = delete;
+  TemporaereDatei& operator=(const TemporaereDatei&) = delete;
+  ~TemporaereDatei() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!name_.isEmpty()) ::unlink(name_.constData());
+  }
+
+  // Creates ".<name>.bewahrix-XXXXXX" beside ziel, mode 0600.
+  Status anlegen(const QByteArray& ziel) {
+    const qsizetype trenner = ziel.lastIndexOf('/');
+    QByteArray name = ziel.mid(trenner + 1);
+    const QByteArray zusatz = QByteArrayLiteral(".bewahrix-XXXXXX");
+    // A name that already fills NAME_MAX is shortened so the temporary name
+    // still fits; cut at a character boundary so a leftover stays readable.
+    const qsizetype platz = NAME_MAX - 1 - zusatz.size();
+    if (name.size() > platz) {
+      qsizetype ende = platz;
+      while (ende > 0 && (static_cast<unsigned char>(name.at(ende)) & 0xC0) == 0x80) --ende;
+      name.truncate(ende);
+    }
+    QByteArray vorlage = ziel.left(trenner + 1) + '.' + name + zusatz;
+    fd_ = ::mkostemp(vorlage.data(), O_CLOEXEC);
+    if (fd_ < 0) return systemfehler();
+    name_ = vorlage;
+    return erfolg();
+  }
+
+  int fd() const { return fd_; }
+
+  // close() reports write errors some file systems only find out late.
+  Status schliessen() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) return systemfehler();
+    return erfolg();
+  }
+
+  Status umbenennen(const QByteArray& ziel) {
+    if (::rename(name_.constData(), ziel.constData()) != 0) return systemfehler();
+    name_.clear();
+    return erfolg();
+  }
+
+ private:
+  QByteArray name_;
+  int fd_ = -1;
+};
+
+}  // namespace
+
+Verzeichnisinhalt PosixDateisystem::dateienIn(const QString& verzeichnis) {
+  Verzeichnisinhalt inhalt;
+  OffenesVerzeichnis offen(verzeichnis);
+  if (!offen.offen()) {
+    // A missing directory has no files; that is for the caller to judge.
+    if (offen.fehler() != ENOENT && offen.fehler() != ENOTDIR)
+      inhalt.fehler = fehlerFuer(offen.fehler());
+    return inhalt;
+  }
+  while (const dirent* eintrag = offen.naechster()) {
+    bool datei = eintrag->d_type == DT_REG;
+    // Only links and entries of unknown type need a look at the inode; stat
+    // follows the link, so a broken one or one to a directory drops out.
+    if (eintrag->d_type == DT_LNK || eintrag->d_type == DT_UNKNOWN) {
+      struct stat info {};
+      datei = ::fstatat(offen.fd(), eintrag->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+    }
+    if (datei) inhalt.dateien.append(QFile::decodeName(eintrag->d_name));
+  }
+  if (offen.fehler() != 0) inhalt.fehler = fehlerFuer(offen.fehler());
+  inhalt.dateien.sort();
+  return inhalt;
+}
+
+QStringList PosixDateisystem::unterverzeichnisse(const QString& verzeichnis) {
+  QStringList namen;
+  OffenesVerzeichnis offen(verzeichnis);
+  if (!offen.offen()) return namen;
+  while (const dirent* eintrag = offen.naechster()) {
+    bool unterverzeichnis = eintrag->d_type == DT_DIR;
+    if (eintrag->d_type == DT_UNKNOWN) {
+      struct stat info {};
+      unterverzeichnis = ::fstatat(offen.fd(), eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                         S_ISDIR(info.st_mode);
+    }
+    if (unterverzeichnis) namen.append(QFile::decodeName(eintrag->d_name));
+  }
+  namen.sort();
+  return namen;
+}
+
+Ergebnis<qint64> PosixDateisystem::groesse(const QString& pfad) {
+  struct stat info {};
+  if (::stat(QFile::encodeName(pfad).constData(), &info) != 0) return systemfehler();
+  return static_cast<qint64>(info.st_size);
+}
+
+Ergebnis<QDateTime> PosixDateisystem::geaendert(const QString& pfad) {
+  struct stat info {};
+  if (::stat(QFile::encodeName(pfad).constData(), &info) != 0) return systemfehler();
+  return QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec);
+}
+
+Status PosixDateisystem::verzeichnisAnlegen(const QString& pfad) {
+  if (::mkdir(QFile::encodeName(pfad).constData(), 0777) != 0) return systemfehler();
+  return erfolg();
+}
+
+Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel) {
+  // O_NONBLOCK keeps the open from waiting for a writer when the source
+  // turned out to be a FIFO.
+  auto quellDatei = Dateihandle::oeffnen(quelle, O_RDONLY | O_NONBLOCK);
+  if (!quellDatei) return quellDatei.fehler();
+  const int von = quellDatei.wert().fd();
+  struct stat info {};
+  if (::fstat(von, &info) != 0) return systemfehler();
+  if (!S_ISREG(info.st_mode)) return Fehler{EINVAL, u"Keine reguläre Datei: "_s + quelle};
+  const int flags = ::fcntl(von, F_GETFL);
+  if (flags < 0 || ::fcntl(von, F_SETFL, flags & ~O_NONBLOCK) != 0) return systemfehler();
+
+  const QByteArray zielName = QFile::encodeName(ziel);
+  TemporaereDatei temporaer;
+  if (auto angelegt = temporaer.anlegen(zielName); !angelegt) return angelegt;
+
+  ohneCopyFileRange = false;
+  for (;;) {
+    const ssize_t bewegt = kopiereBlock(von, temporaer.fd(), blockGroesse);
+    if (bewegt < 0 && errno == EINTR) continue;
+    if (bewegt < 0) return systemfehler();
+    if (bewegt == 0) break;
+  }
+
+  // Setuid and setgid bits are not carried over: the copy belongs to
+  // whoever runs the backup.
+  if (::fchmod(temporaer.fd(), info.st_mode & 01777) != 0) return systemfehler();
+  const timespec zeiten[2] = {info.st_atim, info.st_mtim};
+  if (::futimens(temporaer.fd(), zeiten) != 0) return systemfehler();
+  if (auto geschlossen = temporaer.schliessen(); !geschlossen) return geschlossen;
+  // rename replaces a link at ziel instead of writing through it, and fails
+  // on a directory.
+  return temporaer.umbenennen(zielName);
+}
+
+ssize_t PosixDateisystem::kopiereBlock(int von, int nach, size_t anzahl) {
+  if (!ohneCopyFileRange) {
+    ssize_t bewegt;
+    do {
+      bewegt = ::copy_file_range(von, nullptr, nach, nullptr, anzahl, 0);
+    } while (bewegt < 0 && errno == EINTR);
+    if (bewegt > 0) return bewegt;
+    // Some kernels report 0 for files they cannot copy this way (across file
+    // systems, pseudo files); read() below tells the real end.
+    if (bewegt < 0 && errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL)
+      return -1;
+    ohneCopyFileRange = true;
+  }
+
+  std::array<char, 64 * 1024> puffer;
+  ssize_t gelesen;
+  do {
+    gelesen = ::read(von, puffer.data(), std::min(anzahl, puffer.size()));
+  } while (gelesen < 0 && errno == EINTR);
+  if (gelesen <= 0) return gelesen;
+  ssize_t geschrieben = 0;
+  while (geschrieben < gelesen) {
+    const ssize_t n = ::write(nach, puffer.data() + geschrieben,
+                              static_cast<size_t>(gelesen - geschrieben));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    geschrieben += n;
+  }
+  return gelesen;
+}
+
+}  // namespace bewahrix
