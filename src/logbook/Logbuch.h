@@ -32,9 +32,13 @@ enum LogKategorie : int {
 class Logbuch {
  public:
   Logbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalter);
+  virtual ~Logbuch() = default;
+  Logbuch(const Logbuch&) = delete;
+  Logbuch& operator=(const Logbuch&) = delete;
 
-  // Appends one entry, subject to the switches. Never fails towards the caller.
-  void eintrag(const QString& text, int kategorie);
+  // Appends one entry, subject to the switches. Never fails towards the
+  // caller. Virtual so tests can watch the categories that the file drops.
+  virtual void eintrag(const QString& text, int kategorie);
 
   // Opens the logbook for reading and writing, creating it. When the
   // configured directory cannot be used, falls back to the home directory,

@@ -1,0 +1,186 @@
+#include "backup/Sicherung.h"
+
+#include "backup/LaufHost.h"
+#include "logbook/Logbuch.h"
+#include "platform/Dialoge.h"
+#include "platform/Pfade.h"
+#include "platform/Uhr.h"
+#include "store/Datensaetze.h"
+#include "store/Formate.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+#include "store/Werte.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace s = schluessel;
+
+namespace {
+
+constexpr qint64 kMByteSchwelle = 102400;
+// Stored under "Color" after a run with failures: any number but 0 and 3.
+const QString kRotCode = u"1"_s;
+
+QString aufgabe(int index) { return QString::number(index + 1); }
+
+// Total and copied volume in the unit the total calls for.
+struct Volumen {
+  double gesamt;
+  double kopiert;
+  QString einheit;
+};
+
+Volumen volumen(const LaufZaehler& z) {
+  const bool mbyte = z.volumenGesamt >= kMByteSchwelle;
+  const double teiler = mbyte ? 1024.0 * 1024.0 : 1024.0;
+  return {static_cast<double>(z.volumenGesamt) / teiler,
+          static_cast<double>(z.volumenKopiert) / teiler, mbyte ? u"MByte"_s : u"KByte"_s};
+}
+
+}  // namespace
+
+Sicherung::Sicherung(Umgebung umgebung) : u_(umgebung) {}
+
+void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(text, kategorie); }
+
+QString Sicherung::zielverzeichnis(int index) const {
+  return u_.store.read(s::abschnittSaveZiel(), s::ziel(index), pfade::standardWurzel());
+}
+
+QString Sicherung::zusatz(int index) const {
+  const auto an = werte::alsBoolean(u_.store.read(s::abschnittTimer(), s::zusatz(index), u"0"_s));
+  return an.value_or(false) ? u"Sicherheitskopie von "_s : QString();
+}
+
+void Sicherung::nachgeben(const QString& aktuell) {
+  // Often enough to keep the window alive, rarely enough to cost nothing.
+  if (takt_.isValid() && takt_.elapsed() < 20) return;
+  takt_.start();
+  u_.host.fortschritt(zaehler_.dateienGesamt, aktuell);
+  u_.host.ereignisseVerarbeiten();
+}
+
+void Sicherung::aufgabeKopieren(int index) {
+  // While a run yields to the event loop nothing may start a second one.
+  if (laeuft_) return;
+  laeuft_ = true;
+  u_.host.laufBeginnt(index);
+  const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
+  bool abgebrochen = false;
+  if (manuell) {
+    zustand_.fehlerGesamt = 0;
+    if (u_.host.zielUngesichert(index)) {
+      u_.host.zeigerBeschaeftigt(false);
+      const auto antwort = u_.dialoge.zeige(frage(
+          u"Das neue Zielverzeichnis wurde noch nicht gesichert, wollen Sie trotzdem fortfahren?"_s,
+          u"Frage"_s));
+      abgebrochen = antwort != Antwort::Ja;
+      if (!abgebrochen) u_.host.zeigerBeschaeftigt(true);
+    }
+    if (!abgebrochen)
+      log(u"<Anfang, Manueller Start => Kopieren der Dateien aus Aufgabe "_s + aufgabe(index),
+          StartDesVorgangs);
+  } else {
+    log(u">>> Kopieren der Dateien aus Aufgabe "_s + aufgabe(index), StartDesVorgangs);
+  }
+  if (!abgebrochen) {
+    const QStringList quellen = u_.host.quellen(index);
+    laufInhalt(index, quellen);
+    summenSchreiben(index, quellen, manuell);
+  }
+  u_.host.laufEndet();
+  u_.host.logbuchAnzeigen();
+  u_.host.zeigerBeschaeftigt(false);
+  laeuft_ = false;
+}
+
+void Sicherung::laufInhalt(int index, const QStringList& quellen) {
+  zaehler_ = {};
+  takt_.invalidate();
+  log(u"===> Zielverzeichnis: "_s + zielverzeichnis(index), ZielpfadUndErstellung);
+  if (!zusatz(index).isEmpty())
+    log(u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s, Kopiervorgang);
+  if (quellen.isEmpty()) {
+    log(u"    => keine Datei vorhanden"_s, Dateiname);
+    return;
+  }
+  if (u_.host.zielLeerenAn(index)) zielLeeren(index, quellen);
+  for (const QString& eintrag : quellen) eintragKopieren(index, eintrag);
+}
+
+void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manuell) {
+  const Volumen v = volumen(zaehler_);
+  log(u"    Gesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 2) + u' ' + v.einheit +
+          u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' + v.einheit,
+      Endreport);
+  log(u"... von "_s + QString::number(zaehler_.dateienGesamt) + u" Datei(en) wurden "_s +
+          QString::number(zaehler_.dateienFehlerfrei) + u" Datei(en) Fehlerfrei verarbeitet"_s,
+      Endreport);
+  log(u"<<< Aufgabe "_s + aufgabe(index) + u" fertig verarbeitet"_s, Endreport);
+  statusSetzen(index, quellen);
+  if (!manuell) return;
+
+  log(u"<Ende, Manueller Start>"_s, Endreport);
+  u_.dialoge.zeige(information(
+      u"Augabe beendet.\n\nGesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 3) + u' ' +
+      v.einheit + u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' +
+      v.einheit + u'\n' + QString::number(zaehler_.dateienGesamt) +
+      u" Datei(en) wurden verarbeitet; davon Fehlerhaft "_s +
+      QString::number(zaehler_.dateienGesamt - zaehler_.dateienFehlerfrei) + u" Datei(en)"_s));
+}
+
+void Sicherung::statusSetzen(int index, const QStringList& quellen) {
+  const bool fehlerfrei = zaehler_.dateienFehlerhaft == 0 && zaehler_.verzeichnisseFehlerhaft == 0;
+  if (fehlerfrei) {
+    const QDateTime jetzt = u_.uhr.jetzt();
+    zustand_.aufgabenStatusText.at(index) =
+        u"Aufgabe wurde zuletzt am "_s + formate::statusDatum(jetzt.date()) + u" um "_s +
+        formate::langeZeit(jetzt.time()) + u" ohne Fehler verarbeitet"_s;
+    if (!quellen.isEmpty()) u_.store.write(s::abschnittStatus(), s::color(index), u"0"_s);
+  } else {
+    u_.store.write(s::abschnittStatus(), s::color(index), kRotCode);
+  }
+  u_.host.setzeLampe(index, fehlerfrei);
+  if (!quellen.isEmpty())
+    u_.store.write(s::abschnittStatus(), s::msgbox(index), zustand_.aufgabenStatusText.at(index));
+}
+
+void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
+  const QDateTime jetzt = u_.uhr.jetzt();
+  zustand_.fehlerZaehlen();
+  zustand_.aufgabenStatusText.at(index) = u"letzte Fehler: am "_s +
+                                          formate::statusDatum(jetzt.date()) + u" um "_s +
+                                          formate::langeZeit(jetzt.time()) + u", "_s + beschreibung;
+  log(u"    => Error, "_s + beschreibung, Fehlermeldung);
+}
+
+void Sicherung::cmd_AutoSave_Click(int knopf) {
+  if (laeuft_) return;
+  const bool alle = knopf == 1;
+  if (u_.dialoge.zeige(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s)) != Antwort::Ja)
+    return;
+  log(alle ? u"<Anfang, manueller Start aller Aufträge>"_s
+           : u"<Anfang, manueller Start markierter Aufträge>"_s,
+      StartDesVorgangs);
+  zustand_.fehlerGesamt = 0;
+  zustand_.sammelLauf = true;
+  bool gelaufen = false;
+  for (int i = 0; i < s::kAnzahlAufgaben; ++i) {
+    // The mark is read at that moment: the user may change it while tasks run.
+    if (!alle && !u_.host.markiert(i)) continue;
+    aufgabeKopieren(i);
+    gelaufen = true;
+  }
+  log(gelaufen ? u"<Ende, manueller Start>"_s : u"<Ende, keine Aufgabe markiert>"_s, Endreport);
+  zustand_.sammelLauf = false;
+  u_.host.logbuchAnzeigen();
+  const QString text = zustand_.fehlerGesamt != 0
+                           ? u"Aufgaben beendet, gefundene Fehler "_s +
+                                 QString::number(zustand_.fehlerGesamt)
+                           : u"Aufgaben beendet"_s;
+  u_.dialoge.zeige(Meldung{text});
+}
+
+}  // namespace bewahrix

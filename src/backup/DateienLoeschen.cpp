@@ -1,0 +1,88 @@
+#include "backup/DateienLoeschen.h"
+
+#include "backup/Sicherung.h"
+#include "platform/Papierkorb.h"
+#include "platform/Pfade.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace {
+
+bool entferne(Entferner& entferner, const QString& pfad, bool inPapierkorb) {
+  return (inPapierkorb ? entferner.inDenPapierkorb(pfad) : entferner.endgueltigLoeschen(pfad)).ok();
+}
+
+bool inhaltLoeschen(Entferner& entferner, const QString& verzeichnis, bool inPapierkorb) {
+  const QDir dir(verzeichnis);
+  if (!dir.exists()) return false;
+  bool alles = true;
+  const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+  for (const QString& name : dir.entryList(filter))
+    alles = entferne(entferner, pfade::mitTrenner(verzeichnis) + name, inPapierkorb) && alles;
+  return alles;
+}
+
+// The directory a source entry reads from, with a trailing separator.
+QString quellverzeichnis(const QString& eintrag) {
+  switch (eintragsArt(eintrag)) {
+    case EintragsArt::Verzeichnis:
+      return eintrag.chopped(pfade::verzeichnisEndung().size() - 1);
+    case EintragsArt::Baum:
+      return eintrag.chopped(pfade::baumEndung().size() - 1);
+    case EintragsArt::Datei:
+      break;
+  }
+  const QString teil = pfade::verzeichnisteil(eintrag);
+  return teil.isEmpty() ? pfade::mitTrenner(QDir::currentPath()) : teil;
+}
+
+// Both the path as written and, where it exists, with every link resolved.
+QStringList formen(const QString& pfad) {
+  QStringList alle{pfade::mitTrenner(QDir::cleanPath(pfad))};
+  const QString echt = QFileInfo(pfad).canonicalFilePath();
+  if (!echt.isEmpty()) alle.append(pfade::mitTrenner(echt));
+  return alle;
+}
+
+bool liegtInOderUnter(const QString& verzeichnis, const QString& oben) {
+  for (const QString& v : formen(verzeichnis))
+    for (const QString& o : formen(oben))
+      if (v.startsWith(o)) return true;
+  return false;
+}
+
+}  // namespace
+
+bool dateienLoeschen(Entferner& entferner, const QStringList& pfadliste, bool inPapierkorb) {
+  bool alles = true;
+  for (QString pfad : pfadliste) {
+    if (pfad.endsWith(pfade::verzeichnisEndung())) {
+      alles = inhaltLoeschen(entferner, pfad.chopped(pfade::verzeichnisEndung().size() - 1),
+                             inPapierkorb) && alles;
+      continue;
+    }
+    if (pfade::endetMitTrenner(pfad) && pfad.size() > 1) pfad.chop(1);
+    alles = entferne(entferner, pfad, inPapierkorb) && alles;
+  }
+  return alles;
+}
+
+std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen) {
+  if (!pfade::istAbsolut(ziel)) return u"kein vollständiger Pfad: "_s + ziel;
+  for (const QString& form : formen(ziel)) {
+    if (form == pfade::dateisystemWurzel()) return u"das Wurzelverzeichnis wird nie geleert"_s;
+    if (formen(pfade::standardWurzel()).contains(form))
+      return u"das Heimatverzeichnis wird nie geleert"_s;
+  }
+  for (const QString& eintrag : quellen)
+    if (liegtInOderUnter(quellverzeichnis(eintrag), ziel))
+      return u"die Quelle "_s + eintrag + u" liegt darin"_s;
+  return std::nullopt;
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace bewahrix {
+
+class Entferner;
+
+// Deletes every path of the list, each with its whole content, into the
+// Trash or for good. A path ending in "/*.*" stands for everything in that
+// directory (dot-files included), which itself stays; a trailing "/" is
+// dropped first, so "/alt/" deletes the directory /alt itself. True when
+// everything could be deleted.
+bool dateienLoeschen(Entferner& entferner, const QStringList& pfade, bool inPapierkorb);
+
+// Why emptying ziel before a run must not happen, or nothing when it may:
+// the file-system root, the home directory, a relative path, or a directory
+// that one of the task's sources lies in or below.
+std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen);
+
+}  // namespace bewahrix

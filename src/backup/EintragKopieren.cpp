@@ -1,0 +1,104 @@
+#include "backup/Sicherung.h"
+
+#include "logbook/Logbuch.h"
+#include "platform/Dateisystem.h"
+#include "platform/Pfade.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+EintragsArt eintragsArt(const QString& eintrag) {
+  if (eintrag.endsWith(pfade::verzeichnisEndung())) return EintragsArt::Verzeichnis;
+  if (eintrag.endsWith(pfade::baumEndung())) return EintragsArt::Baum;
+  return EintragsArt::Datei;
+}
+
+void Sicherung::eintragKopieren(int index, const QString& eintrag) {
+  const QString name = pfade::namensteil(eintrag);
+  if (name.isEmpty()) {
+    zustand_.fehlerZaehlen();
+    log(u" ==> Lesefehler, Datei wurde nicht angegeben, "_s + eintrag, Fehlermeldung);
+    return;
+  }
+  switch (eintragsArt(eintrag)) {
+    case EintragsArt::Verzeichnis:
+      verzeichnisKopieren(index, eintrag);
+      break;
+    case EintragsArt::Baum:
+      baumKopieren(index, eintrag);
+      break;
+    case EintragsArt::Datei:
+      dateiKopieren(index, eintrag, zielverzeichnis(index) + zusatz(index) + name, QString(),
+                    EintragsArt::Datei);
+      break;
+  }
+}
+
+void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
+  // "/home/anna/Briefe/*.*": the directory without its suffix.
+  const QString verzeichnis = eintrag.chopped(pfade::verzeichnisEndung().size());
+  log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis + u" (ohne Unterverzeichnisse)"_s,
+      Dateiname);
+  const Verzeichnisinhalt inhalt = sucheDateien(index, pfade::mitTrenner(verzeichnis));
+  if (inhalt.dateien.isEmpty()) {
+    log(u"    => keine Datei gefunden, Verzeichnis ist leer"_s, Dateiname);
+    return;
+  }
+  const QString p = zusatz(index);
+  const QString zielDir = zielverzeichnis(index) + p + pfade::namensteil(verzeichnis);
+  for (const QString& datei : inhalt.dateien)
+    dateiKopieren(index, pfade::mitTrenner(verzeichnis) + datei,
+                  pfade::mitTrenner(zielDir) + p + datei, zielDir, EintragsArt::Verzeichnis);
+}
+
+void Sicherung::baumKopieren(int index, const QString& eintrag) {
+  // "/home/anna/Daten/*.***": the root with its trailing separator.
+  const QString wurzel = eintrag.chopped(pfade::baumEndung().size() - 1);
+  QStringList ordner;
+  ordnerSammeln(ordner, wurzel);
+  log(u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + eintrag, BaumHinweis);
+  // Target paths keep the tree from the root's own name on ("Daten/Briefe/").
+  const qsizetype relativAb = wurzel.size() - 1 - pfade::namensteil(wurzel.chopped(1)).size();
+
+  for (const QString& item : ordner) {
+    const QString verzeichnis = item.chopped(1);
+    log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis, Dateiname);
+    const Verzeichnisinhalt inhalt = sucheDateien(index, verzeichnis);
+    const QString relativ = pfade::mitTrenner(item.mid(relativAb));
+    const QString p = zusatz(index);
+    if (inhalt.dateien.isEmpty()) {
+      log(u"    => keine Datei gefunden"_s, Dateiname);
+      const QString leer = zielverzeichnis(index) + p + relativ;
+      if (u_.dateisystem.verzeichnisAnlegen(leer).ok())
+        log(u"  ==> Verzeichniss "_s + leer + u" erstellt"_s, ZielpfadUndErstellung);
+      continue;
+    }
+    const QString zielDir = zielverzeichnis(index) + p + relativ;
+    for (const QString& datei : inhalt.dateien)
+      dateiKopieren(index, item + datei, zielDir + p + datei, zielDir, EintragsArt::Baum);
+  }
+}
+
+Verzeichnisinhalt Sicherung::sucheDateien(int index, const QString& verzeichnis) {
+  nachgeben(verzeichnis);
+  anzahlGefunden_ = 0;
+  Verzeichnisinhalt inhalt = u_.dateisystem.dateienIn(verzeichnis);
+  anzahlGefunden_ = inhalt.dateien.size();
+  // An unreadable directory is not an empty one: its files were not saved.
+  if (inhalt.fehler) {
+    ++zaehler_.verzeichnisseFehlerhaft;
+    fehlerAlsStatus(index, u"Verzeichnis "_s + verzeichnis + u" nicht lesbar: "_s + inhalt.fehler->text);
+  }
+  return inhalt;
+}
+
+void Sicherung::ordnerSammeln(QStringList& liste, const QString& pfad) {
+  const QString verzeichnis = pfade::mitTrenner(pfad);
+  liste.append(verzeichnis);
+  nachgeben(verzeichnis);
+  for (const QString& unter : u_.dateisystem.unterverzeichnisse(verzeichnis))
+    ordnerSammeln(liste, verzeichnis + unter);
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bewahrix {
+
+// What a run reads from the live controls of the window and what it shows
+// there. The main window implements it; tests and benchmarks use a plain one.
+class LaufHost {
+ public:
+  virtual ~LaufHost() = default;
+
+  // The task's source list as shown (txt_SichernGesamt).
+  virtual QStringList quellen(int index) const = 0;
+  // The copy mode set among the task's option buttons: the first of 0 to 4
+  // that is set, otherwise 5.
+  virtual int gewaehlterModus(int index) const = 0;
+  virtual bool zielLeerenAn(int index) const = 0;   // Check_AllFileKill
+  virtual bool papierkorbAn(int index) const = 0;   // Check_AllFileKill_Undo
+  virtual bool markiert(int index) const = 0;       // Check_sofort
+  // The target field holds a directory that has not been saved yet.
+  virtual bool zielUngesichert(int index) const = 0;
+
+  // Timer off, busy pointer, caption "Bitte Warten, verarbeite Aufgabe " + n,
+  // start buttons disabled.
+  virtual void laufBeginnt(int index) = 0;
+  // Everything laufBeginnt changed back; all start buttons enabled.
+  virtual void laufEndet() = 0;
+  virtual void zeigerBeschaeftigt(bool beschaeftigt) = 0;
+  virtual void setzeLampe(int index, bool fehlerfrei) = 0;
+  virtual void logbuchAnzeigen() = 0;
+  // How far the run is: files processed so far and the one it is on.
+  virtual void fortschritt(qint64 verarbeitet, const QString& datei) = 0;
+  // Lets the window repaint and take input.
+  virtual void ereignisseVerarbeiten() = 0;
+};
+
+}  // namespace bewahrix

@@ -1,0 +1,24 @@
+#include "backup/Sicherung.h"
+
+#include "backup/DateienLoeschen.h"
+#include "backup/LaufHost.h"
+#include "logbook/Logbuch.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+void Sicherung::zielLeeren(int index, const QStringList& quellen) {
+  const QString ziel = zielverzeichnis(index);
+  const auto verweigert = leerenVerweigert(ziel, quellen);
+  const bool geleert = !verweigert && dateienLoeschen(u_.entferner, {ziel + u"*.*"_s},
+                                                      u_.host.papierkorbAn(index));
+  log(geleert ? u"    Zielverzeichnis vorm Kopiervorgang erfolgreich geleert"_s
+              : u"    Zielverzeichnis wurde nicht oder nur Teilweise geleert"_s,
+      Loeschbestaetigung);
+  if (verweigert)
+    log(u"    => Error, Zielverzeichnis "_s + ziel + u" wird nicht geleert: "_s + *verweigert,
+        Fehlermeldung);
+}
+
+}  // namespace bewahrix

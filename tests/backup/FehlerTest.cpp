@@ -1,0 +1,166 @@
+#include "LaufUmgebung.h"
+
+#include "platform/Fehlertext.h"
+#include "store/Datensaetze.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <set>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+// Fails the copy with a full disk after the first block has been written.
+class VolleFestplatte final : public PosixDateisystem {
+ protected:
+  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    if (geschrieben_) {
+      errno = ENOSPC;
+      return -1;
+    }
+    geschrieben_ = true;
+    return PosixDateisystem::kopiereBlock(von, nach, std::min<size_t>(anzahl, 4096));
+  }
+
+ private:
+  bool geschrieben_ = false;
+};
+
+// The real file system, with chosen directories and files that cannot be
+// read: as root, permission bits would not stop the run.
+class Unlesbar final : public PosixDateisystem {
+ public:
+  std::set<QString> verzeichnisse;
+  std::set<QString> dateien;
+
+  Verzeichnisinhalt dateienIn(const QString& verzeichnis) override {
+    if (verzeichnisse.count(QDir::cleanPath(verzeichnis)) == 0)
+      return PosixDateisystem::dateienIn(verzeichnis);
+    return {{}, Fehler{EACCES, fehlertext(EACCES)}};
+  }
+  Status kopieren(const QString& quelle, const QString& ziel) override {
+    if (dateien.count(quelle)) return Fehler{EACCES, fehlertext(EACCES)};
+    return PosixDateisystem::kopieren(quelle, ziel);
+  }
+};
+
+QStringList alleEintraege(const QString& verzeichnis) {
+  return QDir(verzeichnis).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                     QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+class FehlerTest : public test::LaufUmgebung {
+ protected:
+  void lauf() {
+    sicherung->zustand().automatikLauf = true;
+    sicherung->aufgabeKopieren(0);
+  }
+};
+
+TEST_F(FehlerTest, SonderdateienUndVerweiseImBaum) {
+  const QString q = pfad(u"quelle/Daten/"_s);
+  datei(u"quelle/Daten/normal.txt"_s, "normal");
+  datei(u"extern/ziel.txt"_s, "über einen Verweis");
+  QDir().mkpath(pfad(u"extern/ordner"_s));
+  datei(u"extern/ordner/nicht.txt"_s);
+  const auto enc = [](const QString& p) { return QFile::encodeName(p); };
+  ASSERT_EQ(mkfifo(enc(q + u"rohr"_s).constData(), 0644), 0);
+  ASSERT_EQ(symlink("../../extern/ziel.txt", enc(q + u"verweis.txt"_s).constData()), 0);
+  ASSERT_EQ(symlink("../../extern/ordner", enc(q + u"ordnerverweis"_s).constData()), 0);
+  ASSERT_EQ(symlink("..", enc(q + u"schleife"_s).constData()), 0);
+  ASSERT_EQ(symlink("gibt-es-nicht", enc(q + u"kaputt"_s).constData()), 0);
+  const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  const QByteArray sockpfad = enc(q + u"sockel"_s);
+  ASSERT_LT(sockpfad.size(), static_cast<qsizetype>(sizeof adresse.sun_path));
+  std::copy(sockpfad.begin(), sockpfad.end(), adresse.sun_path);
+  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+
+  aufgabe(0, {q + u"*.***"_s, q + u"*.*"_s}, ImmerUeberschreiben);
+  lauf();
+  close(sock);
+
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
+  EXPECT_EQ(alleEintraege(ziel() + u"Daten"_s), (QStringList{u"normal.txt"_s, u"verweis.txt"_s}));
+  const QFileInfo kopie(ziel() + u"Daten/verweis.txt"_s);
+  EXPECT_FALSE(kopie.isSymLink());
+  EXPECT_EQ(test::leseDatei(kopie.filePath()), "über einen Verweis");
+}
+
+TEST_F(FehlerTest, UngewoehnlicheNamenUndTiefeBaeume) {
+  const QStringList namen = {u"mit Leerzeichen.txt"_s, u"Ärger über Öl.doc"_s, u"zeilen\numbruch"_s,
+                             u"-fängt mit Strich an"_s, QString(251, u'n') + u".txt"_s};
+  for (const QString& name : namen) datei(u"quelle/Daten/"_s + name, name.toUtf8());
+  QString tief = u"quelle/Daten/"_s;
+  for (int ebene = 0; ebene < 110; ++ebene) tief += u"e/"_s;
+  datei(tief + u"unten.txt"_s, "ganz unten");
+  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
+  lauf();
+
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
+  for (const QString& name : namen)
+    EXPECT_EQ(test::leseDatei(ziel() + u"Daten/"_s + name), name.toUtf8()) << name.toStdString();
+  EXPECT_EQ(test::leseDatei(ziel() + tief.mid(7) + u"unten.txt"_s), "ganz unten");
+}
+
+TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
+  const QString quelle = datei(u"quelle/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'));
+  datei(u"ziel/gross.bin"_s, "die alte Sicherung");
+  dateisystem = std::make_unique<VolleFestplatte>();
+  sicherungAnlegen();
+  aufgabe(0, {quelle}, ImmerUeberschreiben);
+  lauf();
+
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
+  EXPECT_EQ(alleEintraege(ziel()), QStringList{u"gross.bin"_s});
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, "_s + fehlertext(ENOSPC)}));
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 1);
+}
+
+TEST_F(FehlerTest, UnlesbaresVerzeichnisUndUnlesbareDateiWerdenGemeldet) {
+  auto unlesbar = std::make_unique<Unlesbar>();
+  unlesbar->verzeichnisse.insert(pfad(u"quelle/Daten/geheim"_s));
+  unlesbar->dateien.insert(pfad(u"quelle/Daten/gesperrt.txt"_s));
+  dateisystem = std::move(unlesbar);
+  sicherungAnlegen();
+  datei(u"quelle/Daten/geheim/x.txt"_s);
+  datei(u"quelle/Daten/gesperrt.txt"_s);
+  datei(u"quelle/Daten/offen.txt"_s);
+  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
+  lauf();
+
+  const QString verweigert = fehlertext(EACCES);
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
+      0, u"    => Error, Verzeichnis "_s + pfad(u"quelle/Daten/geheim"_s) + u" nicht lesbar: "_s + verweigert}));
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, "_s + verweigert}));
+  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Daten/offen.txt"_s));
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
+  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
+  EXPECT_TRUE(store->read(u"StatusIn"_s, u"Msgbox0"_s, QString()).startsWith(u"letzte Fehler: am "_s));
+}
+
+TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
+  const QString quelle = datei(u"quelle/a.txt"_s);
+  datei(u"sperre"_s, "eine Datei, kein Verzeichnis");
+  aufgabe(0, {quelle, pfad(u"quelle/*.*"_s)}, ImmerUeberschreiben);
+  store->write(u"SaveZiel"_s, u"Ziel 0"_s, pfad(u"sperre/"_s));
+  lauf();
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
+  const int fehlerzeilen = static_cast<int>(std::count_if(
+      logbuch->zeilen.begin(), logbuch->zeilen.end(),
+      [](const test::Zeile& z) { return z.first == 0 && z.second.startsWith(u"    => Error, "_s); }));
+  EXPECT_EQ(fehlerzeilen, 2);
+  EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
+}

@@ -1,0 +1,58 @@
+#include "LaufUmgebung.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix::test {
+
+void LaufUmgebung::SetUp() {
+  FrischeUmgebung::SetUp();
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
+  logbuch->beachte(schalter);
+  sicherungAnlegen();
+}
+
+void LaufUmgebung::sicherungAnlegen() {
+  sicherung = std::make_unique<Sicherung>(Sicherung::Umgebung{
+      *store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
+}
+
+QString LaufUmgebung::datei(const QString& relativ, const QByteArray& inhalt,
+                            const QDateTime& geaendert) {
+  const QString ganz = pfad(relativ);
+  schreibeDatei(ganz, inhalt);
+  setzeZeit(ganz, geaendert);
+  return ganz;
+}
+
+void LaufUmgebung::setzeZeit(const QString& pfad, const QDateTime& geaendert) {
+  const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
+  const timespec zeiten[2] = {zeit, zeit};
+  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+void LaufUmgebung::aufgabe(int index, const QStringList& quellen, int modus) {
+  host.aufgaben.at(index).quellen = quellen;
+  host.aufgaben.at(index).modus = modus;
+  store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), ziel());
+  QDir().mkpath(ziel());
+}
+
+Zeilen LaufUmgebung::dateiZeilen() const {
+  Zeilen zeilen;
+  for (const auto& zeile : logbuch->zeilen) {
+    const QString& t = zeile.second;
+    const bool rahmen = t.startsWith(u"<Anfang"_s) || t.startsWith(u"<Ende"_s) ||
+                        t.startsWith(u">>> "_s) || t.startsWith(u"<<< "_s) ||
+                        t.startsWith(u"===> "_s) || t.startsWith(u"    Gesamtdatenvolumen"_s) ||
+                        t.startsWith(u"... von "_s);
+    if (!rahmen) zeilen.append(zeile);
+  }
+  return zeilen;
+}
+
+}  // namespace bewahrix::test

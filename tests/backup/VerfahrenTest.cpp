@@ -1,0 +1,143 @@
+#include "LaufUmgebung.h"
+
+#include "store/Datensaetze.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+const QDateTime kAlt(QDate(2025, 6, 1), QTime(12, 0));
+const QDateTime kNeu(QDate(2026, 6, 1), QTime(12, 0));
+}  // namespace
+
+// One source file Brief.txt and, where a test wants one, an existing target.
+class VerfahrenTest : public test::LaufUmgebung {
+ protected:
+  void quelle(const QByteArray& inhalt, const QDateTime& zeit = kNeu) {
+    quellpfad = datei(u"quelle/Brief.txt"_s, inhalt, zeit);
+  }
+  void vorhanden(const QByteArray& inhalt, const QDateTime& zeit = kNeu) {
+    datei(u"ziel/Brief.txt"_s, inhalt, zeit);
+  }
+  // Runs the file in the mode and gives the lines after the mode's line.
+  test::Zeilen lauf(int modus, const QStringList& eintraege = {}) {
+    aufgabe(0, eintraege.isEmpty() ? QStringList{quellpfad} : eintraege, modus);
+    zeilenVergessen();
+    sicherung->zustand().automatikLauf = true;
+    sicherung->aufgabeKopieren(0);
+    test::Zeilen z = dateiZeilen();
+    z.removeFirst();  // "  ==> Kopiere ..."
+    return z;
+  }
+  QByteArray zielInhalt() { return test::leseDatei(ziel() + u"Brief.txt"_s); }
+  test::Zeile modus(int m) {
+    static const QStringList t = {
+        u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s,
+        u"wenn Zieldatei vorhanden, dann nicht kopieren"_s,
+        u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
+        u"kopieren, kleinere Zieldatei überschreiben"_s,
+        u"kopieren, größere Zieldatei überschreiben"_s, u"kein Vorgang gewählt"_s};
+    return {4, u"    => Vorgang: "_s + t.at(m)};
+  }
+  test::Zeilen fertig(const QString& groesse) {
+    return {{4, u"    => Okay, Fehlerfrei verarbeitet"_s},
+            {3, u"    => (Dateigröße "_s + groesse + u" KByte)"_s}};
+  }
+  const test::Zeile kopiert{4, u"    => Datei kopiert"_s};
+  QString quellpfad;
+};
+
+TEST_F(VerfahrenTest, ImmerUeberschreibenUndNieUeberschreiben) {
+  quelle("neu");
+  vorhanden("alt, aber länger", kAlt);
+  EXPECT_EQ(lauf(NurWennFehlend), (test::Zeilen{modus(1), {4, u"    => schon vorhanden, Datei nicht kopiert"_s}} + fertig(u"0,02"_s)));
+  EXPECT_EQ(zielInhalt(), "alt, aber länger");
+  EXPECT_EQ(lauf(ImmerUeberschreiben), (test::Zeilen{modus(0), kopiert} + fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "neu");
+}
+
+TEST_F(VerfahrenTest, AktualisierenNachDerZeit) {
+  quelle("quelle", kNeu);
+  vorhanden("gleich", kNeu);
+  const test::Zeile nicht{4, u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s};
+  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,01"_s)));
+  vorhanden("neuer", kNeu.addSecs(1));
+  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "neuer");
+  vorhanden("aelter", kNeu.addSecs(-1));
+  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), kopiert} + fertig(u"0,01"_s)));
+  EXPECT_EQ(zielInhalt(), "quelle");
+  // The copy keeps the source's time, so the next run leaves it alone.
+  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,01"_s)));
+}
+
+TEST_F(VerfahrenTest, AktualisierenLegtFehlendesZielverzeichnisAuchFuerBaeumeAn) {
+  datei(u"quelle/Daten/x.txt"_s);
+  const test::Zeilen z = lauf(NurAelteres, {pfad(u"quelle/Daten/*.***"_s)});
+  EXPECT_TRUE(z.contains(test::Zeile{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}));
+  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Daten/x.txt"_s));
+  // Mode 1 writes that line only for a directory entry, with one blank.
+  datei(u"quelle/Briefe/y.txt"_s);
+  const test::Zeilen v = lauf(NurWennFehlend, {pfad(u"quelle/Briefe/*.*"_s)});
+  EXPECT_TRUE(v.contains(test::Zeile{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}));
+}
+
+TEST_F(VerfahrenTest, NurKleinereZieldateienUeberschreiben) {
+  quelle("12345");
+  vorhanden("abcde");
+  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), {4, u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s}} +
+                fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "abcde");
+  vorhanden("abc");
+  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), kopiert} + fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "12345");
+  // An empty target is always replaced, also by an empty source.
+  quelle("");
+  vorhanden("");
+  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), kopiert} + fertig(u"0,00"_s)));
+}
+
+TEST_F(VerfahrenTest, NurGroessereZieldateienUeberschreiben) {
+  quelle("123");
+  vorhanden("abc");
+  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4)} + fertig(u"0,00"_s)));
+  vorhanden("ab");
+  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4)} + fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "ab");
+  vorhanden("abcdef");
+  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4), kopiert} + fertig(u"0,00"_s)));
+  EXPECT_EQ(zielInhalt(), "123");
+}
+
+TEST_F(VerfahrenTest, OhneVerfahrenWirdNichtsKopiertAberFehlerfreiGezaehlt) {
+  quelle("x");
+  EXPECT_EQ(lauf(KeinVerfahren), (test::Zeilen{modus(5), {4, u"    => Okay, Fehlerfrei verarbeitet"_s}}));
+  EXPECT_FALSE(QFileInfo::exists(ziel() + u"Brief.txt"_s));
+  EXPECT_TRUE(logbuch->zeilen.contains(
+      test::Zeile{6, u"... von 1 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s}));
+  EXPECT_TRUE(logbuch->zeilen.contains(
+      test::Zeile{6, u"    Gesamtdatenvolumen: 0,00 KByte , kopiertes Datenvolumen 0,000 KByte"_s}));
+}
+
+TEST_F(VerfahrenTest, IgnorierlisteVergleichtGanzeZielnamenOhneGrossKlein) {
+  quelle("x");
+  const QString bak = datei(u"quelle/Brief.txt.bak"_s);
+  store->write(u"IgnorierListe_1"_s, u"BRIEF.TXT"_s, u"05.12.2026 14:00:00"_s);
+  const test::Zeilen z = lauf(ImmerUeberschreiben, {quellpfad, bak});
+  EXPECT_EQ(z.mid(0, 3), (test::Zeilen{{10, u"    => \""_s + ziel() + u"Brief.txt\" wird ignoriert"_s},
+                                       {4, u"    => Okay, Fehlerfrei verarbeitet"_s},
+                                       {2, u"  ==> Kopiere "_s + bak}}));
+  EXPECT_FALSE(QFileInfo::exists(ziel() + u"Brief.txt"_s));
+  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Brief.txt.bak"_s));
+
+  // With the name prefix on, the list is matched against the prefixed name.
+  store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
+  lauf(ImmerUeberschreiben);
+  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Sicherheitskopie von Brief.txt"_s));
+  // Another task's list does not count.
+  store->write(u"IgnorierListe_2"_s, u"Brief.txt.bak"_s, QString());
+  lauf(ImmerUeberschreiben, {bak});
+  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Sicherheitskopie von Brief.txt.bak"_s));
+}

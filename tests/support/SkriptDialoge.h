@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Dialoge.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace bewahrix {
+
+void PrintTo(const Meldung& m, std::ostream* os);
+
+namespace test {
+
+// Answers message boxes from a script: each expected box with its answer, in
+// order. A box that was not expected, or one that differs, fails the test.
+class SkriptDialoge final : public Dialoge {
+ public:
+  ~SkriptDialoge() override;
+  void erwarte(const Meldung& meldung, Antwort antwort = Antwort::Ok);
+  Antwort zeige(const Meldung& meldung) override;
+  bool alleGezeigt() const { return erwartet_.empty(); }
+
+ private:
+  std::deque<std::pair<Meldung, Antwort>> erwartet_;
+};
+
+}  // namespace test
+}  // namespace bewahrix
