@@ -1,5 +1,11 @@
 #pragma once
 
+#include "logbook/LogSchalter.h"
+#include "logbook/Logbuch.h"
+#include "platform/Uhr.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -30,6 +36,16 @@ class Umgebung {
   QTemporaryDir ordner_;
 };
 
+// Store, clock, switches and logbook as the program has them, in a
+// temporary HOME; every logbook category on, as a user has it.
+struct Kern {
+  Umgebung umgebung;
+  SettingsStore store{schluessel::anwendung()};
+  SystemUhr uhr;
+  LogSchalterWerte schalter;
+  Logbuch logbuch{store, uhr, schalter};
+};
+
 template <typename F>
 double sekunden(F&& arbeit) {
   const auto anfang = std::chrono::steady_clock::now();
@@ -37,13 +53,17 @@ double sekunden(F&& arbeit) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
 }
 
+inline double median(std::vector<double> werte) {
+  std::sort(werte.begin(), werte.end());
+  return werte[werte.size() / 2];
+}
+
 // The median of several runs of a function that returns seconds.
 template <typename F>
 double median(int laeufe, F&& lauf) {
   std::vector<double> werte;
   for (int i = 0; i < laeufe; ++i) werte.push_back(lauf());
-  std::sort(werte.begin(), werte.end());
-  return werte[werte.size() / 2];
+  return median(std::move(werte));
 }
 
 inline void zeile(const char* name, double wert) { std::printf("%s %.6f\n", name, wert); }

@@ -5,12 +5,9 @@
 
 #include "backup/FesterLaufHost.h"
 #include "backup/Sicherung.h"
-#include "logbook/LogSchalter.h"
-#include "logbook/Logbuch.h"
 #include "platform/Dateisystem.h"
 #include "platform/Dialoge.h"
 #include "platform/Papierkorb.h"
-#include "platform/Uhr.h"
 #include "store/Datensaetze.h"
 #include "store/SettingsStore.h"
 
@@ -19,6 +16,9 @@
 #include <QProcess>
 
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -88,56 +88,64 @@ struct Lauf {
   }
 };
 
+// The runs of the three programs take turns, after one round that only warms
+// the caches; dirty pages are written out before every timed run, so no run
+// pays for the one before it.
 void vergleiche(const char* name, const QString& quelle, const QString& basis, Lauf& lauf,
                 int laeufe) {
   const QString ziel = basis + u"/ziel/"_s;
-  const auto voll = [&](auto&& kopieren) {
-    return bench::median(laeufe, [&] {
-      leeren(ziel);
-      return kopieren();
-    });
+  const auto frisch = [&](auto&& kopieren) {
+    leeren(ziel);
+    ::sync();
+    return kopieren();
   };
-  const double bewahrix = voll([&] { return lauf.sekunden(quelle, ziel, ImmerUeberschreiben); });
-  const double cp = voll([&] { return befehl(u"cp"_s, {u"-a"_s, quelle, ziel}); });
-  const double rsync = voll([&] { return befehl(u"rsync"_s, {u"-a"_s, quelle, ziel}); });
+  const auto wieder = [&](auto&& kopieren) {
+    ::sync();
+    return kopieren();
+  };
+  const auto bewahrixVoll = [&] { return lauf.sekunden(quelle, ziel, ImmerUeberschreiben); };
+  const auto cpVoll = [&] { return befehl(u"cp"_s, {u"-a"_s, quelle, ziel}); };
+  const auto rsyncVoll = [&] { return befehl(u"rsync"_s, {u"-a"_s, quelle, ziel}); };
+  const auto bewahrixWieder = [&] { return lauf.sekunden(quelle, ziel, NurAelteres); };
 
-  leeren(ziel);
-  lauf.sekunden(quelle, ziel, ImmerUeberschreiben);
-  const double bewahrixWieder =
-      bench::median(laeufe, [&] { return lauf.sekunden(quelle, ziel, NurAelteres); });
-  leeren(ziel);
-  befehl(u"rsync"_s, {u"-a"_s, quelle, ziel});
-  const double rsyncWieder =
-      bench::median(laeufe, [&] { return befehl(u"rsync"_s, {u"-a"_s, quelle, ziel}); });
+  std::vector<double> b, c, r, bw, rw;
+  for (int runde = 0; runde <= laeufe; ++runde) {
+    const double zeiten[] = {frisch(bewahrixVoll), wieder(bewahrixWieder), frisch(cpVoll),
+                             frisch(rsyncVoll), wieder(rsyncVoll)};
+    if (runde == 0) continue;
+    b.push_back(zeiten[0]);
+    bw.push_back(zeiten[1]);
+    c.push_back(zeiten[2]);
+    r.push_back(zeiten[3]);
+    rw.push_back(zeiten[4]);
+  }
   leeren(ziel);
 
   const std::string n = name;
-  bench::zeile((n + "_full_bewahrix").c_str(), bewahrix);
-  bench::zeile((n + "_full_cp_a").c_str(), cp);
-  bench::zeile((n + "_full_rsync_a").c_str(), rsync);
-  bench::zeile((n + "_full_ratio_to_cp_a").c_str(), bewahrix / cp);
-  bench::zeile((n + "_unchanged_bewahrix_mode2").c_str(), bewahrixWieder);
-  bench::zeile((n + "_unchanged_rsync_a").c_str(), rsyncWieder);
-  bench::zeile((n + "_unchanged_ratio_to_rsync_a").c_str(), bewahrixWieder / rsyncWieder);
+  const auto zeige = [&](const char* figur, double wert) { bench::zeile((n + figur).c_str(), wert); };
+  zeige("_full_bewahrix", bench::median(b));
+  zeige("_full_cp_a", bench::median(c));
+  zeige("_full_rsync_a", bench::median(r));
+  zeige("_full_ratio_to_cp_a", bench::median(b) / bench::median(c));
+  zeige("_unchanged_bewahrix_mode2", bench::median(bw));
+  zeige("_unchanged_rsync_a", bench::median(rw));
+  zeige("_unchanged_ratio_to_rsync_a", bench::median(bw) / bench::median(rw));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  bench::Umgebung umgebung;
-  SettingsStore store(schluessel::anwendung());
-  SystemUhr uhr;
-  LogSchalterWerte schalter;  // every category on, as a user has it
-  Logbuch logbuch(store, uhr, schalter);
+  bench::Kern kern;
   FesterLaufHost host;
   KeineDialoge dialoge;
   PosixDateisystem dateisystem;
   SystemEntferner entferner;
-  Sicherung sicherung({store, logbuch, schalter, host, dialoge, dateisystem, entferner, uhr});
-  Lauf lauf{store, logbuch, sicherung, host};
+  Sicherung sicherung(
+      {kern.store, kern.logbuch, kern.schalter, host, dialoge, dateisystem, entferner, kern.uhr});
+  Lauf lauf{kern.store, kern.logbuch, sicherung, host};
 
-  const QString basis = umgebung.pfad();
+  const QString basis = kern.umgebung.pfad();
   const bool nurKlein = argc > 1 && QByteArray(argv[1]) == "--small-only";
   kleineDateien(basis + u"/a/Daten"_s);
   vergleiche("small_20000_files", basis + u"/a/Daten"_s, basis + u"/a"_s, lauf, 5);

@@ -3,12 +3,7 @@
 #include "BenchUmgebung.h"
 
 #include "logbook/LogSatz.h"
-#include "logbook/LogSchalter.h"
-#include "logbook/Logbuch.h"
 #include "logbook/LogbuchModell.h"
-#include "platform/Uhr.h"
-#include "store/Schluessel.h"
-#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,11 +40,8 @@ double anhaengen(Logbuch& logbuch, qint64 vorher) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  bench::Umgebung umgebung;
-  SettingsStore store(schluessel::anwendung());
-  SystemUhr uhr;
-  LogSchalterWerte schalter;
-  Logbuch logbuch(store, uhr, schalter);
+  bench::Kern kern;
+  Logbuch& logbuch = kern.logbuch;
 
   const double leer = bench::median(kLaeufe, [&] { return anhaengen(logbuch, 0); });
   const double gross = bench::median(kLaeufe, [&] { return anhaengen(logbuch, kGrosseSaetze); });

@@ -45,19 +45,26 @@ Sicherung::Sicherung(Umgebung umgebung) : u_(umgebung) {}
 
 void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(text, kategorie); }
 
-QString Sicherung::zielverzeichnis(int index) const {
-  return u_.store.read(s::abschnittSaveZiel(), s::ziel(index), pfade::standardWurzel());
-}
-
-QString Sicherung::zusatz(int index) const {
+const Sicherung::Einstellungen& Sicherung::einstellungen(int index) {
+  auto& e = einstellungen_;
+  if (e.index == index && e.stand == u_.store.stand()) return e;
+  e.index = index;
+  e.stand = u_.store.stand();
+  e.ziel = u_.store.read(s::abschnittSaveZiel(), s::ziel(index), pfade::standardWurzel());
   const auto an = werte::alsBoolean(u_.store.read(s::abschnittTimer(), s::zusatz(index), u"0"_s));
-  return an.value_or(false) ? u"Sicherheitskopie von "_s : QString();
+  e.zusatz = an.value_or(false) ? u"Sicherheitskopie von "_s : QString();
+  e.ignoriert.clear();
+  for (const auto& [name, hinzugefuegt] : u_.store.list(s::ignorierListe(index)))
+    e.ignoriert.insert(name.toCaseFolded());
+  return e;
 }
 
 void Sicherung::nachgeben(const QString& aktuell) {
   // Often enough to keep the window alive, rarely enough to cost nothing.
   if (takt_.isValid() && takt_.elapsed() < 20) return;
   takt_.start();
+  // What the user may look at or change in the logbook meanwhile is complete.
+  u_.logbuch.schreibeGesammelte();
   u_.host.fortschritt(zaehler_.dateienGesamt, aktuell);
   u_.host.ereignisseVerarbeiten();
 }
@@ -67,6 +74,7 @@ void Sicherung::aufgabeKopieren(int index) {
   if (laeuft_) return;
   laeuft_ = true;
   u_.host.laufBeginnt(index);
+  std::optional<Logbuch::Sitzung> sitzung(std::in_place, u_.logbuch);
   const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
   bool abgebrochen = false;
   if (manuell) {
@@ -90,6 +98,7 @@ void Sicherung::aufgabeKopieren(int index) {
     laufInhalt(index, quellen);
     summenSchreiben(index, quellen, manuell);
   }
+  sitzung.reset();
   u_.host.laufEndet();
   u_.host.logbuchAnzeigen();
   u_.host.zeigerBeschaeftigt(false);
@@ -123,6 +132,7 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
   if (!manuell) return;
 
   log(u"<Ende, Manueller Start>"_s, Endreport);
+  u_.logbuch.schreibeGesammelte();  // the box waits for the user
   u_.dialoge.zeige(information(
       u"Augabe beendet.\n\nGesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 3) + u' ' +
       v.einheit + u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' +

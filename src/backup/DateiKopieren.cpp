@@ -8,7 +8,6 @@
 #include "platform/Pfade.h"
 #include "store/Datensaetze.h"
 #include "store/Formate.h"
-#include "store/SettingsStore.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -20,20 +19,24 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
   log(u"  ==> Kopiere "_s + quelle, Dateiname);
   if (art != EintragsArt::Datei) log(u"  ==> ...nach "_s + zielverzeichnis, ZielpfadUndErstellung);
 
+  // Each file is looked at once: the mode decides by these, the totals count them.
+  Datei datei{quelle, ziel, zielverzeichnis, art, u_.dateisystem.status(quelle),
+              u_.dateisystem.status(ziel)};
   std::optional<Fehler> fehler;
   if (!wirdIgnoriert(index, ziel)) {
     // Read for every file: a change made while the run yields counts from the next file on.
     const int modus = u_.host.gewaehlterModus(index);
     log(verfahren::logZeile(modus), Kopiervorgang);
-    fehler = nachVerfahren(modus, quelle, ziel, zielverzeichnis, art);
+    fehler = nachVerfahren(modus, datei);
   }
 
-  if (const auto groesse = u_.dateisystem.groesse(quelle)) zaehler_.volumenGesamt += groesse.wert();
+  if (datei.q) zaehler_.volumenGesamt += datei.q.wert().groesse;
   ++zaehler_.dateienGesamt;
   if (!fehler) {
     log(u"    => Okay, Fehlerfrei verarbeitet"_s, Kopiervorgang);
-    if (const auto groesse = u_.dateisystem.groesse(ziel))
-      log(u"    => (Dateigröße "_s + formate::festkomma(static_cast<double>(groesse.wert()) / 1024.0, 2) +
+    if (datei.z)
+      log(u"    => (Dateigröße "_s +
+              formate::festkomma(static_cast<double>(datei.z.wert().groesse) / 1024.0, 2) +
               u" KByte)"_s,
           Dateigroesse);
     ++zaehler_.dateienFehlerfrei;
@@ -46,52 +49,42 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
 }
 
 bool Sicherung::wirdIgnoriert(int index, const QString& ziel) {
-  const QString name = pfade::namensteil(ziel);
-  for (const auto& [eintrag, hinzugefuegt] : u_.store.list(schluessel::ignorierListe(index))) {
-    if (eintrag.compare(name, Qt::CaseInsensitive) != 0) continue;
-    log(u"    => \""_s + ziel + u"\" wird ignoriert"_s, IgnorierInformation);
-    return true;
-  }
-  return false;
+  // Whole names, letter case ignored, no wildcards.
+  if (!einstellungen(index).ignoriert.contains(pfade::namensteil(ziel).toCaseFolded())) return false;
+  log(u"    => \""_s + ziel + u"\" wird ignoriert"_s, IgnorierInformation);
+  return true;
 }
 
-std::optional<Fehler> Sicherung::nachVerfahren(int modus, const QString& quelle, const QString& ziel,
-                                               const QString& zielverzeichnis, EintragsArt art) {
-  auto& fs = u_.dateisystem;
+std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
   switch (modus) {
     case ImmerUeberschreiben:
       break;
     case NurWennFehlend:
-      if (fs.geaendert(ziel).ok()) {
+      if (d.z) {
         log(u"    => schon vorhanden, Datei nicht kopiert"_s, Kopiervorgang);
         return std::nullopt;
       }
       break;
-    case NurAelteres: {
-      const auto zielZeit = fs.geaendert(ziel);
-      if (!zielZeit) {
+    case NurAelteres:
+      if (!d.z) {
         // Here the line is written for trees as well.
-        if (art != EintragsArt::Datei && fs.verzeichnisAnlegen(zielverzeichnis).ok())
+        if (d.art != EintragsArt::Datei && u_.dateisystem.verzeichnisAnlegen(d.zielverzeichnis).ok())
           log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
-        return kopiere(quelle, ziel);
+        return kopiere(d);
       }
-      const auto quellZeit = fs.geaendert(quelle);
-      if (!quellZeit) return quellZeit.fehler();
-      if (!(zielZeit.wert() < quellZeit.wert())) {
+      if (!d.q) return d.q.fehler();
+      if (d.z.wert().geaendert >= d.q.wert().geaendert) {
         log(u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s, Kopiervorgang);
         return std::nullopt;
       }
       break;
-    }
     case NurKleineres:
     case NurGroesseres: {
-      const auto zielGroesse = fs.groesse(ziel);
-      if (!zielGroesse || zielGroesse.wert() == 0) break;
-      const auto quellGroesse = fs.groesse(quelle);
-      if (!quellGroesse) return quellGroesse.fehler();
-      const bool ueberschreiben = modus == NurKleineres ? zielGroesse.wert() < quellGroesse.wert()
-                                                        : zielGroesse.wert() > quellGroesse.wert();
-      if (ueberschreiben) break;
+      if (!d.z || d.z.wert().groesse == 0) break;
+      if (!d.q) return d.q.fehler();
+      const qint64 z = d.z.wert().groesse;
+      const qint64 q = d.q.wert().groesse;
+      if (modus == NurKleineres ? z < q : z > q) break;
       if (modus == NurKleineres)
         log(u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s, Kopiervorgang);
       return std::nullopt;
@@ -99,8 +92,8 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, const QString& quelle,
     default:  // no mode chosen
       return std::nullopt;
   }
-  verzeichnisVorbereiten(modus, zielverzeichnis, art);
-  return kopiere(quelle, ziel);
+  verzeichnisVorbereiten(modus, d.zielverzeichnis, d.art);
+  return kopiere(d);
 }
 
 void Sicherung::verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art) {
@@ -113,10 +106,11 @@ void Sicherung::verzeichnisVorbereiten(int modus, const QString& zielverzeichnis
       ZielpfadUndErstellung);
 }
 
-std::optional<Fehler> Sicherung::kopiere(const QString& quelle, const QString& ziel) {
-  if (const Status kopiert = u_.dateisystem.kopieren(quelle, ziel); !kopiert) return kopiert.fehler();
+std::optional<Fehler> Sicherung::kopiere(Datei& d) {
+  if (const Status kopiert = u_.dateisystem.kopieren(d.quelle, d.ziel); !kopiert) return kopiert.fehler();
   log(u"    => Datei kopiert"_s, Kopiervorgang);
-  if (const auto groesse = u_.dateisystem.groesse(quelle)) zaehler_.volumenKopiert += groesse.wert();
+  if (d.q) zaehler_.volumenKopiert += d.q.wert().groesse;
+  d.z = u_.dateisystem.status(d.ziel);  // the size line reports the new target
   return std::nullopt;
 }
 

@@ -4,6 +4,8 @@
 #include "platform/Dateisystem.h"
 #include "platform/Pfade.h"
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix {
@@ -40,14 +42,14 @@ void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
   const QString verzeichnis = eintrag.chopped(pfade::verzeichnisEndung().size());
   log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis + u" (ohne Unterverzeichnisse)"_s,
       Dateiname);
-  const Verzeichnisinhalt inhalt = sucheDateien(index, pfade::mitTrenner(verzeichnis));
-  if (inhalt.dateien.isEmpty()) {
+  const QStringList dateien = sucheDateien(index, pfade::mitTrenner(verzeichnis));
+  if (dateien.isEmpty()) {
     log(u"    => keine Datei gefunden, Verzeichnis ist leer"_s, Dateiname);
     return;
   }
   const QString p = zusatz(index);
   const QString zielDir = zielverzeichnis(index) + p + pfade::namensteil(verzeichnis);
-  for (const QString& datei : inhalt.dateien)
+  for (const QString& datei : dateien)
     dateiKopieren(index, pfade::mitTrenner(verzeichnis) + datei,
                   pfade::mitTrenner(zielDir) + p + datei, zielDir, EintragsArt::Verzeichnis);
 }
@@ -55,19 +57,20 @@ void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
 void Sicherung::baumKopieren(int index, const QString& eintrag) {
   // "/home/anna/Daten/*.***": the root with its trailing separator.
   const QString wurzel = eintrag.chopped(pfade::baumEndung().size() - 1);
-  QStringList ordner;
+  QList<Ordner> ordner;
   ordnerSammeln(ordner, wurzel);
   log(u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + eintrag, BaumHinweis);
   // Target paths keep the tree from the root's own name on ("Daten/Briefe/").
   const qsizetype relativAb = wurzel.size() - 1 - pfade::namensteil(wurzel.chopped(1)).size();
 
-  for (const QString& item : ordner) {
-    const QString verzeichnis = item.chopped(1);
+  for (Ordner& item : ordner) {
+    const QString verzeichnis = item.pfad.chopped(1);
     log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis, Dateiname);
-    const Verzeichnisinhalt inhalt = sucheDateien(index, verzeichnis);
-    const QString relativ = pfade::mitTrenner(item.mid(relativAb));
+    // The walk has read the directory already; its files are taken from there.
+    const QStringList dateien = gefunden(index, verzeichnis, std::exchange(item.inhalt, {}));
+    const QString relativ = pfade::mitTrenner(item.pfad.mid(relativAb));
     const QString p = zusatz(index);
-    if (inhalt.dateien.isEmpty()) {
+    if (dateien.isEmpty()) {
       log(u"    => keine Datei gefunden"_s, Dateiname);
       const QString leer = zielverzeichnis(index) + p + relativ;
       if (u_.dateisystem.verzeichnisAnlegen(leer).ok())
@@ -75,30 +78,32 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
       continue;
     }
     const QString zielDir = zielverzeichnis(index) + p + relativ;
-    for (const QString& datei : inhalt.dateien)
-      dateiKopieren(index, item + datei, zielDir + p + datei, zielDir, EintragsArt::Baum);
+    for (const QString& datei : dateien)
+      dateiKopieren(index, item.pfad + datei, zielDir + p + datei, zielDir, EintragsArt::Baum);
   }
 }
 
-Verzeichnisinhalt Sicherung::sucheDateien(int index, const QString& verzeichnis) {
+QStringList Sicherung::sucheDateien(int index, const QString& verzeichnis) {
   nachgeben(verzeichnis);
-  anzahlGefunden_ = 0;
-  Verzeichnisinhalt inhalt = u_.dateisystem.dateienIn(verzeichnis);
+  return gefunden(index, verzeichnis, u_.dateisystem.inhalt(verzeichnis));
+}
+
+QStringList Sicherung::gefunden(int index, const QString& verzeichnis, const Verzeichnisinhalt& inhalt) {
   anzahlGefunden_ = inhalt.dateien.size();
   // An unreadable directory is not an empty one: its files were not saved.
   if (inhalt.fehler) {
     ++zaehler_.verzeichnisseFehlerhaft;
     fehlerAlsStatus(index, u"Verzeichnis "_s + verzeichnis + u" nicht lesbar: "_s + inhalt.fehler->text);
   }
-  return inhalt;
+  return inhalt.dateien;
 }
 
-void Sicherung::ordnerSammeln(QStringList& liste, const QString& pfad) {
+void Sicherung::ordnerSammeln(QList<Ordner>& liste, const QString& pfad) {
   const QString verzeichnis = pfade::mitTrenner(pfad);
-  liste.append(verzeichnis);
   nachgeben(verzeichnis);
-  for (const QString& unter : u_.dateisystem.unterverzeichnisse(verzeichnis))
-    ordnerSammeln(liste, verzeichnis + unter);
+  liste.append({verzeichnis, u_.dateisystem.inhalt(verzeichnis)});
+  const QStringList unter = liste.last().inhalt.unterverzeichnisse;
+  for (const QString& name : unter) ordnerSammeln(liste, verzeichnis + name);
 }
 
 }  // namespace bewahrix

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "backup/LaufZustand.h"
+#include "platform/Dateisystem.h"
 #include "platform/Ergebnis.h"
 
 #include <QElapsedTimer>
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +22,6 @@ class LogSchalter;
 class Logbuch;
 class SettingsStore;
 class Uhr;
-struct Verzeichnisinhalt;
 
 // The kind of a source entry, told by its end.
 enum class EintragsArt { Datei, Verzeichnis, Baum };
@@ -66,24 +68,47 @@ class Sicherung {
   void eintragKopieren(int index, const QString& eintrag);
   void verzeichnisKopieren(int index, const QString& eintrag);
   void baumKopieren(int index, const QString& eintrag);
-  Verzeichnisinhalt sucheDateien(int index, const QString& verzeichnis);
-  void ordnerSammeln(QStringList& liste, const QString& pfad);
+  // A directory of a tree as the walk found it.
+  struct Ordner {
+    QString pfad;  // with trailing separator
+    Verzeichnisinhalt inhalt;
+  };
+  QStringList sucheDateien(int index, const QString& verzeichnis);
+  QStringList gefunden(int index, const QString& verzeichnis, const Verzeichnisinhalt& inhalt);
+  void ordnerSammeln(QList<Ordner>& liste, const QString& pfad);
 
-  // One file (DateiKopieren.cpp).
+  // One file (DateiKopieren.cpp): its paths and what the file system said of both ends.
+  struct Datei {
+    QString quelle;
+    QString ziel;
+    QString zielverzeichnis;
+    EintragsArt art;
+    Ergebnis<Dateistatus> q;
+    Ergebnis<Dateistatus> z;
+  };
   void dateiKopieren(int index, const QString& quelle, const QString& ziel,
                      const QString& zielverzeichnis, EintragsArt art);
   bool wirdIgnoriert(int index, const QString& ziel);
-  std::optional<Fehler> nachVerfahren(int modus, const QString& quelle, const QString& ziel,
-                                      const QString& zielverzeichnis, EintragsArt art);
+  std::optional<Fehler> nachVerfahren(int modus, Datei& datei);
   void verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art);
-  std::optional<Fehler> kopiere(const QString& quelle, const QString& ziel);
+  std::optional<Fehler> kopiere(Datei& datei);
 
   // Target clearing (ZielLeeren.cpp).
   void zielLeeren(int index, const QStringList& quellen);
 
-  // Task settings read from the store wherever a step needs them.
-  QString zielverzeichnis(int index) const;
-  QString zusatz(int index) const;  // the name prefix, or ""
+  // The task's settings from the store: target, name prefix ("" when off)
+  // and ignored names (case-folded). Read again whenever the store changed,
+  // so a change made while the run yields counts from the next file on.
+  struct Einstellungen {
+    quint64 stand = 0;
+    int index = -1;
+    QString ziel;
+    QString zusatz;
+    QSet<QString> ignoriert;
+  };
+  const Einstellungen& einstellungen(int index);
+  QString zielverzeichnis(int index) { return einstellungen(index).ziel; }
+  QString zusatz(int index) { return einstellungen(index).zusatz; }
 
   void log(const QString& text, int kategorie);
   void nachgeben(const QString& aktuell);
@@ -94,6 +119,7 @@ class Sicherung {
   qint64 anzahlGefunden_ = 0;
   bool laeuft_ = false;
   QElapsedTimer takt_;
+  Einstellungen einstellungen_;
 };
 
 }  // namespace bewahrix

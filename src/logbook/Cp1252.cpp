@@ -1,6 +1,5 @@
 #include "logbook/Cp1252.h"
 
-#include <QList>
 
 #include <array>
 
@@ -17,7 +16,7 @@ constexpr std::array<char16_t, 32> kOberesFeld = {
     kUndefiniert, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, kUndefiniert, 0x017E, 0x0178};
 
-char kodiere(char32_t zeichen) {
+char kodiere(char16_t zeichen) {
   if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) return static_cast<char>(zeichen);
   for (std::size_t i = 0; i < kOberesFeld.size(); ++i)
     if (kOberesFeld[i] != kUndefiniert && kOberesFeld[i] == zeichen)
@@ -28,9 +27,17 @@ char kodiere(char32_t zeichen) {
 }  // namespace
 
 QByteArray kodieren(const QString& text) {
-  QByteArray bytes;
-  bytes.reserve(text.size());
-  for (const uint zeichen : text.toUcs4()) bytes.append(kodiere(zeichen));
+  QByteArray bytes(text.size(), Qt::Uninitialized);
+  qsizetype n = 0;
+  const QChar* zeichen = text.constData();
+  const qsizetype laenge = text.size();
+  for (qsizetype i = 0; i < laenge; ++i) {
+    const char16_t c = zeichen[i].unicode();
+    // A pair of surrogates is one character outside the code page.
+    if (QChar::isHighSurrogate(c) && i + 1 < laenge && zeichen[i + 1].isLowSurrogate()) ++i;
+    bytes[n++] = kodiere(c);
+  }
+  bytes.truncate(n);
   return bytes;
 }
 

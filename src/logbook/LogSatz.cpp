@@ -40,22 +40,53 @@ qint64 anzahlSaetze(qint64 dateilaenge) {
   return dateilaenge <= 0 ? 0 : (dateilaenge + kSlotGroesse - 1) / kSlotGroesse;
 }
 
+namespace {
+
+// Writes the 100 text bytes to ziel.
+void fuelleTextFeld(char* ziel, const QString& text) {
+  const QByteArray bytes = cp1252::kodieren(text);
+  const qsizetype n = bytes.size();
+  if (n <= kTextLaenge) {
+    std::memcpy(ziel, bytes.constData(), static_cast<size_t>(n));
+    std::memset(ziel + n, ' ', static_cast<size_t>(kTextLaenge - n));
+    return;
+  }
+  std::memcpy(ziel, bytes.constData(), 48);
+  std::memcpy(ziel + 48, "..#..", 5);
+  std::memcpy(ziel + 53, bytes.constData() + n - 47, 47);
+}
+
+}  // namespace
+
 QByteArray textFeld(const QString& text) {
-  QByteArray bytes = cp1252::kodieren(text);
-  if (bytes.size() > kTextLaenge) bytes = bytes.left(48) + "..#.." + bytes.right(47);
-  return bytes.leftJustified(kTextLaenge, ' ');
+  QByteArray feld(kTextLaenge, Qt::Uninitialized);
+  fuelleTextFeld(feld.data(), text);
+  return feld;
 }
 
 double oleDatum(const QDate& datum) { return static_cast<double>(kOleNull.daysTo(datum)); }
 
 double tagesAnteil(const QTime& zeit) { return zeit.msecsSinceStartOfDay() / 1000 / kSekundenProTag; }
 
+QByteArray zeitKopf(const QDateTime& zeitpunkt) {
+  QByteArray kopf(16, Qt::Uninitialized);
+  setzeDouble(kopf.data(), oleDatum(zeitpunkt.date()));
+  setzeDouble(kopf.data() + 8, tagesAnteil(zeitpunkt.time()));
+  return kopf;
+}
+
+void anhaengen(QByteArray& puffer, const QByteArray& kopf, const QString& text) {
+  const qsizetype anfang = puffer.size();
+  puffer.resize(anfang + kSlotGroesse);
+  char* slot = puffer.data() + anfang;
+  std::memcpy(slot, kopf.constData(), 16);
+  fuelleTextFeld(slot + 16, text);
+  std::memset(slot + 16 + kTextLaenge, 0, kSlotGroesse - kDatenGroesse);
+}
+
 QByteArray slot(const QDateTime& zeitpunkt, const QString& text) {
-  QByteArray bytes(kSlotGroesse, '\0');
-  setzeDouble(bytes.data(), oleDatum(zeitpunkt.date()));
-  setzeDouble(bytes.data() + 8, tagesAnteil(zeitpunkt.time()));
-  const QByteArray feld = textFeld(text);
-  std::memcpy(bytes.data() + 16, feld.constData(), kTextLaenge);
+  QByteArray bytes;
+  anhaengen(bytes, zeitKopf(zeitpunkt), text);
   return bytes;
 }
 

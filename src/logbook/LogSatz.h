@@ -23,6 +23,10 @@ QByteArray textFeld(const QString& text);
 
 // The whole slot for a message written at this instant (filler zeroed).
 QByteArray slot(const QDateTime& zeitpunkt, const QString& text);
+// The same slot appended to puffer; kopf is the 16 bytes of date and time
+// (zeitKopf), which a writer may keep for entries of the same second.
+void anhaengen(QByteArray& puffer, const QByteArray& kopf, const QString& text);
+QByteArray zeitKopf(const QDateTime& zeitpunkt);
 
 double oleDatum(const QDate& datum);
 double tagesAnteil(const QTime& zeit);

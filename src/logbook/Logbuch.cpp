@@ -49,8 +49,36 @@ Ergebnis<Dateihandle> Logbuch::oeffnen() {
   return oeffneIn(wurzel);
 }
 
+namespace {
+constexpr qsizetype kHoechstensGesammelt = 4 << 20;
+}
+
 void Logbuch::eintrag(const QString& text, int kategorie) {
   if (schalter_.aufzeichnungAus() || !schalter_.kategorieAn(kategorie)) return;
+  const QDateTime jetzt = uhr_.jetzt();
+  if (jetzt != kopfZeit_) {
+    kopfZeit_ = jetzt;
+    kopf_ = logsatz::zeitKopf(jetzt);
+  }
+  // The fallback's notes go straight to the file, ahead of what was collected.
+  if (sitzungen_ == 0 || imRueckfall_) {
+    QByteArray slot;
+    logsatz::anhaengen(slot, kopf_, text);
+    schreibe(slot);
+    return;
+  }
+  if (gesammelt_.capacity() < kHoechstensGesammelt) gesammelt_.reserve(kHoechstensGesammelt);
+  logsatz::anhaengen(gesammelt_, kopf_, text);
+  if (gesammelt_.size() >= kHoechstensGesammelt) schreibeGesammelte();
+}
+
+void Logbuch::schreibeGesammelte() {
+  if (gesammelt_.isEmpty()) return;
+  schreibe(gesammelt_);
+  gesammelt_.resize(0);  // keeps the allocation for the next entries
+}
+
+void Logbuch::schreibe(const QByteArray& saetze) {
   auto datei = oeffnen();
   if (!datei) return;
   const auto laenge = datei.wert().groesse();
@@ -58,7 +86,13 @@ void Logbuch::eintrag(const QString& text, int kategorie) {
   // The slot after the last record, counted from the length: a record cut
   // short keeps its slot and is never overwritten.
   const qint64 offset = logsatz::anzahlSaetze(laenge.wert()) * logsatz::kSlotGroesse;
-  (void)datei.wert().schreiben(offset, logsatz::slot(uhr_.jetzt(), text));
+  (void)datei.wert().schreiben(offset, saetze);
+}
+
+Logbuch::Sitzung::Sitzung(Logbuch& logbuch) : logbuch_(logbuch) { ++logbuch_.sitzungen_; }
+
+Logbuch::Sitzung::~Sitzung() {
+  if (--logbuch_.sitzungen_ == 0) logbuch_.schreibeGesammelte();
 }
 
 void meldeSpeicherZustand(const SettingsStore& store, Logbuch& logbuch) {

@@ -3,6 +3,8 @@
 #include "platform/Dateihandle.h"
 #include "platform/Ergebnis.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace bewahrix {
@@ -48,11 +50,35 @@ class Logbuch {
   QString dateipfad() const;
   static QString dateiname();  // "Logbuch.log"
 
+  // While a Sitzung lives, entries are collected in memory and written with
+  // one write at schreibeGesammelte() and at the Sitzung's end. A run opens
+  // one and writes before every yield to the event loop, so a logbook
+  // operation of the user never misses an entry and the file is still
+  // opened once per operation.
+  class Sitzung {
+   public:
+    explicit Sitzung(Logbuch& logbuch);
+    ~Sitzung();
+    Sitzung(const Sitzung&) = delete;
+    Sitzung& operator=(const Sitzung&) = delete;
+
+   private:
+    Logbuch& logbuch_;
+  };
+  void schreibeGesammelte();
+
  private:
+  void schreibe(const QByteArray& saetze);
+
   SettingsStore& store_;
   const Uhr& uhr_;
   const LogSchalter& schalter_;
   bool imRueckfall_ = false;
+  int sitzungen_ = 0;
+  QByteArray gesammelt_;
+  // Date and time bytes of the last entry: a run writes many per second.
+  QDateTime kopfZeit_;
+  QByteArray kopf_;
 };
 
 // Records in category 0 that the settings store had to be started afresh.

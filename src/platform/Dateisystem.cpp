@@ -137,7 +137,7 @@ class TemporaereDatei {
 
 }  // namespace
 
-Verzeichnisinhalt PosixDateisystem::dateienIn(const QString& verzeichnis) {
+Verzeichnisinhalt PosixDateisystem::inhalt(const QString& verzeichnis) {
   Verzeichnisinhalt inhalt;
   OffenesVerzeichnis offen(verzeichnis);
   if (!offen.offen()) {
@@ -148,46 +148,30 @@ Verzeichnisinhalt PosixDateisystem::dateienIn(const QString& verzeichnis) {
   }
   while (const dirent* eintrag = offen.naechster()) {
     bool datei = eintrag->d_type == DT_REG;
-    // Only links and entries of unknown type need a look at the inode; stat
-    // follows the link, so a broken one or one to a directory drops out.
+    bool unterverzeichnis = eintrag->d_type == DT_DIR;
+    // Only links and entries of unknown type need a look at the inode. A
+    // file may be reached through a link; a subdirectory never is, so a
+    // walk cannot run in circles.
     if (eintrag->d_type == DT_LNK || eintrag->d_type == DT_UNKNOWN) {
       struct stat info {};
       datei = ::fstatat(offen.fd(), eintrag->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+      unterverzeichnis = eintrag->d_type == DT_UNKNOWN &&
+                         ::fstatat(offen.fd(), eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                         S_ISDIR(info.st_mode);
     }
     if (datei) inhalt.dateien.append(QFile::decodeName(eintrag->d_name));
+    if (unterverzeichnis) inhalt.unterverzeichnisse.append(QFile::decodeName(eintrag->d_name));
   }
   if (offen.fehler() != 0) inhalt.fehler = fehlerFuer(offen.fehler());
   inhalt.dateien.sort();
+  inhalt.unterverzeichnisse.sort();
   return inhalt;
 }
 
-QStringList PosixDateisystem::unterverzeichnisse(const QString& verzeichnis) {
-  QStringList namen;
-  OffenesVerzeichnis offen(verzeichnis);
-  if (!offen.offen()) return namen;
-  while (const dirent* eintrag = offen.naechster()) {
-    bool unterverzeichnis = eintrag->d_type == DT_DIR;
-    if (eintrag->d_type == DT_UNKNOWN) {
-      struct stat info {};
-      unterverzeichnis = ::fstatat(offen.fd(), eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                         S_ISDIR(info.st_mode);
-    }
-    if (unterverzeichnis) namen.append(QFile::decodeName(eintrag->d_name));
-  }
-  namen.sort();
-  return namen;
-}
-
-Ergebnis<qint64> PosixDateisystem::groesse(const QString& pfad) {
+Ergebnis<Dateistatus> PosixDateisystem::status(const QString& pfad) {
   struct stat info {};
   if (::stat(QFile::encodeName(pfad).constData(), &info) != 0) return systemfehler();
-  return static_cast<qint64>(info.st_size);
-}
-
-Ergebnis<QDateTime> PosixDateisystem::geaendert(const QString& pfad) {
-  struct stat info {};
-  if (::stat(QFile::encodeName(pfad).constData(), &info) != 0) return systemfehler();
-  return QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec);
+  return Dateistatus{static_cast<qint64>(info.st_size), static_cast<qint64>(info.st_mtim.tv_sec)};
 }
 
 Status PosixDateisystem::verzeichnisAnlegen(const QString& pfad) {

@@ -2,7 +2,6 @@
 
 #include "platform/Ergebnis.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +17,18 @@ struct Verzeichnisinhalt {
   // Directories, links to directories, broken links, FIFOs, sockets and
   // device files are left out.
   QStringList dateien;
+  // Names of the subdirectories, sorted; symbolic links are not followed,
+  // so a link loop cannot make a walk endless.
+  QStringList unterverzeichnisse;
   // Set when the directory exists but could not be read completely
   // (no permission, I/O error). A missing directory is not an error.
   std::optional<Fehler> fehler;
+};
+
+// Size and last-write time of a file.
+struct Dateistatus {
+  qint64 groesse = 0;
+  qint64 geaendert = 0;  // seconds since the epoch, cut to the second
 };
 
 // The file operations of a backup run. The run goes through this seam only,
@@ -29,15 +37,11 @@ class Dateisystem {
  public:
   virtual ~Dateisystem() = default;
 
-  // The files directly in verzeichnis (with or without trailing separator).
-  virtual Verzeichnisinhalt dateienIn(const QString& verzeichnis) = 0;
-  // Names of the subdirectories of verzeichnis, sorted; symbolic links are
-  // not followed, so a link loop cannot make a walk endless.
-  virtual QStringList unterverzeichnisse(const QString& verzeichnis) = 0;
-  // Size in bytes of a file (following links).
-  virtual Ergebnis<qint64> groesse(const QString& pfad) = 0;
-  // Last-write time of a file (following links), local time, whole seconds.
-  virtual Ergebnis<QDateTime> geaendert(const QString& pfad) = 0;
+  // The files and subdirectories directly in verzeichnis (with or without
+  // trailing separator), read in one pass.
+  virtual Verzeichnisinhalt inhalt(const QString& verzeichnis) = 0;
+  // Size and last-write time of a file (following links), with one call.
+  virtual Ergebnis<Dateistatus> status(const QString& pfad) = 0;
   // Creates exactly one directory level; fails with EEXIST when it exists.
   virtual Status verzeichnisAnlegen(const QString& pfad) = 0;
   // Copies quelle over ziel, fail-safe: the content goes into a temporary
@@ -52,10 +56,8 @@ class Dateisystem {
 // The real file system through POSIX calls.
 class PosixDateisystem : public Dateisystem {
  public:
-  Verzeichnisinhalt dateienIn(const QString& verzeichnis) override;
-  QStringList unterverzeichnisse(const QString& verzeichnis) override;
-  Ergebnis<qint64> groesse(const QString& pfad) override;
-  Ergebnis<QDateTime> geaendert(const QString& pfad) override;
+  Verzeichnisinhalt inhalt(const QString& verzeichnis) override;
+  Ergebnis<Dateistatus> status(const QString& pfad) override;
   Status verzeichnisAnlegen(const QString& pfad) override;
   Status kopieren(const QString& quelle, const QString& ziel) override;
 

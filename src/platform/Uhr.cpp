@@ -3,10 +3,12 @@
 namespace bewahrix {
 
 QDateTime SystemUhr::jetzt() const {
-  QDateTime t = QDateTime::currentDateTime();
-  const QTime zeit = t.time();
-  t.setTime(QTime(zeit.hour(), zeit.minute(), zeit.second()));
-  return t;
+  const qint64 sekunde = QDateTime::currentSecsSinceEpoch();
+  if (sekunde != sekunde_) {
+    sekunde_ = sekunde;
+    zeit_ = QDateTime::fromSecsSinceEpoch(sekunde);
+  }
+  return zeit_;
 }
 
 }  // namespace bewahrix

@@ -17,6 +17,12 @@ class Uhr {
 class SystemUhr final : public Uhr {
  public:
   QDateTime jetzt() const override;
+
+ private:
+  // A run asks several times per file; the local time is worked out once
+  // per second.
+  mutable qint64 sekunde_ = -1;
+  mutable QDateTime zeit_;
 };
 
 // A clock that stands still until a test moves it.

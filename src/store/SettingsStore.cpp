@@ -115,6 +115,7 @@ bool SettingsStore::enthaelt(const QString& section, const QString& key) const {
 }
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+  ++stand_;
   if (!db_) return;
   // The upsert keeps the row, so an overwritten key keeps its place in the order.
   SqlAnweisung schreiben(db_,
@@ -130,6 +131,7 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
 }
 
 void SettingsStore::remove(const QString& section, const QString& key) {
+  ++stand_;
   if (!db_) return;
   SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1 AND key_fold=?2");
   loeschen.binde(1, falte(section));
@@ -138,6 +140,7 @@ void SettingsStore::remove(const QString& section, const QString& key) {
 }
 
 void SettingsStore::removeSection(const QString& section) {
+  ++stand_;
   if (!db_) return;
   SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1");
   loeschen.binde(1, falte(section));
@@ -145,6 +148,7 @@ void SettingsStore::removeSection(const QString& section) {
 }
 
 void SettingsStore::removeAll() {
+  ++stand_;
   if (db_) SqlAnweisung::ausfuehren(db_, "DELETE FROM settings");
 }
 

@@ -34,6 +34,9 @@ class SettingsStore {
   Schluesselpaare list(const QString& section) const;
 
   bool enthaelt(const QString& section, const QString& key) const;
+  // Grows with every change made through this store: a reader that keeps
+  // values can tell when it must read them again.
+  quint64 stand() const { return stand_; }
 
   QString dateipfad() const { return dateipfad_; }
   // Set when the database could not be used and was renamed aside: says
@@ -54,6 +57,7 @@ class SettingsStore {
   QString dateipfad_;
   sqlite3* db_ = nullptr;
   std::optional<QString> hinweis_;
+  quint64 stand_ = 0;
 };
 
 }  // namespace bewahrix

@@ -9,10 +9,7 @@
 
 #include <cerrno>
 #include <set>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -42,10 +39,10 @@ class Unlesbar final : public PosixDateisystem {
   std::set<QString> verzeichnisse;
   std::set<QString> dateien;
 
-  Verzeichnisinhalt dateienIn(const QString& verzeichnis) override {
+  Verzeichnisinhalt inhalt(const QString& verzeichnis) override {
     if (verzeichnisse.count(QDir::cleanPath(verzeichnis)) == 0)
-      return PosixDateisystem::dateienIn(verzeichnis);
-    return {{}, Fehler{EACCES, fehlertext(EACCES)}};
+      return PosixDateisystem::inhalt(verzeichnis);
+    return {{}, {}, Fehler{EACCES, fehlertext(EACCES)}};
   }
   Status kopieren(const QString& quelle, const QString& ziel) override {
     if (dateien.count(quelle)) return Fehler{EACCES, fehlertext(EACCES)};
@@ -74,23 +71,15 @@ TEST_F(FehlerTest, SonderdateienUndVerweiseImBaum) {
   datei(u"extern/ziel.txt"_s, "über einen Verweis");
   QDir().mkpath(pfad(u"extern/ordner"_s));
   datei(u"extern/ordner/nicht.txt"_s);
-  const auto enc = [](const QString& p) { return QFile::encodeName(p); };
-  ASSERT_EQ(mkfifo(enc(q + u"rohr"_s).constData(), 0644), 0);
-  ASSERT_EQ(symlink("../../extern/ziel.txt", enc(q + u"verweis.txt"_s).constData()), 0);
-  ASSERT_EQ(symlink("../../extern/ordner", enc(q + u"ordnerverweis"_s).constData()), 0);
-  ASSERT_EQ(symlink("..", enc(q + u"schleife"_s).constData()), 0);
-  ASSERT_EQ(symlink("gibt-es-nicht", enc(q + u"kaputt"_s).constData()), 0);
-  const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un adresse{};
-  adresse.sun_family = AF_UNIX;
-  const QByteArray sockpfad = enc(q + u"sockel"_s);
-  ASSERT_LT(sockpfad.size(), static_cast<qsizetype>(sizeof adresse.sun_path));
-  std::copy(sockpfad.begin(), sockpfad.end(), adresse.sun_path);
-  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+  ASSERT_EQ(mkfifo(QFile::encodeName(q + u"rohr"_s).constData(), 0644), 0);
+  test::verknuepfe(u"../../extern/ziel.txt"_s, q + u"verweis.txt"_s);
+  test::verknuepfe(u"../../extern/ordner"_s, q + u"ordnerverweis"_s);
+  test::verknuepfe(u".."_s, q + u"schleife"_s);
+  test::verknuepfe(u"gibt-es-nicht"_s, q + u"kaputt"_s);
+  test::legeSocketAn(q + u"sockel"_s);
 
   aufgabe(0, {q + u"*.***"_s, q + u"*.*"_s}, ImmerUeberschreiben);
   lauf();
-  close(sock);
 
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
   EXPECT_EQ(alleEintraege(ziel() + u"Daten"_s), (QStringList{u"normal.txt"_s, u"verweis.txt"_s}));

@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,8 +30,7 @@ QString LaufUmgebung::datei(const QString& relativ, const QByteArray& inhalt,
 
 void LaufUmgebung::setzeZeit(const QString& pfad, const QDateTime& geaendert) {
   const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
-  const timespec zeiten[2] = {zeit, zeit};
-  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, AT_SYMLINK_NOFOLLOW), 0);
+  setzeZeiten(pfad, zeit, zeit);
 }
 
 void LaufUmgebung::aufgabe(int index, const QStringList& quellen, int modus) {

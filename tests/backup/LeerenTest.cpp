@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -27,16 +26,18 @@ const QString& gemeinsameDaten() {
   return pfad;
 }
 
-// gio prints bytes outside ASCII as \xHH.
-QString ausGio(const QString& zeile) {
-  QByteArray roh = zeile.toLatin1();
+// gio prints bytes outside printable ASCII as \\xHH and doubles a backslash.
+QString ausGio(const QByteArray& zeile) {
   QByteArray bytes;
-  for (qsizetype i = 0; i < roh.size(); ++i) {
-    if (roh.mid(i, 2) == "\\x" && i + 3 < roh.size()) {
-      bytes.append(static_cast<char>(roh.mid(i + 2, 2).toInt(nullptr, 16)));
+  for (qsizetype i = 0; i < zeile.size(); ++i) {
+    if (zeile.at(i) == '\\' && i + 1 < zeile.size() && zeile.at(i + 1) == '\\') {
+      bytes.append('\\');
+      ++i;
+    } else if (zeile.at(i) == '\\' && i + 3 < zeile.size() && zeile.at(i + 1) == 'x') {
+      bytes.append(static_cast<char>(zeile.mid(i + 2, 2).toInt(nullptr, 16)));
       i += 3;
     } else {
-      bytes.append(roh.at(i));
+      bytes.append(zeile.at(i));
     }
   }
   return QString::fromUtf8(bytes);
@@ -71,9 +72,7 @@ class LeerenTest : public test::LaufUmgebung {
     datei(u"ziel/.versteckt"_s);
     datei(u"ziel/Unterordner mit Leer/x.txt"_s);
     datei(u"draussen/wichtig.txt"_s, "bleibt");
-    ASSERT_EQ(symlink(QFile::encodeName(pfad(u"draussen/wichtig.txt"_s)).constData(),
-                      QFile::encodeName(ziel() + u"verweis"_s).constData()),
-              0);
+    test::verknuepfe(pfad(u"draussen/wichtig.txt"_s), ziel() + u"verweis"_s);
   }
   void lauf(bool papierkorb) {
     aufgabe(0, {datei(u"quelle/neu.txt"_s)}, ImmerUeberschreiben);
@@ -87,7 +86,7 @@ class LeerenTest : public test::LaufUmgebung {
     QProcess gio;
     gio.start(u"dbus-run-session"_s, {u"--"_s, u"gio"_s, u"trash"_s, u"--list"_s});
     gio.waitForFinished(20000);
-    return ausGio(QString::fromLatin1(gio.readAllStandardOutput()));
+    return ausGio(gio.readAllStandardOutput());
   }
 };
 
@@ -159,12 +158,10 @@ TEST(LeerenVerweigert, WurzelHeimatRelativUndQuellen) {
 class LeerenVerweigertMitVerweis : public test::FrischeUmgebung {};
 
 TEST_F(LeerenVerweigertMitVerweis, VerweisAufDieWurzelOderDieQuelle) {
-  ASSERT_EQ(symlink("/", QFile::encodeName(pfad(u"wurzel"_s)).constData()), 0);
+  test::verknuepfe(u"/"_s, pfad(u"wurzel"_s));
   EXPECT_TRUE(leerenVerweigert(pfad(u"wurzel/"_s), {}).has_value());
   QDir().mkpath(pfad(u"daten/fotos"_s));
-  ASSERT_EQ(symlink(QFile::encodeName(pfad(u"daten"_s)).constData(),
-                    QFile::encodeName(pfad(u"anders"_s)).constData()),
-            0);
+  test::verknuepfe(pfad(u"daten"_s), pfad(u"anders"_s));
   EXPECT_TRUE(leerenVerweigert(pfad(u"anders/"_s), {pfad(u"daten/fotos/*.*"_s)}).has_value());
 }
 

@@ -46,8 +46,7 @@ TEST_F(RsyncVergleichTest, BaumWirdKopiertWieRsyncEsTaete) {
   datei(u"quelle/Daten/skript.sh"_s, "#!/bin/sh\n");
   ASSERT_EQ(chmod(QFile::encodeName(skript).constData(), 0750), 0);
   // A time with nanoseconds, as modern file systems keep it.
-  const timespec genau[2] = {{1700000000, 123456789}, {1700000000, 123456789}};
-  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(skript).constData(), genau, 0), 0);
+  test::setzeZeiten(skript, {1700000000, 123456789}, {1700000000, 123456789});
 
   aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
   sicherung->zustand().automatikLauf = true;

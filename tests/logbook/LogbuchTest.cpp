@@ -154,3 +154,38 @@ TEST_F(LogbuchTest, SpeicherWiederherstellungWirdProtokolliert) {
   meldeSpeicherZustand(*store, *logbuch);  // a healthy store says nothing
   EXPECT_EQ(texte().size(), 1);
 }
+
+TEST_F(LogbuchTest, SitzungSchreibtGesammeltInEinemZug) {
+  logbuch->eintrag(u"vorher"_s, SonstigeMeldung);
+  {
+    Logbuch::Sitzung sitzung(*logbuch);
+    logbuch->eintrag(u"eins"_s, SonstigeMeldung);
+    uhr.sekundenWeiter(5);
+    logbuch->eintrag(u"zwei"_s, Kopiervorgang);
+    EXPECT_EQ(texte(), QStringList{u"vorher"_s});  // still in memory
+    logbuch->schreibeGesammelte();
+    EXPECT_EQ(texte(), (QStringList{u"vorher"_s, u"eins"_s, u"zwei"_s}));
+    {
+      Logbuch::Sitzung innen(*logbuch);  // nested: only the outer end writes
+      logbuch->eintrag(u"drei"_s, SonstigeMeldung);
+    }
+    EXPECT_EQ(texte().size(), 3);
+    // The switches count when the entry is made, not when it is written.
+    schalter.setzeKategorie(SonstigeMeldung, false);
+    logbuch->eintrag(u"gefiltert"_s, SonstigeMeldung);
+    schalter.setzeKategorie(SonstigeMeldung, true);
+  }
+  EXPECT_EQ(texte(), (QStringList{u"vorher"_s, u"eins"_s, u"zwei"_s, u"drei"_s}));
+  EXPECT_EQ(zeilen().at(2), u"05.12.2026 um 14:03:32: zwei"_s);  // its own time
+}
+
+TEST_F(LogbuchTest, SitzungMitRueckfallSchreibtDieNotizenZuerst) {
+  Logbuch::Sitzung sitzung(*logbuch);
+  logbuch->eintrag(u"gesammelt"_s, SonstigeMeldung);
+  store->write(u"LogBuch"_s, u"Pfad"_s, pfad(u"weg/"_s));
+  logbuch->schreibeGesammelte();
+  const QStringList alle = texte();
+  ASSERT_EQ(alle.size(), 3);
+  EXPECT_TRUE(alle.at(0).startsWith(u"Logbuch.log Error, "_s));
+  EXPECT_EQ(alle.at(2), u"gesammelt"_s);
+}

@@ -25,32 +25,12 @@ using bewahrix::Fehler;
 using bewahrix::PosixDateisystem;
 using bewahrix::Status;
 using bewahrix::test::leseDatei;
+using bewahrix::test::legeSocketAn;
 using bewahrix::test::schreibeDatei;
+using bewahrix::test::setzeZeiten;
+using bewahrix::test::verknuepfe;
 
 namespace {
-
-void verknuepfe(const QString& ziel, const QString& link) {
-  ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0)
-      << std::strerror(errno);
-}
-
-void legeSocketAn(const QString& pfad) {
-  const QByteArray name = QFile::encodeName(pfad);
-  sockaddr_un adresse{};
-  adresse.sun_family = AF_UNIX;
-  ASSERT_LT(static_cast<size_t>(name.size()), sizeof adresse.sun_path);
-  std::memcpy(adresse.sun_path, name.constData(), static_cast<size_t>(name.size()));
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  ASSERT_GE(fd, 0);
-  const int gebunden = ::bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse);
-  ::close(fd);
-  ASSERT_EQ(gebunden, 0) << std::strerror(errno);
-}
-
-void setzeZeiten(const QString& pfad, timespec zugriff, timespec aenderung) {
-  const timespec zeiten[2] = {zugriff, aenderung};
-  ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0), 0);
-}
 
 struct stat statOhneFolgen(const QString& pfad) {
   struct stat info {};
@@ -98,7 +78,7 @@ TEST_F(DateisystemTest, DateienInListetNurDateienUndVerknuepfungenAufDateien) {
 
   const QStringList erwartet{u".versteckt"_s, u"a link"_s, u"b.txt"_s, u"c"_s};
   for (const QString& angabe : {ordner, ordner + u'/'}) {
-    const auto inhalt = dateisystem.dateienIn(angabe);
+    const auto inhalt = dateisystem.inhalt(angabe);
     EXPECT_EQ(inhalt.dateien, erwartet) << angabe.toStdString();
     EXPECT_FALSE(inhalt.fehler.has_value());
   }
@@ -107,7 +87,7 @@ TEST_F(DateisystemTest, DateienInListetNurDateienUndVerknuepfungenAufDateien) {
 TEST_F(DateisystemTest, DateienInFehlendesVerzeichnisIstLeerOhneFehler) {
   schreibeDatei(pfad(u"datei"_s), "x");
   for (const QString& angabe : {pfad(u"fehlt"_s), pfad(u"fehlt/tiefer/"_s), pfad(u"datei"_s)}) {
-    const auto inhalt = dateisystem.dateienIn(angabe);
+    const auto inhalt = dateisystem.inhalt(angabe);
     EXPECT_TRUE(inhalt.dateien.isEmpty()) << angabe.toStdString();
     EXPECT_FALSE(inhalt.fehler.has_value()) << angabe.toStdString();
   }
@@ -125,7 +105,7 @@ TEST_F(DateisystemTest, DateienInUnlesbaresVerzeichnisMeldetFehler) {
   const bool anderer = bewahrix::test::brauchtAnderenBenutzer();
   const Status lesbar = bewahrix::test::imKindprozess(
       [&]() -> Status {
-        const auto inhalt = PosixDateisystem().dateienIn(offen);
+        const auto inhalt = PosixDateisystem().inhalt(offen);
         if (inhalt.fehler) return *inhalt.fehler;
         if (inhalt.dateien != QStringList{u"a"_s}) return Fehler{-1, inhalt.dateien.join(u',')};
         return bewahrix::erfolg();
@@ -133,7 +113,7 @@ TEST_F(DateisystemTest, DateienInUnlesbaresVerzeichnisMeldetFehler) {
       anderer);
   const Status unlesbar = bewahrix::test::imKindprozess(
       [&]() -> Status {
-        const auto inhalt = PosixDateisystem().dateienIn(gesperrt);
+        const auto inhalt = PosixDateisystem().inhalt(gesperrt);
         if (inhalt.fehler) return *inhalt.fehler;
         return Fehler{0, u"kein Fehler, %1 Dateien"_s.arg(inhalt.dateien.size())};
       },
@@ -155,11 +135,12 @@ TEST_F(DateisystemTest, UnterverzeichnisseFolgenKeinerVerknuepfung) {
   verknuepfe(u".."_s, baum + u"/a/zurueck"_s);
   verknuepfe(u"b"_s, baum + u"/link"_s);
 
-  EXPECT_EQ(dateisystem.unterverzeichnisse(baum),
+  EXPECT_EQ(dateisystem.inhalt(baum).unterverzeichnisse,
             (QStringList{u".versteckt"_s, u"a"_s, u"b"_s}));
-  EXPECT_TRUE(dateisystem.unterverzeichnisse(baum + u"/a/"_s).isEmpty());
-  EXPECT_TRUE(dateisystem.dateienIn(baum + u"/a"_s).dateien.isEmpty());
-  EXPECT_TRUE(dateisystem.unterverzeichnisse(pfad(u"fehlt"_s)).isEmpty());
+  EXPECT_EQ(dateisystem.inhalt(baum).dateien, QStringList{u"datei"_s});
+  EXPECT_TRUE(dateisystem.inhalt(baum + u"/a/"_s).unterverzeichnisse.isEmpty());
+  EXPECT_TRUE(dateisystem.inhalt(baum + u"/a"_s).dateien.isEmpty());
+  EXPECT_TRUE(dateisystem.inhalt(pfad(u"fehlt"_s)).unterverzeichnisse.isEmpty());
 
   // A walk along unterverzeichnisse ends despite the loop a/zurueck -> ..
   QStringList offen{baum};
@@ -167,7 +148,7 @@ TEST_F(DateisystemTest, UnterverzeichnisseFolgenKeinerVerknuepfung) {
   while (!offen.isEmpty() && besucht < 100) {
     const QString ordner = offen.takeFirst();
     ++besucht;
-    for (const QString& name : dateisystem.unterverzeichnisse(ordner))
+    for (const QString& name : dateisystem.inhalt(ordner).unterverzeichnisse)
       offen.append(ordner + u'/' + name);
   }
   EXPECT_EQ(besucht, 4);
@@ -180,15 +161,12 @@ TEST_F(DateisystemTest, GroesseUndAenderungszeitFolgenVerknuepfungen) {
   verknuepfe(datei, pfad(u"verweis"_s));
 
   for (const QString& angabe : {datei, pfad(u"verweis"_s)}) {
-    EXPECT_EQ(dateisystem.groesse(angabe).wert(), 5);
-    const auto zeit = dateisystem.geaendert(angabe);
-    ASSERT_TRUE(zeit.ok());
-    // Cut to the second, never rounded up.
-    EXPECT_EQ(zeit.wert(), QDateTime::fromSecsSinceEpoch(1700000000));
-    EXPECT_EQ(zeit.wert().timeSpec(), Qt::LocalTime);
+    const auto status = dateisystem.status(angabe);
+    ASSERT_TRUE(status.ok());
+    EXPECT_EQ(status.wert().groesse, 5);
+    EXPECT_EQ(status.wert().geaendert, 1700000000);  // cut to the second, never rounded up
   }
-  EXPECT_EQ(dateisystem.groesse(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
-  EXPECT_EQ(dateisystem.geaendert(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
+  EXPECT_EQ(dateisystem.status(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
 }
 
 TEST_F(DateisystemTest, VerzeichnisAnlegenLegtGenauEineEbeneAn) {
@@ -277,7 +255,7 @@ TEST_F(DateisystemTest, KopiertUngewoehnlicheNamen) {
 
   QStringList sortiert = namen;
   sortiert.sort();
-  EXPECT_EQ(dateisystem.dateienIn(pfad(u"ziel"_s)).dateien, sortiert);
+  EXPECT_EQ(dateisystem.inhalt(pfad(u"ziel"_s)).dateien, sortiert);
   EXPECT_EQ(alles(pfad(u"ziel"_s)).size(), namen.size());
 }
 
@@ -403,7 +381,7 @@ TEST_F(DateisystemTest, GrosseUndLeereDateiWerdenGenauKopiert) {
     schreibeDatei(quelle, daten);
     ASSERT_TRUE(dateisystem.kopieren(quelle, pfad(u"kopie"_s)).ok());
     EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), daten);
-    EXPECT_EQ(dateisystem.groesse(pfad(u"kopie"_s)).wert(), groesse);
+    EXPECT_EQ(dateisystem.status(pfad(u"kopie"_s)).wert().groesse, groesse);
   }
 }
 

@@ -7,8 +7,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -24,13 +22,9 @@ using bewahrix::SystemEntferner;
 using bewahrix::test::imKindprozess;
 using bewahrix::test::leseDatei;
 using bewahrix::test::schreibeDatei;
+using bewahrix::test::verknuepfe;
 
 namespace {
-
-void verknuepfe(const QString& ziel, const QString& link) {
-  ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0)
-      << std::strerror(errno);
-}
 
 bool gibtEs(const QString& pfad) {
   struct stat info {};
@@ -55,24 +49,6 @@ QString ursprungspfad(const QString& name) {
   return {};
 }
 
-// gio prints a path byte by byte, bytes outside printable ASCII as \xHH and
-// the backslash doubled.
-QByteArray ohneEscapes(const QByteArray& text) {
-  QByteArray bytes;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x') {
-      bytes.append(static_cast<char>(text.mid(i + 2, 2).toInt(nullptr, 16)));
-      i += 3;
-    } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
-      bytes.append('\\');
-      ++i;
-    } else {
-      bytes.append(text[i]);
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 class PapierkorbTest : public bewahrix::test::FrischeUmgebung {};
@@ -95,34 +71,6 @@ TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
   EXPECT_EQ(ursprungspfad(u"Alte Entwürfe"_s), ordner);
 }
 
-TEST_F(PapierkorbTest, GioListetDenUrsprungspfad) {
-  const QString datei = home() + u"Notiz für später.txt"_s;
-  schreibeDatei(datei, "n");
-  const Status status = inDenPapierkorb(datei);
-  ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
-
-  const QString sitzung = QStandardPaths::findExecutable(u"dbus-run-session"_s);
-  if (sitzung.isEmpty()) GTEST_SKIP() << "dbus-run-session is missing";
-  // A bus of its own, so the trash service reads this test's XDG_DATA_HOME
-  // and not that of a desktop session already running.
-  QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-  umgebung.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
-  umgebung.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-  QProcess gio;
-  gio.setProcessEnvironment(umgebung);
-  gio.start(sitzung, {u"--"_s, u"gio"_s, u"trash"_s, u"--list"_s});
-  ASSERT_TRUE(gio.waitForFinished(60000));
-  const QString fehler = QString::fromUtf8(gio.readAllStandardError());
-  if (gio.exitCode() != 0 && fehler.contains(u"not supported"_s))
-    GTEST_SKIP() << "no trash backend for gio (gvfs missing)";
-  ASSERT_EQ(gio.exitCode(), 0) << fehler.toStdString();
-
-  const QByteArray ausgabe = gio.readAllStandardOutput();
-  const QList<QByteArray> zeilen = ausgabe.split('\n');
-  EXPECT_TRUE(std::any_of(zeilen.begin(), zeilen.end(), [&](const QByteArray& zeile) {
-    return QFile::decodeName(ohneEscapes(zeile)).endsWith(u'\t' + datei);
-  })) << ausgabe.toStdString();
-}
 
 TEST_F(PapierkorbTest, OhnePapierkorbBleibtDasObjekt) {
   const QString datei = home() + u"bleibt.txt"_s;

@@ -4,6 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix::test {
@@ -35,6 +43,29 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt) {
   QFile datei(pfad);
   ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
   ASSERT_EQ(datei.write(inhalt), inhalt.size());
+}
+
+void verknuepfe(const QString& ziel, const QString& link) {
+  ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0)
+      << std::strerror(errno);
+}
+
+void legeSocketAn(const QString& pfad) {
+  const QByteArray name = QFile::encodeName(pfad);
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<size_t>(name.size()), sizeof adresse.sun_path);
+  std::memcpy(adresse.sun_path, name.constData(), static_cast<size_t>(name.size()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  ASSERT_GE(fd, 0);
+  const int gebunden = ::bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse);
+  ::close(fd);
+  ASSERT_EQ(gebunden, 0) << std::strerror(errno);
+}
+
+void setzeZeiten(const QString& pfad, timespec zugriff, timespec aenderung) {
+  const timespec zeiten[2] = {zugriff, aenderung};
+  ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0), 0);
 }
 
 QByteArray leseDatei(const QString& pfad) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 namespace bewahrix::test {
 
 // Points HOME and the XDG directories at a fresh temporary folder for each
@@ -23,5 +25,11 @@ class FrischeUmgebung : public ::testing::Test {
 // Writes bytes to a file, creating directories as needed.
 void schreibeDatei(const QString& pfad, const QByteArray& inhalt);
 QByteArray leseDatei(const QString& pfad);
+// A symbolic link at link that points to ziel (taken as written).
+void verknuepfe(const QString& ziel, const QString& link);
+// A Unix socket file at pfad (the socket itself is closed again).
+void legeSocketAn(const QString& pfad);
+// Access and last-write time of pfad (following links).
+void setzeZeiten(const QString& pfad, timespec zugriff, timespec aenderung);
 
 }  // namespace bewahrix::test
