@@ -50,7 +50,8 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
 
 bool Sicherung::wirdIgnoriert(int index, const QString& ziel) {
   // Whole names, letter case ignored, no wildcards.
-  if (!einstellungen(index).ignoriert.contains(pfade::namensteil(ziel).toCaseFolded())) return false;
+  const auto& ignoriert = einstellungen(index).ignoriert;
+  if (ignoriert.isEmpty() || !ignoriert.contains(pfade::namensteil(ziel).toCaseFolded())) return false;
   log(u"    => \""_s + ziel + u"\" wird ignoriert"_s, IgnorierInformation);
   return true;
 }

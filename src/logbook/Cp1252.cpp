@@ -26,8 +26,7 @@ char kodiere(char16_t zeichen) {
 
 }  // namespace
 
-QByteArray kodieren(const QString& text) {
-  QByteArray bytes(text.size(), Qt::Uninitialized);
+qsizetype kodieren(const QString& text, char* ziel) {
   qsizetype n = 0;
   const QChar* zeichen = text.constData();
   const qsizetype laenge = text.size();
@@ -35,9 +34,14 @@ QByteArray kodieren(const QString& text) {
     const char16_t c = zeichen[i].unicode();
     // A pair of surrogates is one character outside the code page.
     if (QChar::isHighSurrogate(c) && i + 1 < laenge && zeichen[i + 1].isLowSurrogate()) ++i;
-    bytes[n++] = kodiere(c);
+    ziel[n++] = kodiere(c);
   }
-  bytes.truncate(n);
+  return n;
+}
+
+QByteArray kodieren(const QString& text) {
+  QByteArray bytes(text.size(), Qt::Uninitialized);
+  bytes.truncate(kodieren(text, bytes.data()));
   return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include "logbook/Cp1252.h"
 #include "store/Formate.h"
 
+#include <QVarLengthArray>
 #include <QtEndian>
 
 #include <cmath>
@@ -44,8 +45,8 @@ namespace {
 
 // Writes the 100 text bytes to ziel.
 void fuelleTextFeld(char* ziel, const QString& text) {
-  const QByteArray bytes = cp1252::kodieren(text);
-  const qsizetype n = bytes.size();
+  QVarLengthArray<char, 512> bytes(text.size());  // no allocation for a usual line
+  const qsizetype n = cp1252::kodieren(text, bytes.data());
   if (n <= kTextLaenge) {
     std::memcpy(ziel, bytes.constData(), static_cast<size_t>(n));
     std::memset(ziel + n, ' ', static_cast<size_t>(kTextLaenge - n));
