@@ -1,0 +1,151 @@
+#pragma once
+
+#include "store/Schluessel.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimeEdit;
+class QTimer;
+
+namespace bewahrix {
+
+class Lampe;
+
+// The controls of one task page ("Aufgabe 1" … "Aufgabe 5").
+struct AufgabenSeite {
+  QLabel* titelText = nullptr;             // TitelText(i)
+  QLabel* infoVerfahren = nullptr;         // InfoVerfahren(i), clickable
+  Lampe* pruefLampe = nullptr;             // PrüfLampe(i)
+  QPushButton* cmdUeberschrift = nullptr;  // cmd_Überschrift(i)
+  QPushButton* cmdKopieStart = nullptr;    // cmd_KopieStart(i)
+  QListWidget* txtSichernGesamt = nullptr; // txt_SichernGesamt(i): the entries
+  QListWidget* txtSichernDaten = nullptr;  // txt_SichernGesamt(i + 5): their dates, kept in step
+  QLineEdit* txtZuSichern = nullptr;       // txt_zuSichern(i)
+  QPushButton* cmdDazu = nullptr;
+  QPushButton* cmdSuchen = nullptr;
+  QPushButton* cmdVerzeichnisSuchen = nullptr;
+  QPushButton* cmdLoeschen = nullptr;      // cmd_Löschen(i)
+  QPushButton* cmdLoeschenAlles = nullptr; // cmd_LöschenAlles(i)
+  QPushButton* cmdIgnorier = nullptr;
+  QPushButton* cmdInfo = nullptr;
+  QLineEdit* txtSicherungsVerzeichnis = nullptr;
+  QPushButton* cmdVerzeichnisSpeichern = nullptr;
+  QPushButton* cmdPfadLesen = nullptr;
+  Lampe* statusZiel = nullptr;             // StatusZiel(i)
+};
+
+// The main window: menu bar, the tab control SSTab with its nine pages and
+// the controls outside it. Every control carries its name as objectName
+// (control arrays as "name(index)"), so tests and the hover help find it.
+// This class only composes and lays out; behaviour is connected elsewhere.
+class Saver : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Saver(QWidget* parent = nullptr);
+
+  static constexpr int kAufgaben = schluessel::kAnzahlAufgaben;
+
+  // Menu "Programm".
+  QAction* mueNewVersion = nullptr;   // Mü_NewVersion
+  QAction* zumWeb = nullptr;          // ZumWeb
+  std::array<QAction*, 9> mappe{};    // Mappe(0..8)
+  QAction* clickAlles = nullptr;      // click_alles
+  QAction* mueEnde = nullptr;         // Mü_Ende
+  // Menu "Logbuch".
+  QMenu* menueAufzeichenLogbuch = nullptr;                               // MenüAufzeichenLogbuch
+  std::array<QAction*, schluessel::kAnzahlKategorien> aufzeichenLogbuch{};  // checkable
+  QAction* noAufzeichenLogbuch = nullptr;                                // checkable
+  // Menu "Hilfe".
+  QAction* mueHelp = nullptr;                 // Mü_Help, checkable
+  QAction* checkStartUpPosition = nullptr;    // checkable
+  QAction* hotkeyAktion = nullptr;            // checkable
+  QAction* msgBoxVersaeumt = nullptr;         // MsgBoxVersäumt, checkable
+  QAction* msgBoxVersaeumtSuchen = nullptr;   // MsgBoxVersäumtSuchen
+  QAction* mueCountReset = nullptr;           // Mü_CountReset
+  QAction* nueReset = nullptr;                // Nü_Reset
+  QAction* mueInfo = nullptr;                 // Mü_Info
+  QAction* mueBegruessung = nullptr;          // Mü_Begruessung
+  // Tray popup menu "Former" (never in the menu bar).
+  QMenu* bewahrixFormer = nullptr;
+  QAction* bewahrixAusfueren = nullptr;
+  QAction* mueLogbuch = nullptr;              // Mü_Logbuch
+  QAction* bewahrixHerstellen = nullptr;
+  QAction* bewahrixEnd = nullptr;
+
+  QTabWidget* ssTab = nullptr;                // SSTab, pages 0..8
+
+  // Page 0 "Inhalt".
+  std::array<QLabel*, kAufgaben> labelOrtInfo{};     // Label_OrtInfo(i)
+  std::array<QLabel*, kAufgaben> inhaltAuftraege{};  // InhaltAufträge(i)
+
+  // Pages 1..5.
+  std::array<AufgabenSeite, kAufgaben> aufgabe{};
+
+  // Page 6 "Verfahren".
+  QTabWidget* ssTabOptionen = nullptr;                      // SSTabOptionen
+  std::array<QRadioButton*, 6 * kAufgaben> optionSoll{};    // Option_SOLL(6 * i + m)
+  std::array<QCheckBox*, kAufgaben> checkAllFileKill{};
+  std::array<QCheckBox*, kAufgaben> checkAllFileKillUndo{}; // Check_AllFileKill_Undo(i)
+  std::array<QPushButton*, kAufgaben> cmdZuTimer{};         // cmd_zuTimer(i)
+  std::array<QRadioButton*, 2> optionVerzeichnisse{};
+  QCheckBox* checkAuflisten = nullptr;
+  QCheckBox* checkDragAndDrop = nullptr;
+
+  // Page 7 "Timer".
+  std::array<QCheckBox*, kAufgaben> checkSofort{};
+  std::array<QPushButton*, 2> cmdAutoSave{};
+  std::array<QLabel*, kAufgaben> infoTimer{};
+  std::array<QRadioButton*, kAufgaben> optionTimerAufgabe{};
+  std::array<QRadioButton*, 5> optionTime{};                // Option_Time(0..4)
+  QTimeEdit* sollZeit = nullptr;
+  QDateEdit* sollDatum = nullptr;
+  QLabel* txtVorgangInfo = nullptr;                         // Txt_VorgangInfo
+  QPushButton* cmdVorgang = nullptr;
+  QPushButton* cmdAktuell = nullptr;
+  QPushButton* cmdSaveZeitplan = nullptr;
+  Lampe* statusTimer = nullptr;
+  QCheckBox* checkKopieZusatz = nullptr;
+  std::array<QLabel*, 2> txtDate{};                         // TxtDate(0..1)
+  QLabel* txtTime = nullptr;
+  QTimer* timerAutomatik = nullptr;                         // 5000 ms, not started here
+  QTimer* timerUhr = nullptr;                               // 1000 ms, not started here
+  QTimer* timerWarnung = nullptr;                           // 400 ms, not started here
+
+  // Page 8 "Logbuch".
+  QListView* logbuch = nullptr;                             // Logbuch; the model is set by the owner
+  QLabel* labelLogbuch = nullptr;                           // Label_Logbuch, "(xx)"
+  Lampe* statusLogbuch = nullptr;
+  QPushButton* cmdLogbuchSuchen = nullptr;
+  QPushButton* cmdAktualisieren = nullptr;
+  QPushButton* cmdLogbuchClear = nullptr;
+  QPushButton* cmdLogbuchPrint = nullptr;
+  QPushButton* cmdOrtLocgbuch = nullptr;
+  QPushButton* cmdLogPfad = nullptr;
+
+  // Outside the tabs.
+  QPushButton* cmdEnde = nullptr;
+  QPushButton* cmdMinimize = nullptr;
+  QLabel* logo = nullptr;        // clickable picture of the program's own
+  QLabel* hilfe = nullptr;       // hover-help line
+
+ signals:
+  void logoGeklickt();
+  void infoVerfahrenGeklickt(int index);
+};
+
+}  // namespace bewahrix
