@@ -168,7 +168,7 @@ void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
 
 void Sicherung::cmd_AutoSave_Click(int knopf) {
   if (laeuft_) return;
-  const bool alle = knopf == 1;
+  const bool alle = knopf != 0;  // the tray menu passes 2
   if (u_.dialoge.zeige(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s)) != Antwort::Ja)
     return;
   log(alle ? u"<Anfang, manueller Start aller Aufträge>"_s

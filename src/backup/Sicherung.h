@@ -48,7 +48,7 @@ class Sicherung {
 
   // AufgabeKopieren: runs task index (0 to 4).
   void aufgabeKopieren(int index);
-  // Click of cmd_AutoSave: 0 runs the marked tasks, 1 all tasks.
+  // Click of cmd_AutoSave: 0 runs the marked tasks, any other number all.
   void cmd_AutoSave_Click(int knopf);
 
   LaufZustand& zustand() { return zustand_; }
