@@ -64,7 +64,7 @@ void Sicherung::nachgeben(const QString& aktuell) {
   if (takt_.isValid() && takt_.elapsed() < 20) return;
   takt_.start();
   // What the user may look at or change in the logbook meanwhile is complete.
-  u_.logbuch.schreibeGesammelte();
+  const Logbuch::Pause pause(u_.logbuch);
   u_.host.fortschritt(zaehler_.dateienGesamt, aktuell);
   u_.host.ereignisseVerarbeiten();
 }
@@ -74,31 +74,33 @@ void Sicherung::aufgabeKopieren(int index) {
   if (laeuft_) return;
   laeuft_ = true;
   u_.host.laufBeginnt(index);
-  std::optional<Logbuch::Sitzung> sitzung(std::in_place, u_.logbuch);
-  const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
-  bool abgebrochen = false;
-  if (manuell) {
-    zustand_.fehlerGesamt = 0;
-    if (u_.host.zielUngesichert(index)) {
-      u_.host.zeigerBeschaeftigt(false);
-      const auto antwort = u_.dialoge.zeige(frage(
-          u"Das neue Zielverzeichnis wurde noch nicht gesichert, wollen Sie trotzdem fortfahren?"_s,
-          u"Frage"_s));
-      abgebrochen = antwort != Antwort::Ja;
-      if (!abgebrochen) u_.host.zeigerBeschaeftigt(true);
+  {
+    const Logbuch::Sitzung sitzung(u_.logbuch);
+    const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
+    bool abgebrochen = false;
+    if (manuell) {
+      zustand_.fehlerGesamt = 0;
+      if (u_.host.zielUngesichert(index)) {
+        u_.host.zeigerBeschaeftigt(false);
+        const Logbuch::Pause pause(u_.logbuch);
+        const auto antwort = u_.dialoge.zeige(frage(
+            u"Das neue Zielverzeichnis wurde noch nicht gesichert, wollen Sie trotzdem fortfahren?"_s,
+            u"Frage"_s));
+        abgebrochen = antwort != Antwort::Ja;
+        if (!abgebrochen) u_.host.zeigerBeschaeftigt(true);
+      }
+      if (!abgebrochen)
+        log(u"<Anfang, Manueller Start => Kopieren der Dateien aus Aufgabe "_s + aufgabe(index),
+            StartDesVorgangs);
+    } else {
+      log(u">>> Kopieren der Dateien aus Aufgabe "_s + aufgabe(index), StartDesVorgangs);
     }
-    if (!abgebrochen)
-      log(u"<Anfang, Manueller Start => Kopieren der Dateien aus Aufgabe "_s + aufgabe(index),
-          StartDesVorgangs);
-  } else {
-    log(u">>> Kopieren der Dateien aus Aufgabe "_s + aufgabe(index), StartDesVorgangs);
+    if (!abgebrochen) {
+      const QStringList quellen = u_.host.quellen(index);
+      laufInhalt(index, quellen);
+      summenSchreiben(index, quellen, manuell);
+    }
   }
-  if (!abgebrochen) {
-    const QStringList quellen = u_.host.quellen(index);
-    laufInhalt(index, quellen);
-    summenSchreiben(index, quellen, manuell);
-  }
-  sitzung.reset();
   u_.host.laufEndet();
   u_.host.logbuchAnzeigen();
   u_.host.zeigerBeschaeftigt(false);
@@ -132,7 +134,7 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
   if (!manuell) return;
 
   log(u"<Ende, Manueller Start>"_s, Endreport);
-  u_.logbuch.schreibeGesammelte();  // the box waits for the user
+  const Logbuch::Pause pause(u_.logbuch);  // the box waits for the user
   u_.dialoge.zeige(information(
       u"Augabe beendet.\n\nGesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 3) + u' ' +
       v.einheit + u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' +

@@ -74,11 +74,10 @@ bool dateienLoeschen(Entferner& entferner, const QStringList& pfadliste, bool in
 
 std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen) {
   if (!pfade::istAbsolut(ziel)) return u"kein vollständiger Pfad: "_s + ziel;
-  for (const QString& form : formen(ziel)) {
+  for (const QString& form : formen(ziel))
     if (form == pfade::dateisystemWurzel()) return u"das Wurzelverzeichnis wird nie geleert"_s;
-    if (formen(pfade::standardWurzel()).contains(form))
-      return u"das Heimatverzeichnis wird nie geleert"_s;
-  }
+  if (liegtInOderUnter(pfade::standardWurzel(), ziel))
+    return u"das Heimatverzeichnis liegt darin oder ist es selbst"_s;
   for (const QString& eintrag : quellen)
     if (liegtInOderUnter(quellverzeichnis(eintrag), ziel))
       return u"die Quelle "_s + eintrag + u" liegt darin"_s;

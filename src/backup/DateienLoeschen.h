@@ -17,8 +17,8 @@ class Entferner;
 bool dateienLoeschen(Entferner& entferner, const QStringList& pfade, bool inPapierkorb);
 
 // Why emptying ziel before a run must not happen, or nothing when it may:
-// the file-system root, the home directory, a relative path, or a directory
-// that one of the task's sources lies in or below.
+// the file-system root, the home directory or one above it, a relative path,
+// or a directory that one of the task's sources lies in or below.
 std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen);
 
 }  // namespace bewahrix

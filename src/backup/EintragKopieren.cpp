@@ -42,9 +42,10 @@ void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
   const QString verzeichnis = eintrag.chopped(pfade::verzeichnisEndung().size());
   log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis + u" (ohne Unterverzeichnisse)"_s,
       Dateiname);
-  const QStringList dateien = sucheDateien(index, pfade::mitTrenner(verzeichnis));
+  const Verzeichnisinhalt inhalt = sucheDateien(index, pfade::mitTrenner(verzeichnis));
+  const QStringList& dateien = inhalt.dateien;
   if (dateien.isEmpty()) {
-    log(u"    => keine Datei gefunden, Verzeichnis ist leer"_s, Dateiname);
+    if (!inhalt.fehler) log(u"    => keine Datei gefunden, Verzeichnis ist leer"_s, Dateiname);
     return;
   }
   const QString p = zusatz(index);
@@ -67,9 +68,11 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
     const QString verzeichnis = item.pfad.chopped(1);
     log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis, Dateiname);
     // The walk has read the directory already; its files are taken from there.
-    const QStringList dateien = gefunden(index, verzeichnis, std::exchange(item.inhalt, {}));
+    const Verzeichnisinhalt inhalt = gefunden(index, verzeichnis, std::exchange(item.inhalt, {}));
+    const QStringList& dateien = inhalt.dateien;
     const QString relativ = pfade::mitTrenner(item.pfad.mid(relativAb));
     const QString p = zusatz(index);
+    if (inhalt.fehler && dateien.isEmpty()) continue;  // reported; it is not an empty one
     if (dateien.isEmpty()) {
       log(u"    => keine Datei gefunden"_s, Dateiname);
       const QString leer = zielverzeichnis(index) + p + relativ;
@@ -83,19 +86,19 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
   }
 }
 
-QStringList Sicherung::sucheDateien(int index, const QString& verzeichnis) {
+Verzeichnisinhalt Sicherung::sucheDateien(int index, const QString& verzeichnis) {
   nachgeben(verzeichnis);
   return gefunden(index, verzeichnis, u_.dateisystem.inhalt(verzeichnis));
 }
 
-QStringList Sicherung::gefunden(int index, const QString& verzeichnis, const Verzeichnisinhalt& inhalt) {
+Verzeichnisinhalt Sicherung::gefunden(int index, const QString& verzeichnis, Verzeichnisinhalt inhalt) {
   anzahlGefunden_ = inhalt.dateien.size();
   // An unreadable directory is not an empty one: its files were not saved.
   if (inhalt.fehler) {
     ++zaehler_.verzeichnisseFehlerhaft;
     fehlerAlsStatus(index, u"Verzeichnis "_s + verzeichnis + u" nicht lesbar: "_s + inhalt.fehler->text);
   }
-  return inhalt.dateien;
+  return inhalt;
 }
 
 void Sicherung::ordnerSammeln(QList<Ordner>& liste, const QString& pfad) {

@@ -73,8 +73,8 @@ class Sicherung {
     QString pfad;  // with trailing separator
     Verzeichnisinhalt inhalt;
   };
-  QStringList sucheDateien(int index, const QString& verzeichnis);
-  QStringList gefunden(int index, const QString& verzeichnis, const Verzeichnisinhalt& inhalt);
+  Verzeichnisinhalt sucheDateien(int index, const QString& verzeichnis);
+  Verzeichnisinhalt gefunden(int index, const QString& verzeichnis, Verzeichnisinhalt inhalt);
   void ordnerSammeln(QList<Ordner>& liste, const QString& pfad);
 
   // One file (DateiKopieren.cpp): its paths and what the file system said of both ends.

@@ -59,12 +59,6 @@ void fuelleTextFeld(char* ziel, const QString& text) {
 
 }  // namespace
 
-QByteArray textFeld(const QString& text) {
-  QByteArray feld(kTextLaenge, Qt::Uninitialized);
-  fuelleTextFeld(feld.data(), text);
-  return feld;
-}
-
 double oleDatum(const QDate& datum) { return static_cast<double>(kOleNull.daysTo(datum)); }
 
 double tagesAnteil(const QTime& zeit) { return zeit.msecsSinceStartOfDay() / 1000 / kSekundenProTag; }

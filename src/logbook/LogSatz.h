@@ -17,11 +17,9 @@ inline constexpr int kTextLaenge = 100;
 // Slots in a file of this length; a last record cut short still counts.
 qint64 anzahlSaetze(qint64 dateilaenge);
 
-// The message as stored: shortened to 48 + "..#.." + 47 characters when it
-// is longer than 100, blank-padded to 100 bytes.
-QByteArray textFeld(const QString& text);
-
-// The whole slot for a message written at this instant (filler zeroed).
+// The whole slot for a message written at this instant (filler zeroed). The
+// message is stored shortened to 48 + "..#.." + 47 characters when it is
+// longer than 100, blank-padded to 100 bytes.
 QByteArray slot(const QDateTime& zeitpunkt, const QString& text);
 // The same slot appended to puffer; kopf is the 16 bytes of date and time
 // (zeitKopf), which a writer may keep for entries of the same second.

@@ -61,13 +61,12 @@ void Logbuch::eintrag(const QString& text, int kategorie) {
     kopf_ = logsatz::zeitKopf(jetzt);
   }
   // The fallback's notes go straight to the file, ahead of what was collected.
-  if (sitzungen_ == 0 || imRueckfall_) {
+  if (sitzungen_ == 0 || pausen_ > 0 || imRueckfall_) {
     QByteArray slot;
     logsatz::anhaengen(slot, kopf_, text);
     schreibe(slot);
     return;
   }
-  if (gesammelt_.capacity() < kHoechstensGesammelt) gesammelt_.reserve(kHoechstensGesammelt);
   logsatz::anhaengen(gesammelt_, kopf_, text);
   if (gesammelt_.size() >= kHoechstensGesammelt) schreibeGesammelte();
 }
@@ -94,6 +93,13 @@ Logbuch::Sitzung::Sitzung(Logbuch& logbuch) : logbuch_(logbuch) { ++logbuch_.sit
 Logbuch::Sitzung::~Sitzung() {
   if (--logbuch_.sitzungen_ == 0) logbuch_.schreibeGesammelte();
 }
+
+Logbuch::Pause::Pause(Logbuch& logbuch) : logbuch_(logbuch) {
+  logbuch_.schreibeGesammelte();  // what came before stays before
+  ++logbuch_.pausen_;
+}
+
+Logbuch::Pause::~Pause() { --logbuch_.pausen_; }
 
 void meldeSpeicherZustand(const SettingsStore& store, Logbuch& logbuch) {
   if (const auto hinweis = store.wiederherstellungsHinweis())

@@ -67,6 +67,20 @@ class Logbuch {
   };
   void schreibeGesammelte();
 
+  // Inside a Sitzung, while the window's handlers may run (a yield to the
+  // event loop, a message box), entries go straight to the file again, so a
+  // handler that records something and refreshes the view sees its entry.
+  class Pause {
+   public:
+    explicit Pause(Logbuch& logbuch);
+    ~Pause();
+    Pause(const Pause&) = delete;
+    Pause& operator=(const Pause&) = delete;
+
+   private:
+    Logbuch& logbuch_;
+  };
+
  private:
   void schreibe(const QByteArray& saetze);
 
@@ -75,6 +89,7 @@ class Logbuch {
   const LogSchalter& schalter_;
   bool imRueckfall_ = false;
   int sitzungen_ = 0;
+  int pausen_ = 0;
   QByteArray gesammelt_;
   // Date and time bytes of the last entry: a run writes many per second.
   QDateTime kopfZeit_;

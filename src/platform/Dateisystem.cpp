@@ -180,8 +180,13 @@ Status PosixDateisystem::verzeichnisAnlegen(const QString& pfad) {
 }
 
 Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel) {
-  // O_NONBLOCK keeps the open from waiting for a writer when the source
-  // turned out to be a FIFO.
+  // Opening a device can have effects of its own (a tape rewinds): only a
+  // regular file is opened at all.
+  struct stat vorab {};
+  if (::stat(QFile::encodeName(quelle).constData(), &vorab) != 0) return systemfehler();
+  if (!S_ISREG(vorab.st_mode)) return Fehler{EINVAL, u"Keine reguläre Datei: "_s + quelle};
+  // O_NONBLOCK keeps the open from waiting for a writer when the source was
+  // swapped for a FIFO meanwhile.
   auto quellDatei = Dateihandle::oeffnen(quelle, O_RDONLY | O_NONBLOCK);
   if (!quellDatei) return quellDatei.fehler();
   const int von = quellDatei.wert().fd();

@@ -1,5 +1,7 @@
 #include "platform/Papierkorb.h"
 
+#include "platform/Fehlertext.h"
+
 #include "platform/Dateihandle.h"
 
 #include <QByteArray>
@@ -47,8 +49,15 @@ void merke(std::optional<Fehler>& ersterFehler) {
 
 // Removes everything in the directory open as fd, depth first, and closes
 // fd. Entries are opened relative to their parent with O_NOFOLLOW, so no
-// symbolic link is ever followed, even one swapped in meanwhile.
+// symbolic link is ever followed, even one swapped in meanwhile; a file
+// system mounted below (a stick, a share) is not entered.
 void leeren(int fd, std::optional<Fehler>& ersterFehler) {
+  struct stat selbst {};
+  if (::fstat(fd, &selbst) != 0) {
+    merke(ersterFehler);
+    ::close(fd);
+    return;
+  }
   DIR* verzeichnis = ::fdopendir(fd);
   if (!verzeichnis) {
     merke(ersterFehler);
@@ -86,10 +95,19 @@ void leeren(int fd, std::optional<Fehler>& ersterFehler) {
     if (eintrag.verzeichnis) {
       const int kind = ::openat(eltern, eintrag.name.constData(),
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      if (kind < 0)
+      struct stat info {};
+      if (kind < 0) {
         merke(ersterFehler);
-      else
+      } else if (::fstat(kind, &info) != 0) {
+        merke(ersterFehler);
+        ::close(kind);
+      } else if (info.st_dev != selbst.st_dev) {
+        if (!ersterFehler) ersterFehler = Fehler{EXDEV, fehlertext(EXDEV)};
+        ::close(kind);
+        continue;
+      } else {
         leeren(kind, ersterFehler);
+      }
     }
     if (::unlinkat(eltern, eintrag.name.constData(), eintrag.verzeichnis ? AT_REMOVEDIR : 0) != 0)
       merke(ersterFehler);

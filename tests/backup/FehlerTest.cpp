@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <set>
 #include <sys/stat.h>
@@ -50,10 +51,6 @@ class Unlesbar final : public PosixDateisystem {
   }
 };
 
-QStringList alleEintraege(const QString& verzeichnis) {
-  return QDir(verzeichnis).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot);
-}
 
 }  // namespace
 
@@ -82,7 +79,7 @@ TEST_F(FehlerTest, SonderdateienUndVerweiseImBaum) {
   lauf();
 
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
-  EXPECT_EQ(alleEintraege(ziel() + u"Daten"_s), (QStringList{u"normal.txt"_s, u"verweis.txt"_s}));
+  EXPECT_EQ(test::alleEintraege(ziel() + u"Daten"_s), (QStringList{u"normal.txt"_s, u"verweis.txt"_s}));
   const QFileInfo kopie(ziel() + u"Daten/verweis.txt"_s);
   EXPECT_FALSE(kopie.isSymLink());
   EXPECT_EQ(test::leseDatei(kopie.filePath()), "über einen Verweis");
@@ -113,7 +110,7 @@ TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
   lauf();
 
   EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
-  EXPECT_EQ(alleEintraege(ziel()), QStringList{u"gross.bin"_s});
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});
   EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, "_s + fehlertext(ENOSPC)}));
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 1);
 }
@@ -133,6 +130,9 @@ TEST_F(FehlerTest, UnlesbaresVerzeichnisUndUnlesbareDateiWerdenGemeldet) {
   const QString verweigert = fehlertext(EACCES);
   EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
       0, u"    => Error, Verzeichnis "_s + pfad(u"quelle/Daten/geheim"_s) + u" nicht lesbar: "_s + verweigert}));
+  // Not reported as empty as well, and no empty copy of it made.
+  EXPECT_FALSE(logbuch->zeilen.contains(test::Zeile{2, u"    => keine Datei gefunden"_s}));
+  EXPECT_FALSE(QFileInfo::exists(ziel() + u"Daten/geheim"_s));
   EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, "_s + verweigert}));
   EXPECT_TRUE(QFileInfo::exists(ziel() + u"Daten/offen.txt"_s));
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
@@ -151,5 +151,8 @@ TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
       logbuch->zeilen.begin(), logbuch->zeilen.end(),
       [](const test::Zeile& z) { return z.first == 0 && z.second.startsWith(u"    => Error, "_s); }));
   EXPECT_EQ(fehlerzeilen, 2);
+  // With file names recorded, the failing file is named there already.
+  EXPECT_FALSE(std::any_of(logbuch->zeilen.begin(), logbuch->zeilen.end(),
+                           [](const test::Zeile& z) { return z.second.startsWith(u"    => ... bei "_s); }));
   EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
 }

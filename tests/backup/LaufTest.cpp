@@ -217,6 +217,9 @@ TEST_F(LaufTest, FortschrittUndKeinZweiterLaufWaehrendDesNachgebens) {
   QByteArray logbuchBeimNachgeben;
   host.beimNachgeben = [&] {
     logbuchBeimNachgeben = test::leseDatei(logbuch->dateipfad());
+    // A handler of the window records something and looks at the file.
+    logbuch->eintrag(u"vom Fenster"_s, SonstigeMeldung);
+    EXPECT_TRUE(test::leseDatei(logbuch->dateipfad()).contains("vom Fenster"));
     sicherung->aufgabeKopieren(1);
     sicherung->cmd_AutoSave_Click(1);
   };

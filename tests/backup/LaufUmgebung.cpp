@@ -1,5 +1,7 @@
 #include "LaufUmgebung.h"
 
+#include "logbook/LogSatz.h"
+
 #include <QFile>
 
 
@@ -13,6 +15,18 @@ void LaufUmgebung::SetUp() {
   logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
   logbuch->beachte(schalter);
   sicherungAnlegen();
+}
+
+void LaufUmgebung::TearDown() {
+  const QByteArray datei = leseDatei(logbuch->dateipfad());
+  QStringList imFile;
+  for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
+    imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
+  QStringList erwartet;
+  for (const auto& [kategorie, text] : logbuch->zeilen)
+    erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), text)).text);
+  ASSERT_GE(imFile.size(), erwartet.size());
+  EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
 }
 
 void LaufUmgebung::sicherungAnlegen() {

@@ -69,6 +69,9 @@ class BeobachtenderHost final : public FesterLaufHost {
 class LaufUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override;
+  // Every recorded line is in the file too, in the same order: collecting
+  // entries during a run loses, doubles or reorders none.
+  void TearDown() override;
 
   // Creates a file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",

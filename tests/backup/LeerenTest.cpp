@@ -53,10 +53,6 @@ class OhnePapierkorb final : public Entferner {
   SystemEntferner echt_;
 };
 
-QStringList alleEintraege(const QString& verzeichnis) {
-  return QDir(verzeichnis).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot);
-}
 
 }  // namespace
 
@@ -94,7 +90,7 @@ TEST_F(LeerenTest, InDenPapierkorbWiederherstellbar) {
   alteSicherung();
   lauf(true);
   EXPECT_TRUE(logbuch->zeilen.contains(kGeleert));
-  EXPECT_EQ(alleEintraege(ziel()), QStringList{u"neu.txt"_s});
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"neu.txt"_s});
   const QString liste = papierkorbListe();
   for (const QString& name : {u"alte Datei ä.txt"_s, u".versteckt"_s, u"Unterordner mit Leer"_s})
     EXPECT_TRUE(liste.contains(ziel() + name)) << liste.toStdString();
@@ -105,7 +101,7 @@ TEST_F(LeerenTest, EndgueltigOhnePapierkorb) {
   alteSicherung();
   lauf(false);
   EXPECT_TRUE(logbuch->zeilen.contains(kGeleert));
-  EXPECT_EQ(alleEintraege(ziel()), QStringList{u"neu.txt"_s});
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"neu.txt"_s});
   EXPECT_FALSE(papierkorbListe().contains(ziel()));
   EXPECT_EQ(test::leseDatei(pfad(u"draussen/wichtig.txt"_s)), "bleibt");
 }
@@ -149,6 +145,7 @@ TEST(LeerenVerweigert, WurzelHeimatRelativUndQuellen) {
   EXPECT_TRUE(leerenVerweigert(u"sicherung/"_s, {}).has_value());
   EXPECT_TRUE(leerenVerweigert(QString(), {}).has_value());
   EXPECT_TRUE(leerenVerweigert(QDir::homePath() + u"/"_s, {}).has_value());
+  EXPECT_TRUE(leerenVerweigert(QFileInfo(QDir::homePath()).path() + u"/"_s, {}).has_value());
   EXPECT_TRUE(leerenVerweigert(u"/media/"_s, {u"/media/stick/Daten/*.***"_s}).has_value());
   EXPECT_TRUE(leerenVerweigert(u"/media/stick/Daten/"_s, {u"/media/stick/Daten/a.txt"_s}).has_value());
   EXPECT_FALSE(leerenVerweigert(u"/media/stick/Dat/"_s, {u"/media/stick/Daten/a.txt"_s}).has_value());
@@ -176,7 +173,7 @@ TEST_F(DateienLoeschenTest, SchraegstrichAmEndeLoeschtDasVerzeichnisSelbst) {
   EXPECT_TRUE(dateienLoeschen(entferner, {pfad(u"alt/"_s), pfad(u"leer/*.*"_s)}, false));
   EXPECT_FALSE(QFileInfo::exists(pfad(u"alt"_s)));
   EXPECT_TRUE(QFileInfo(pfad(u"leer"_s)).isDir());
-  EXPECT_TRUE(alleEintraege(pfad(u"leer"_s)).isEmpty());
+  EXPECT_TRUE(test::alleEintraege(pfad(u"leer"_s)).isEmpty());
   EXPECT_TRUE(dateienLoeschen(entferner, {pfad(u"leer/*.*"_s)}, false));  // already empty
   EXPECT_FALSE(dateienLoeschen(entferner, {pfad(u"fehlt/*.*"_s)}, false));
 }

@@ -1,6 +1,9 @@
 #include "LaufUmgebung.h"
 
+#include "platform/Fehlertext.h"
 #include "store/Datensaetze.h"
+
+#include <cerrno>
 
 #include <QFileInfo>
 
@@ -140,4 +143,14 @@ TEST_F(VerfahrenTest, IgnorierlisteVergleichtGanzeZielnamenOhneGrossKlein) {
   store->write(u"IgnorierListe_2"_s, u"Brief.txt.bak"_s, QString());
   lauf(ImmerUeberschreiben, {bak});
   EXPECT_TRUE(QFileInfo::exists(ziel() + u"Sicherheitskopie von Brief.txt.bak"_s));
+}
+
+TEST_F(VerfahrenTest, VerschwundeneQuelleBeiVorhandenemZielIstEinFehler) {
+  vorhanden("alte Sicherung", kAlt);
+  quellpfad = pfad(u"quelle/Brief.txt"_s);  // never created
+  for (const int modus : {NurAelteres, NurKleineres, NurGroesseres}) {
+    const test::Zeilen z = lauf(modus);
+    EXPECT_TRUE(z.contains(test::Zeile{0, u"    => Error, "_s + fehlertext(ENOENT)})) << modus;
+    EXPECT_EQ(zielInhalt(), "alte Sicherung");
+  }
 }

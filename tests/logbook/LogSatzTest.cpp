@@ -10,6 +10,10 @@ namespace logsatz = bewahrix::logsatz;
 
 namespace {
 
+QByteArray textFeld(const QString& text) {
+  return logsatz::slot(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), text).mid(16, 100);
+}
+
 double doubleBei(const QByteArray& bytes, int offset) {
   double wert;
   std::memcpy(&wert, bytes.constData() + offset, sizeof wert);  // the machine is little-endian
@@ -30,10 +34,10 @@ TEST(LogSatz, GoldeneBytesDesDatumsUndDerZeit) {
 
 TEST(LogSatz, TextfeldKuerztUeber100Zeichen) {
   const QString hundert = QString(50, u'a') + QString(50, u'b');
-  EXPECT_EQ(logsatz::textFeld(hundert), hundert.toLatin1());
+  EXPECT_EQ(textFeld(hundert), hundert.toLatin1());
   const QString hunderteins = QString(48, u'A') + QString(6, u'B') + QString(47, u'C');
   ASSERT_EQ(hunderteins.size(), 101);
-  EXPECT_EQ(logsatz::textFeld(hunderteins), QByteArray(48, 'A') + "..#.." + QByteArray(47, 'C'));
+  EXPECT_EQ(textFeld(hunderteins), QByteArray(48, 'A') + "..#.." + QByteArray(47, 'C'));
 }
 
 TEST(LogSatz, Windows1252ZeichenAlsEinzelneBytes) {
@@ -45,7 +49,7 @@ TEST(LogSatz, Windows1252ZeichenAlsEinzelneBytes) {
   EXPECT_EQ(bewahrix::cp1252::dekodieren(QByteArray("\x81\x8d\x8f\x90\x9d")),
             QString(5, QChar(0xFFFD)));
   // Text with umlauts is stored in 100 bytes even when it is long.
-  EXPECT_EQ(logsatz::textFeld(QString(120, u'ä')).size(), 100);
+  EXPECT_EQ(textFeld(QString(120, u'ä')).size(), 100);
 }
 
 TEST(LogSatz, AngezeigteForm) {

@@ -45,6 +45,11 @@ void schreibeDatei(const QString& pfad, const QByteArray& inhalt) {
   ASSERT_EQ(datei.write(inhalt), inhalt.size());
 }
 
+QStringList alleEintraege(const QString& verzeichnis) {
+  return QDir(verzeichnis).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                     QDir::NoDotAndDotDot);
+}
+
 void verknuepfe(const QString& ziel, const QString& link) {
   ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0)
       << std::strerror(errno);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,8 @@ class FrischeUmgebung : public ::testing::Test {
 // Writes bytes to a file, creating directories as needed.
 void schreibeDatei(const QString& pfad, const QByteArray& inhalt);
 QByteArray leseDatei(const QString& pfad);
+// Every entry of a directory, hidden ones included, sorted.
+QStringList alleEintraege(const QString& verzeichnis);
 // A symbolic link at link that points to ziel (taken as written).
 void verknuepfe(const QString& ziel, const QString& link);
 // A Unix socket file at pfad (the socket itself is closed again).
