@@ -146,6 +146,20 @@ class Saver : public QMainWindow {
  signals:
   void logoGeklickt();
   void infoVerfahrenGeklickt(int index);
+
+ private:
+  // One builder per region of the window; each creates the controls above and
+  // returns the page it filled.
+  void baueMenues();
+  QWidget* baueSeiteInhalt();
+  QWidget* baueSeiteAufgabe(int i);
+  QWidget* baueSeiteVerfahren();
+  QWidget* baueSeiteTimer();
+  QWidget* baueSeiteLogbuch();
+  QWidget* baueKopf();
+  QWidget* baueFuss();
+  void baueZeitgeber();
+  void verbindeNavigation();
 };
 
 }  // namespace bewahrix
