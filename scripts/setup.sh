@@ -9,6 +9,7 @@ BEWAHRIX_PAKETE=(
   qt6-base-dev libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
   libgtest-dev libbenchmark-dev
   rsync
+  xvfb xauth trayer xdotool x11-utils imagemagick
 )
 
 bewahrix_install_packages() {

@@ -1,30 +1,39 @@
-#include "logbook/LogSchalter.h"
-#include "logbook/Logbuch.h"
+#include "lifecycle/Copyright.h"
+#include "lifecycle/Instanz.h"
+#include "lifecycle/Programm.h"
+#include "lifecycle/Splash.h"
 #include "platform/Uhr.h"
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
+#include "ui/QtDialoge.h"
 
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(u"Bewahrix"_s);
+  QApplication::setWindowIcon(bewahrix::programmSymbol());
+  // The window may sit in the tray with nothing on screen; the program ends
+  // when the main window's close is accepted.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  bewahrix::QtDialoge dialoge(nullptr);
+  bewahrix::Instanz instanz;
+  if (!bewahrix::pruefeErsteInstanz(instanz, dialoge)) return 0;
 
   bewahrix::SettingsStore store(bewahrix::schluessel::anwendung());
   bewahrix::SystemUhr uhr;
-  bewahrix::LogSchalterWerte schalter;
-  bewahrix::Logbuch logbuch(store, uhr, schalter);
-  bewahrix::meldeSpeicherZustand(store, logbuch);
-
-  // Stands in for the main window until that exists.
-  QLabel hinweis(u"Bewahrix: Einstellungen und Logbuch sind bereit.\n"
-                 "Das Hauptfenster folgt in einer späteren Version."_s);
-  hinweis.setObjectName(u"Platzhalter"_s);
-  hinweis.setWindowTitle(u"Bewahrix"_s);
-  hinweis.setMargin(24);
-  hinweis.show();
+  std::unique_ptr<bewahrix::Programm> programm;
+  bewahrix::zeigeSplash(
+      bewahrix::startnummer(store, bewahrix::Splash::Modus::Programmstart),
+      [&] {
+        programm = std::make_unique<bewahrix::Programm>(store, uhr, dialoge);
+        programm->startSequence();
+      },
+      [&] { programm->zeigen(); });
   return QApplication::exec();
 }

@@ -1,0 +1,88 @@
+#include "lifecycle/Programm.h"
+
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+// What a run reads from the window and what it shows there.
+namespace bewahrix {
+
+QStringList Programm::quellen(int index) const {
+  QStringList eintraege;
+  const QListWidget* liste = fenster_->aufgabe.at(index).txtSichernGesamt;
+  for (int zeile = 0; zeile < liste->count(); ++zeile) eintraege.append(liste->item(zeile)->text());
+  return eintraege;
+}
+
+int Programm::gewaehlterModus(int index) const {
+  for (int m = 0; m < 5; ++m)
+    if (fenster_->optionSoll.at(6 * index + m)->isChecked()) return m;
+  return 5;
+}
+
+bool Programm::zielLeerenAn(int index) const { return fenster_->checkAllFileKill.at(index)->isChecked(); }
+
+bool Programm::papierkorbAn(int index) const {
+  return fenster_->checkAllFileKillUndo.at(index)->isChecked();
+}
+
+bool Programm::markiert(int index) const { return fenster_->checkSofort.at(index)->isChecked(); }
+
+bool Programm::zielUngesichert(int index) const {
+  return fenster_->aufgabe.at(index).statusZiel->zustand() == Lampe::Zustand::Rot;
+}
+
+void Programm::laufBeginnt(int index) {
+  timerLief_ = fenster_->timerAutomatik->isActive();
+  fenster_->timerAutomatik->stop();
+  zeigerBeschaeftigt(true);
+  titelVorLauf_ = fenster_->windowTitle();
+  fenster_->setWindowTitle(u"Bitte Warten, verarbeite Aufgabe "_s + QString::number(index + 1));
+  for (const auto& seite : fenster_->aufgabe) seite.cmdKopieStart->setEnabled(false);
+}
+
+void Programm::laufEndet() {
+  for (const auto& seite : fenster_->aufgabe) seite.cmdKopieStart->setEnabled(true);
+  fenster_->setWindowTitle(titelVorLauf_);
+  fenster_->statusBar()->clearMessage();
+  if (timerLief_) fenster_->timerAutomatik->start();
+}
+
+void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
+  if (beschaeftigt == zeigerGesetzt_) return;
+  zeigerGesetzt_ = beschaeftigt;
+  if (beschaeftigt)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void Programm::setzeLampe(int index, bool fehlerfrei) {
+  fenster_->aufgabe.at(index).pruefLampe->setzeZustand(fehlerfrei ? Lampe::Zustand::Gruen
+                                                                  : Lampe::Zustand::Rot);
+}
+
+void Programm::fortschritt(qint64 verarbeitet, const QString& datei) {
+  fenster_->statusBar()->showMessage(QString::number(verarbeitet) + u" Datei(en) verarbeitet – "_s + datei);
+}
+
+void Programm::ereignisseVerarbeiten() { QCoreApplication::processEvents(); }
+
+bool Programm::aufzeichnungAus() const { return fenster_->noAufzeichenLogbuch->isChecked(); }
+
+bool Programm::kategorieAn(int kategorie) const {
+  if (kategorie < 0 || kategorie >= schluessel::kAnzahlKategorien) return true;
+  return fenster_->aufzeichenLogbuch.at(kategorie)->isChecked();
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,208 @@
+#include "lifecycle/Programm.h"
+
+#include "desktop/Tray.h"
+#include "lifecycle/Copyright.h"
+#include "lifecycle/Splash.h"
+#include "platform/Dialoge.h"
+#include "platform/Uhr.h"
+#include "scheduler/Lampen.h"
+#include "store/Anzeige.h"
+#include "store/Datensaetze.h"
+#include "store/SettingsStore.h"
+#include "store/Werte.h"
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace s = schluessel;
+
+Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
+    : sofortBeenden([] { QCoreApplication::exit(0); }),
+      store_(store),
+      uhr_(uhr),
+      dialoge_(dialoge),
+      logbuch_(store, uhr, *this),
+      fenster_(std::make_unique<Saver>()),
+      tray_(new Tray(this)),
+      modell_(logbuch_),
+      sicherung_({store, logbuch_, *this, *this, dialoge, dateisystem_, entferner_, uhr}),
+      optionen_(store, logbuch_, loadComplete_),
+      statusText_(sicherung_.zustand().aufgabenStatusText) {
+  fenster_->logbuch->setModel(&modell_);
+  fenster_->installEventFilter(this);
+  verbinden();
+}
+
+Programm::~Programm() = default;
+
+void Programm::verbinden() {
+  for (int i = 0; i < Saver::kAufgaben; ++i) verbindeAufgabe(i);
+  verbindeMenues();
+  auto& f = *fenster_;
+  for (int k = 0; k < 2; ++k)
+    connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this, [this, k] { sicherung_.cmd_AutoSave_Click(k); });
+  connect(f.checkAuflisten, &QCheckBox::clicked, this,
+          [this](bool an) { optionen_.check_Auflisten_Click(an); });
+  connect(f.checkDragAndDrop, &QCheckBox::clicked, this,
+          [this](bool an) { optionen_.check_DragAndDrop_Click(an); });
+  connect(f.cmdAktualisieren, &QPushButton::clicked, this, &Programm::LogbuchAnzeigen);
+  connect(f.cmdEnde, &QPushButton::clicked, this, &Programm::ExitProgram);
+  connect(f.cmdMinimize, &QPushButton::clicked, this, [this] { fenster_->showMinimized(); });
+  connect(tray_, &Tray::geklickt, this, &Programm::trayGeklickt);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { sitzungEndet_ = true; });
+}
+
+void Programm::verbindeAufgabe(int i) {
+  auto& f = *fenster_;
+  auto& seite = f.aufgabe.at(i);
+  connect(seite.cmdKopieStart, &QPushButton::clicked, this, [this, i] { sicherung_.aufgabeKopieren(i); });
+  connect(seite.pruefLampe, &Lampe::geklickt, this, [this, i] { PruefLampe_Click(i); });
+  // The Recycle-Bin choice is offered exactly while the target is emptied,
+  // also while the start sequence sets the box.
+  connect(f.checkAllFileKill.at(i), &QCheckBox::toggled, this, [this, i](bool an) {
+    fenster_->checkAllFileKillUndo.at(i)->setEnabled(an);
+    optionGeaendert(optionen_.check_AllFileKill_Click(i, an));
+  });
+  connect(f.checkAllFileKillUndo.at(i), &QCheckBox::toggled, this,
+          [this, i](bool an) { optionGeaendert(optionen_.check_AllFileKill_Undo_Click(i, an)); });
+  for (int m = 0; m < 6; ++m) {
+    connect(f.optionSoll.at(6 * i + m), &QRadioButton::clicked, this, [this, i, m] {
+      optionGeaendert(optionen_.option_SOLL_Click(i, m));
+      if (loadComplete_) VerfahrenAnzeigen(i, m);
+    });
+  }
+}
+
+void Programm::verbindeMenues() {
+  auto& f = *fenster_;
+  connect(f.clickAlles, &QAction::triggered, this, [this] { sicherung_.cmd_AutoSave_Click(1); });
+  connect(f.bewahrixAusfueren, &QAction::triggered, this, [this] { sicherung_.cmd_AutoSave_Click(2); });
+  connect(f.mueEnde, &QAction::triggered, this, &Programm::ExitProgram);
+  connect(f.bewahrixEnd, &QAction::triggered, this, &Programm::ExitProgram);
+  connect(f.bewahrixHerstellen, &QAction::triggered, this, &Programm::BewahrixHerstellen_Click);
+  connect(f.mueLogbuch, &QAction::triggered, this, [this] {
+    BewahrixHerstellen_Click();
+    fenster_->ssTab->setCurrentIndex(8);
+  });
+  connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
+  connect(f.checkStartUpPosition, &QAction::triggered, this, [this](bool an) {
+    store_.write(s::abschnittTool(), s::startMinimiert(), werte::booleanText(an));
+  });
+  connect(f.mueCountReset, &QAction::triggered, this, &Programm::ResetStartCounter);
+  connect(f.nueReset, &QAction::triggered, this, &Programm::ResetAll);
+  connect(f.mueInfo, &QAction::triggered, this, [this] { zeigeUeber(fenster_.get()); });
+  connect(fenster_.get(), &Saver::logoGeklickt, this, [this] { zeigeUeber(fenster_.get()); });
+  connect(f.mueBegruessung, &QAction::triggered, this, [this] {
+    zeigeSplashErneut(fenster_.get(), startnummer(store_, Splash::Modus::Erneut));
+  });
+}
+
+void Programm::optionGeaendert(bool protokolliert) {
+  if (protokolliert) LogbuchAnzeigen();
+}
+
+void Programm::VerfahrenAnzeigen(int index, int modus) {
+  const auto verfahren = anzeige::verfahren(modus);
+  fenster_->aufgabe.at(index).cmdKopieStart->setEnabled(verfahren.startAktiv);
+  fenster_->aufgabe.at(index).infoVerfahren->setText(verfahren.beschreibung);
+}
+
+void Programm::LampenSeting(int index) {
+  statusText_.at(index) =
+      store_.read(s::abschnittStatus(), s::msgbox(index), keineStatusInformation());
+  const auto code = store_.enthaelt(s::abschnittStatus(), s::color(index))
+                        ? std::optional(store_.read(s::abschnittStatus(), s::color(index), QString()))
+                        : std::nullopt;
+  const auto zustand = lampen::ausCode(code);
+  if (!zustand) return;  // not a number: the lamp stays as it was
+  static constexpr Lampe::Zustand bilder[] = {Lampe::Zustand::Grau, Lampe::Zustand::Gruen,
+                                              Lampe::Zustand::Gelb, Lampe::Zustand::Rot};
+  fenster_->aufgabe.at(index).pruefLampe->setzeZustand(bilder[static_cast<int>(*zustand)]);
+}
+
+void Programm::PruefLampe_Click(int index) {
+  dialoge_.zeige(information(statusText_.at(index), u"Information"_s));
+}
+
+void Programm::LogbuchAnzeigen() {
+  modell_.neuLaden();
+  if (modell_.rowCount() > 0) {
+    const QModelIndex letzte = modell_.index(modell_.rowCount() - 1);
+    fenster_->logbuch->setCurrentIndex(letzte);
+    fenster_->logbuch->scrollTo(letzte);
+  }
+  fenster_->labelLogbuch->setText(modell_.groessenText());
+}
+
+void Programm::LoadSourceLists() {
+  for (int i = 0; i < Saver::kAufgaben; ++i) {
+    auto& seite = fenster_->aufgabe.at(i);
+    seite.cmdLoeschen->setEnabled(false);
+    seite.txtSichernGesamt->clear();
+    seite.txtSichernDaten->clear();
+    for (const auto& [eintrag, datum] : store_.list(s::aufgabe(i))) {
+      seite.txtSichernGesamt->addItem(eintrag);
+      seite.txtSichernDaten->addItem(datum);
+    }
+    fenster_->inhaltAuftraege.at(i)->setText(anzeige::anzahlText(seite.txtSichernGesamt->count()));
+  }
+}
+
+void Programm::NoAufzeichenLogbuch_Click(bool aus) {
+  auto* schalter = fenster_->noAufzeichenLogbuch;
+  if (!loadComplete_) {
+    schalter->setChecked(!aus);
+    return;
+  }
+  if (aus) {
+    // The last entry before the pause says that recording stops.
+    schalter->setChecked(false);
+    logbuch_.eintrag(u"Logbuch gestoppt"_s, SonstigeMeldung);
+    schalter->setChecked(true);
+  } else {
+    logbuch_.eintrag(u"Logbuch wird geführt"_s, SonstigeMeldung);
+  }
+  fenster_->menueAufzeichenLogbuch->setEnabled(!aus);
+  store_.write(s::abschnittLogBuch(), s::logBuchAus(), werte::booleanText(aus));
+  LogbuchAnzeigen();
+}
+
+void Programm::BewahrixHerstellen_Click() {
+  fenster_->showNormal();
+  fenster_->raise();
+  fenster_->activateWindow();
+}
+
+void Programm::trayGeklickt(bool links) {
+  if (!normalerZustand()) {
+    fenster_->bewahrixFormer->popup(QCursor::pos());
+    return;
+  }
+  if (links) BewahrixHerstellen_Click();
+  fenster_->raise();
+}
+
+bool Programm::normalerZustand() const {
+  return fenster_->isVisible() &&
+         !(fenster_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void Programm::ExitProgram() { fenster_->close(); }
+
+}  // namespace bewahrix

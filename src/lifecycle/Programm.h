@@ -1,0 +1,120 @@
+#pragma once
+
+#include "backup/AufgabenOptionen.h"
+#include "backup/LaufHost.h"
+#include "backup/Sicherung.h"
+#include "logbook/LogSchalter.h"
+#include "logbook/Logbuch.h"
+#include "logbook/LogbuchModell.h"
+#include "platform/Dateisystem.h"
+#include "platform/Papierkorb.h"
+#include "store/Schluessel.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace bewahrix {
+
+class Dialoge;
+class Saver;
+class SettingsStore;
+class Tray;
+class Uhr;
+
+// The running program: the main window with everything behind it, its start
+// sequence, its stop sequence and the handlers that connect the controls to
+// the run, the logbook and the store. The window is the live copy of the
+// task data; the store the persisted one.
+class Programm : public QObject, private LaufHost, private LogSchalter {
+  Q_OBJECT
+
+ public:
+  Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge);
+  ~Programm() override;
+
+  Saver& fenster() { return *fenster_; }
+  Tray& tray() { return *tray_; }
+  Logbuch& logbuch() { return logbuch_; }
+  Sicherung& sicherung() { return sicherung_; }
+  bool loadComplete() const { return loadComplete_; }
+
+  // Fills the window from the store, writes the start record, counts and
+  // records the start.
+  void startSequence();
+  // Shows the window, minimised when the start sequence asked for it.
+  void zeigen();
+  // What ends the process without the stop sequence (full reset); tests
+  // replace it.
+  std::function<void()> sofortBeenden;
+
+  // Handlers with their own logic, public for the window's owner and tests.
+  void LampenSeting(int index);
+  void LogbuchAnzeigen();
+  void LoadSourceLists();
+  void VerfahrenAnzeigen(int index, int modus);
+  void BewahrixHerstellen_Click();
+  void ExitProgram();
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  // LaufHost: what a run reads from the window and shows there.
+  QStringList quellen(int index) const override;
+  int gewaehlterModus(int index) const override;
+  bool zielLeerenAn(int index) const override;
+  bool papierkorbAn(int index) const override;
+  bool markiert(int index) const override;
+  bool zielUngesichert(int index) const override;
+  void laufBeginnt(int index) override;
+  void laufEndet() override;
+  void zeigerBeschaeftigt(bool beschaeftigt) override;
+  void setzeLampe(int index, bool fehlerfrei) override;
+  void logbuchAnzeigen() override { LogbuchAnzeigen(); }
+  void fortschritt(qint64 verarbeitet, const QString& datei) override;
+  void ereignisseVerarbeiten() override;
+  // LogSchalter: the logbook menu's check marks.
+  bool aufzeichnungAus() const override;
+  bool kategorieAn(int kategorie) const override;
+
+  void verbinden();
+  void verbindeAufgabe(int index);
+  void verbindeMenues();
+  void optionGeaendert(bool protokolliert);
+  void NoAufzeichenLogbuch_Click(bool aus);
+  void PruefLampe_Click(int index);
+  void trayGeklickt(bool links);
+  void ResetStartCounter();
+  void ResetAll();
+  // The stop sequence; false when the user keeps the program running.
+  bool QueryStop();
+  void FinishStop();
+  int zeitplanAnzahl() const;
+  bool normalerZustand() const;
+
+  SettingsStore& store_;
+  const Uhr& uhr_;
+  Dialoge& dialoge_;
+  Logbuch logbuch_;
+  PosixDateisystem dateisystem_;
+  SystemEntferner entferner_;
+  std::unique_ptr<Saver> fenster_;
+  Tray* tray_;
+  LogbuchModell modell_;
+  Sicherung sicherung_;
+  bool loadComplete_ = false;
+  AufgabenOptionen optionen_;
+  std::array<QString, schluessel::kAnzahlAufgaben>& statusText_;
+  bool startMinimiert_ = false;
+  bool sitzungEndet_ = false;
+  bool beendet_ = false;
+  bool zeigerGesetzt_ = false;
+  bool timerLief_ = false;
+  QString titelVorLauf_;
+};
+
+}  // namespace bewahrix

@@ -1,0 +1,128 @@
+#include "lifecycle/Programm.h"
+
+#include "desktop/Tray.h"
+#include "platform/Uhr.h"
+#include "store/Anzeige.h"
+#include "store/Datensaetze.h"
+#include "store/Formate.h"
+#include "store/SettingsStore.h"
+#include "store/Werte.h"
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace s = schluessel;
+
+namespace {
+
+constexpr int kTwipsProPixel = 15;
+
+// Sets a control from a stored value that could be read; an unreadable one
+// leaves the control as it was.
+template <typename T, typename F>
+void falls(const std::optional<T>& wert, F&& setzen) {
+  if (wert) setzen(*wert);
+}
+
+QString startZeile(qint64 nummer, int zeitplaene) {
+  QString zusatz = u"; kein Zeitplan vorhanden"_s;
+  if (zeitplaene == 1) zusatz = u"; 1 Zeitplan vorhanden"_s;
+  if (zeitplaene > 1) zusatz = u"; "_s + QString::number(zeitplaene) + u" Zeitpläne vorhanden"_s;
+  return u"Programm gestartet => Lft. Programmstart "_s + QString::number(nummer) + zusatz;
+}
+
+}  // namespace
+
+void Programm::startSequence() {
+  auto& f = *fenster_;
+  const QDateTime jetzt = uhr_.jetzt();
+  const Programmoptionen optionen = leseProgrammoptionen(store_);
+  const Programmdaten daten = leseProgrammdaten(store_);
+
+  tray_->hinzufuegen();
+  falls(optionen.startMinimiert, [&](bool an) {
+    f.checkStartUpPosition->setChecked(an);
+    startMinimiert_ = an;
+  });
+  for (int n = 0; n < s::kAnzahlKategorien; ++n)
+    falls(optionen.kategorien.at(n), [&](bool an) { f.aufzeichenLogbuch.at(n)->setChecked(an); });
+  store_.write(s::abschnittTool(), s::startTime(), formate::langeZeit(jetzt.time()));
+  store_.write(s::abschnittTool(), s::startDatum(), formate::kurzDatum(jetzt.date()));
+  falls(optionen.dragDropSofort, [&](int an) { f.checkDragAndDrop->setChecked(an != 0); });
+  falls(optionen.verzeichnisAuflisten, [&](int an) { f.checkAuflisten->setChecked(an != 0); });
+  falls(optionen.verzeichnisSuche, [&](int option) {
+    if (option == 0 || option == 1) f.optionVerzeichnisse.at(option)->setChecked(true);
+  });
+  if (daten.links && daten.oben)
+    f.move(*daten.links / kTwipsProPixel, *daten.oben / kTwipsProPixel);
+
+  f.txtTime->setText(formate::langeZeit(jetzt.time()));
+  f.txtDate.at(0)->setText(u' ' + formate::langesDatum(jetzt.date()));
+  f.txtDate.at(1)->setText(f.txtDate.at(0)->text() + u" um "_s + formate::langeZeit(jetzt.time()));
+
+  // The counter holds the number of the start that begins now; an unreadable
+  // one is left alone, and then there is no start line either.
+  std::optional<qint64> startNummer;
+  if (daten.startzaehler) {
+    const auto zaehler = static_cast<qint64>(std::llround(*daten.startzaehler));
+    store_.write(s::abschnittTool(), s::count(), werte::zahlText(zaehler + 1));
+    startNummer = zaehler;
+  }
+
+  f.ssTab->setCurrentIndex(0);
+  if (daten.breite && daten.hoehe)
+    f.resize(*daten.breite / kTwipsProPixel, *daten.hoehe / kTwipsProPixel);
+  f.ssTabOptionen->setCurrentIndex(0);
+  falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
+  falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });
+  f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
+  falls(optionen.meldungVersaeumt, [&](bool an) { f.msgBoxVersaeumt->setChecked(an); });
+  falls(optionen.hilfe, [&](bool an) { f.mueHelp->setChecked(an); });
+  f.hilfe->setVisible(f.mueHelp->isChecked());
+
+  int zeitplaene = 0;
+  for (int i = 0; i < Saver::kAufgaben; ++i) {
+    const Aufgabe a = leseAufgabe(store_, i, uhr_);
+    falls(a.inPapierkorb, [&](int an) { f.checkAllFileKillUndo.at(i)->setChecked(an != 0); });
+    falls(a.zielLeeren, [&](int an) { f.checkAllFileKill.at(i)->setChecked(an != 0); });
+    f.checkAllFileKillUndo.at(i)->setEnabled(f.checkAllFileKill.at(i)->isChecked());
+    f.aufgabe.at(i).titelText->setText(a.titel);
+    f.labelOrtInfo.at(i)->setText(anzeige::ortText(i, a.titel));
+    falls(a.kopierModus, [&](int modus) {
+      VerfahrenAnzeigen(i, modus);
+      if (modus >= 0 && modus <= KeinVerfahren) f.optionSoll.at(6 * i + modus)->setChecked(true);
+    });
+    f.aufgabe.at(i).txtSicherungsVerzeichnis->setText(a.ziel);
+    LampenSeting(i);
+    if (a.zeitplanArt.value_or(KeinZeitplan) != KeinZeitplan) ++zeitplaene;
+  }
+
+  if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplaene), SonstigeMeldung);
+  meldeSpeicherZustand(store_, logbuch_);
+  LogbuchAnzeigen();
+  LoadSourceLists();
+  f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
+  loadComplete_ = true;
+}
+
+void Programm::zeigen() {
+  if (startMinimiert_)
+    fenster_->showMinimized();
+  else
+    fenster_->show();
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,106 @@
+#include "lifecycle/Programm.h"
+
+#include "desktop/Tray.h"
+#include "platform/Dialoge.h"
+#include "platform/Uhr.h"
+#include "store/Datensaetze.h"
+#include "store/Formate.h"
+#include "store/SettingsStore.h"
+#include "store/Werte.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSystemTrayIcon>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace s = schluessel;
+
+namespace {
+constexpr int kTwipsProPixel = 15;
+}
+
+int Programm::zeitplanAnzahl() const {
+  int anzahl = 0;
+  // A kind that is no number counts as no schedule: the stop must complete.
+  for (int i = 0; i < Saver::kAufgaben; ++i)
+    if (werte::alsGanzzahl(store_.read(s::abschnittTimer(), s::dayArt(i), u"4"_s)).value_or(KeinZeitplan) !=
+        KeinZeitplan)
+      ++anzahl;
+  return anzahl;
+}
+
+bool Programm::QueryStop() {
+  if (zeitplanAnzahl() > 0 && !sitzungEndet_ &&
+      dialoge_.zeige(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie "
+                           u"das Programm beenden wollen?"_s,
+                           u"Programm beenden"_s)) != Antwort::Ja)
+    return false;
+  for (int n = 0; n < s::kAnzahlKategorien; ++n)
+    store_.write(s::abschnittTool(), s::logWriting(n),
+                 werte::booleanText(fenster_->aufzeichenLogbuch.at(n)->isChecked()));
+  logbuch_.eintrag(u"Programm beendet"_s, SonstigeMeldung);
+  tray_->entfernen();
+  const QDateTime jetzt = uhr_.jetzt();
+  store_.write(s::abschnittTool(), s::endTime(), formate::stundeMinute(jetzt.time()) + u":00"_s);
+  store_.write(s::abschnittTool(), s::endDatum(), formate::kurzDatum(jetzt.date()));
+  if (normalerZustand()) {
+    store_.write(s::abschnittTool(), s::meLeft(), werte::zahlText(fenster_->x() * kTwipsProPixel));
+    store_.write(s::abschnittTool(), s::meTop(), werte::zahlText(fenster_->y() * kTwipsProPixel));
+  }
+  return true;
+}
+
+void Programm::FinishStop() {
+  if (normalerZustand()) {
+    store_.write(s::abschnittProgramm(), s::width(), werte::zahlText(fenster_->width() * kTwipsProPixel));
+    store_.write(s::abschnittProgramm(), s::height(), werte::zahlText(fenster_->height() * kTwipsProPixel));
+  }
+  for (QWidget* fenster : QApplication::topLevelWidgets())
+    if (fenster != fenster_.get() && fenster->isVisible()) fenster->close();
+}
+
+bool Programm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt != fenster_.get()) return false;
+  if (ereignis->type() == QEvent::Close) {
+    if (beendet_ || !QueryStop()) {
+      ereignis->ignore();
+      return true;
+    }
+    FinishStop();
+    QCoreApplication::quit();  // nothing to do without a running loop, as in tests
+    return false;
+  }
+  // Minimised with a tray, the window goes out of sight and is reached
+  // through the icon; without a tray it keeps its task bar entry.
+  if (ereignis->type() == QEvent::WindowStateChange && fenster_->isMinimized() && tray_->sichtbar())
+    QMetaObject::invokeMethod(fenster_.get(), &QWidget::hide, Qt::QueuedConnection);
+  return false;
+}
+
+void Programm::ResetStartCounter() {
+  Meldung meldung = frage(u"Wollen Sie den laufenden Programmzähler wiklich auf 0 setzen?"_s);
+  meldung.standard = Antwort::Ja;
+  if (dialoge_.zeige(meldung) != Antwort::Ja) return;
+  store_.remove(s::abschnittTool(), s::count());
+  logbuch_.eintrag(u"(Info: Zähler für lft. Programmstarts auf 0 gesetzt)"_s, SonstigeMeldung);
+  LogbuchAnzeigen();
+}
+
+void Programm::ResetAll() {
+  if (dialoge_.zeige(frage(u"Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht "
+                           u"werden? Das Programm wird danach beendet."_s,
+                           u"Löschen"_s)) != Antwort::Ja)
+    return;
+  store_.removeAll();
+  // Nothing may be written back into the emptied store.
+  beendet_ = true;
+  tray_->entfernen();
+  sofortBeenden();
+}
+
+}  // namespace bewahrix

@@ -1,0 +1,241 @@
+#include "lifecycle/Programm.h"
+
+#include "platform/Uhr.h"
+#include "store/SettingsStore.h"
+#include "support/SkriptDialoge.h"
+#include "support/TestUmgebung.h"
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+class ProgrammTest : public test::FrischeUmgebung {
+ protected:
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  }
+  // Starts the program on what the store holds now.
+  Programm& starten() {
+    programm = std::make_unique<Programm>(*store, uhr, dialoge);
+    programm->sofortBeenden = [this] { ++beendet; };
+    programm->startSequence();
+    return *programm;
+  }
+  Saver& f() { return programm->fenster(); }
+  QStringList logTexte() {
+    QStringList texte;
+    const QString pfad = programm->logbuch().dateipfad();
+    const QByteArray datei = test::leseDatei(pfad);
+    for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)
+      texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
+    return texte;
+  }
+  QString wert(const QString& abschnitt, const QString& key) {
+    return store->read(abschnitt, key, u"(fehlt)"_s);
+  }
+
+  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
+  test::SkriptDialoge dialoge;
+  std::unique_ptr<SettingsStore> store;
+  std::unique_ptr<Programm> programm;
+  int beendet = 0;
+};
+
+TEST_F(ProgrammTest, ErsterStartAufLeeremSpeicher) {
+  starten();
+  for (int i = 0; i < 5; ++i) {
+    const auto& seite = f().aufgabe.at(i);
+    EXPECT_EQ(seite.titelText->text(), u"Sicherungsaufgabe "_s + QString::number(i + 1));
+    EXPECT_EQ(f().labelOrtInfo.at(i)->text(), u"("_s + QString::number(i + 1) + u") Sicherungsaufgabe "_s +
+                                                  QString::number(i + 1));
+    EXPECT_EQ(seite.txtSicherungsVerzeichnis->text(), home());
+    EXPECT_EQ(seite.infoVerfahren->text(), u"Wählen Sie zuerst das Verfahren aus"_s);
+    EXPECT_FALSE(seite.cmdKopieStart->isEnabled());
+    EXPECT_TRUE(f().optionSoll.at(6 * i + 5)->isChecked());
+    EXPECT_EQ(f().inhaltAuftraege.at(i)->text(), u"0 Aufträge"_s);
+    EXPECT_EQ(seite.pruefLampe->zustand(), Lampe::Zustand::Grau);
+    EXPECT_FALSE(f().checkAllFileKill.at(i)->isChecked());
+    EXPECT_TRUE(f().checkAllFileKillUndo.at(i)->isChecked());
+    EXPECT_FALSE(f().checkAllFileKillUndo.at(i)->isEnabled());
+  }
+  for (QAction* kategorie : f().aufzeichenLogbuch) EXPECT_TRUE(kategorie->isChecked());
+  EXPECT_FALSE(f().noAufzeichenLogbuch->isChecked());
+  EXPECT_TRUE(f().mueHelp->isChecked());
+  EXPECT_TRUE(f().msgBoxVersaeumt->isChecked());
+  EXPECT_TRUE(f().checkDragAndDrop->isChecked());
+  EXPECT_TRUE(f().optionVerzeichnisse.at(1)->isChecked());
+  EXPECT_EQ(logTexte(), QStringList{u"Programm gestartet => Lft. Programmstart 1; kein Zeitplan vorhanden"_s});
+  EXPECT_EQ(wert(u"Tool"_s, u"Count"_s), u"2"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"StartDatum"_s), u"05.12.2026"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"StartTime"_s), u"14:03:27"_s);
+  EXPECT_EQ(f().txtDate.at(1)->text(), u" Samstag, 5. Dezember 2026 um 14:03:27"_s);
+  EXPECT_EQ(f().labelLogbuch->text(), u"(0,21 KB)"_s);
+  EXPECT_TRUE(programm->loadComplete());
+}
+
+TEST_F(ProgrammTest, StartzeileZaehltStartsUndZeitplaene) {
+  store->write(u"Tool"_s, u"Count"_s, u"3"_s);
+  store->write(u"Timer"_s, u"DayArt1"_s, u"3"_s);
+  store->write(u"Timer"_s, u"DayArt4"_s, u"0"_s);
+  starten();
+  EXPECT_EQ(logTexte().last(), u"Programm gestartet => Lft. Programmstart 3; 2 Zeitpläne vorhanden"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"Count"_s), u"4"_s);
+}
+
+TEST_F(ProgrammTest, UnlesbareWerteLassenDieSteuerelementeUnberuehrt) {
+  store->write(u"Tool"_s, u"Count"_s, u"abc"_s);
+  store->write(u"Tool"_s, u"MeLeft"_s, u"abc"_s);
+  store->write(u"Optionen"_s, u"Vorgang2"_s, u"x"_s);
+  store->write(u"Optionen"_s, u"Vorgang3"_s, u"7"_s);
+  store->write(u"StatusIn"_s, u"Color1"_s, u"rot"_s);
+  starten();
+  EXPECT_TRUE(logTexte().isEmpty());  // no number, no start line
+  EXPECT_EQ(wert(u"Tool"_s, u"Count"_s), u"abc"_s);
+  EXPECT_EQ(f().aufgabe.at(2).infoVerfahren->text(), QString());  // design text kept
+  EXPECT_EQ(f().aufgabe.at(3).infoVerfahren->text(), QString());
+  EXPECT_TRUE(f().aufgabe.at(3).cmdKopieStart->isEnabled());
+  EXPECT_EQ(f().aufgabe.at(1).pruefLampe->zustand(), Lampe::Zustand::Grau);
+  EXPECT_TRUE(programm->loadComplete());
+}
+
+TEST_F(ProgrammTest, OptionenSchreibenBeimLadenNichtsErstDerBenutzer) {
+  store->write(u"Optionen"_s, u"Check_AllFileKill0"_s, u"1"_s);
+  store->write(u"Optionen"_s, u"Check_AllFileKill_Undo0"_s, u"0"_s);
+  store->write(u"Optionen"_s, u"Vorgang0"_s, u"2"_s);
+  starten();
+  EXPECT_TRUE(f().checkAllFileKill.at(0)->isChecked());
+  EXPECT_TRUE(f().checkAllFileKillUndo.at(0)->isEnabled());
+  EXPECT_FALSE(f().checkAllFileKillUndo.at(0)->isChecked());
+  EXPECT_TRUE(f().optionSoll.at(2)->isChecked());
+  EXPECT_EQ(logTexte().size(), 1);
+
+  f().checkAllFileKill.at(0)->click();
+  EXPECT_FALSE(f().checkAllFileKillUndo.at(0)->isEnabled());
+  f().optionSoll.at(5)->click();
+  EXPECT_EQ(wert(u"Optionen"_s, u"Check_AllFileKill0"_s), u"0"_s);
+  EXPECT_EQ(wert(u"Optionen"_s, u"Vorgang0"_s), u"5"_s);
+  EXPECT_FALSE(f().aufgabe.at(0).cmdKopieStart->isEnabled());
+  EXPECT_EQ(logTexte().mid(1), (QStringList{u"Löschen vor Kopiervorgang für Aufgabe 1 wurde auf Nein gesetzt"_s,
+                                            u"Kopiervorgang für Aufgabe 1 geändert => keinen Vorgang ausführen"_s}));
+}
+
+TEST_F(ProgrammTest, LampenAusDemGespeichertenZustand) {
+  store->write(u"StatusIn"_s, u"Color0"_s, u"0"_s);
+  store->write(u"StatusIn"_s, u"Color1"_s, u"3"_s);
+  store->write(u"StatusIn"_s, u"Color2"_s, u"17"_s);
+  store->write(u"StatusIn"_s, u"Msgbox2"_s, u"letzte Fehler: am 01.Dezember 2026"_s);
+  starten();
+  EXPECT_EQ(f().aufgabe.at(0).pruefLampe->zustand(), Lampe::Zustand::Gruen);
+  EXPECT_EQ(f().aufgabe.at(1).pruefLampe->zustand(), Lampe::Zustand::Gelb);
+  EXPECT_EQ(f().aufgabe.at(2).pruefLampe->zustand(), Lampe::Zustand::Rot);
+  EXPECT_EQ(f().aufgabe.at(3).pruefLampe->zustand(), Lampe::Zustand::Grau);
+  dialoge.erwarte(information(u"letzte Fehler: am 01.Dezember 2026"_s, u"Information"_s));
+  dialoge.erwarte(information(u"keine Information vorhanden"_s, u"Information"_s));
+  emit f().aufgabe.at(2).pruefLampe->geklickt();
+  emit f().aufgabe.at(3).pruefLampe->geklickt();
+}
+
+TEST_F(ProgrammTest, StopFragtBeiAktivemZeitplan) {
+  store->write(u"Timer"_s, u"DayArt3"_s, u"2"_s);
+  starten();
+  f().show();
+  const Meldung frageStop = frage(
+      u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden wollen?"_s,
+      u"Programm beenden"_s);
+  dialoge.erwarte(frageStop, Antwort::Nein);
+  EXPECT_FALSE(f().close());
+  EXPECT_FALSE(logTexte().contains(u"Programm beendet"_s));
+  EXPECT_EQ(wert(u"Tool"_s, u"EndDatum"_s), u"(fehlt)"_s);
+
+  f().aufzeichenLogbuch.at(4)->setChecked(false);
+  uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 7, 59)));
+  dialoge.erwarte(frageStop, Antwort::Ja);
+  EXPECT_TRUE(f().close());
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s), u"09:07:00"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"EndDatum"_s), u"06.12.2026"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"LogWriting 4"_s), u"False"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"LogWriting 5"_s), u"True"_s);
+  EXPECT_NE(wert(u"Bewahrix"_s, u"Width"_s), u"(fehlt)"_s);
+}
+
+TEST_F(ProgrammTest, StopOhneZeitplanFragtNicht) {
+  starten();
+  EXPECT_TRUE(f().close());
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
+  // Not shown in normal state: no placement is stored.
+  EXPECT_EQ(wert(u"Tool"_s, u"MeLeft"_s), u"(fehlt)"_s);
+}
+
+TEST_F(ProgrammTest, ZaehlerUndVollstaendigesZuruecksetzen) {
+  store->write(u"Tool"_s, u"Count"_s, u"41"_s);
+  starten();
+  Meldung zaehler = frage(u"Wollen Sie den laufenden Programmzähler wiklich auf 0 setzen?"_s);
+  zaehler.standard = Antwort::Ja;
+  dialoge.erwarte(zaehler, Antwort::Ja);
+  f().mueCountReset->trigger();
+  EXPECT_EQ(wert(u"Tool"_s, u"Count"_s), u"(fehlt)"_s);
+  EXPECT_EQ(logTexte().last(), u"(Info: Zähler für lft. Programmstarts auf 0 gesetzt)"_s);
+
+  const Meldung reset = frage(u"Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
+                              u"Das Programm wird danach beendet."_s,
+                              u"Löschen"_s);
+  dialoge.erwarte(reset, Antwort::Nein);
+  f().nueReset->trigger();
+  EXPECT_EQ(beendet, 0);
+  dialoge.erwarte(reset, Antwort::Ja);
+  f().nueReset->trigger();
+  EXPECT_EQ(beendet, 1);
+  EXPECT_TRUE(store->list(u"Tool"_s).isEmpty());
+  // The stop sequence does not run any more: nothing is written back.
+  f().close();
+  EXPECT_TRUE(store->list(u"Tool"_s).isEmpty());
+}
+
+TEST_F(ProgrammTest, LogbuchAnhaltenUndWiederAufnehmen) {
+  starten();
+  f().noAufzeichenLogbuch->trigger();
+  EXPECT_EQ(logTexte().last(), u"Logbuch gestoppt"_s);
+  EXPECT_FALSE(f().menueAufzeichenLogbuch->isEnabled());
+  EXPECT_EQ(wert(u"LogBuch"_s, u"LogBuch"_s), u"True"_s);
+  f().checkAllFileKill.at(1)->click();  // not recorded while stopped
+  f().noAufzeichenLogbuch->trigger();
+  EXPECT_EQ(logTexte().mid(1), (QStringList{u"Logbuch gestoppt"_s, u"Logbuch wird geführt"_s}));
+  EXPECT_EQ(wert(u"LogBuch"_s, u"LogBuch"_s), u"False"_s);
+}
+
+TEST_F(ProgrammTest, LaufVonHandUndSammellauf) {
+  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
+  store->write(u"Aufgabe0"_s, pfad(u"quelle/a.txt"_s), u"05. Dez. 2026"_s);
+  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  store->write(u"SaveZiel"_s, u"Ziel 0"_s, pfad(u"ziel/"_s));
+  QDir().mkpath(pfad(u"ziel"_s));
+  starten();
+  EXPECT_EQ(f().aufgabe.at(0).txtSichernGesamt->count(), 1);
+  EXPECT_EQ(f().inhaltAuftraege.at(0)->text(), u"1 Auftrag"_s);
+  const QString titel = f().windowTitle();
+  dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
+                              u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
+  f().aufgabe.at(0).cmdKopieStart->click();
+  EXPECT_TRUE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
+  EXPECT_EQ(f().windowTitle(), titel);
+  EXPECT_EQ(f().aufgabe.at(0).pruefLampe->zustand(), Lampe::Zustand::Gruen);
+  for (const auto& seite : f().aufgabe) EXPECT_TRUE(seite.cmdKopieStart->isEnabled());
+
+  dialoge.erwarte(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s), Antwort::Ja);
+  dialoge.erwarte(Meldung{u"Aufgaben beendet"_s});
+  f().cmdAutoSave.at(0)->click();
+  EXPECT_EQ(logTexte().last(), u"<Ende, keine Aufgabe markiert>"_s);
+}
