@@ -14,6 +14,9 @@
 #include "ui/Saver.h"
 
 #include <QAction>
+#include <QDateEdit>
+#include <QTimeEdit>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QCheckBox>
@@ -62,6 +65,7 @@ void Programm::verbinden() {
   connect(f.checkDragAndDrop, &QCheckBox::clicked, this,
           [this](bool an) { optionen_.check_DragAndDrop_Click(an); });
   connect(f.cmdAktualisieren, &QPushButton::clicked, this, &Programm::LogbuchAnzeigen);
+  connect(f.cmdAktuell, &QPushButton::clicked, this, &Programm::RefreshSchedulePanel);
   connect(f.cmdEnde, &QPushButton::clicked, this, &Programm::ExitProgram);
   connect(f.cmdMinimize, &QPushButton::clicked, this, [this] { fenster_->showMinimized(); });
   connect(tray_, &Tray::geklickt, this, &Programm::trayGeklickt);
@@ -204,5 +208,31 @@ bool Programm::normalerZustand() const {
 }
 
 void Programm::ExitProgram() { fenster_->close(); }
+
+void Programm::RefreshSchedulePanel() {
+  auto& f = *fenster_;
+  int i = 0;
+  while (i < Saver::kAufgaben - 1 && !f.optionTimerAufgabe.at(i)->isChecked()) ++i;
+  if (!f.optionTimerAufgabe.at(i)->isChecked()) return;
+  const Aufgabe a = leseAufgabe(store_, i, uhr_);
+  if (a.zeitplanArt && *a.zeitplanArt >= 0 && *a.zeitplanArt <= KeinZeitplan)
+    f.optionTime.at(*a.zeitplanArt)->setChecked(true);
+  if (a.zeitplanDatum) f.sollDatum->setDate(*a.zeitplanDatum);
+  if (a.zeitplanZeit) f.sollZeit->setTime(*a.zeitplanZeit);
+  if (a.namensZusatz) f.checkKopieZusatz->setChecked(*a.namensZusatz != 0);
+  // The warning blinks while the task has no copy mode.
+  const bool ohneVerfahren = f.optionSoll.at(6 * i + KeinVerfahren)->isChecked();
+  f.txtVorgangInfo->setVisible(ohneVerfahren);
+  if (ohneVerfahren)
+    f.timerWarnung->start();
+  else
+    f.timerWarnung->stop();
+  f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
+}
+
+void Programm::Gruen_TimerNotError() {
+  fenster_->statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
+  tray_->normal(u"Bewahrix (rechte Maustaste)"_s);
+}
 
 }  // namespace bewahrix

@@ -58,6 +58,10 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void VerfahrenAnzeigen(int index, int modus);
   void BewahrixHerstellen_Click();
   void ExitProgram();
+  // cmd_Aktuell: the schedule panel of the selected task from the store.
+  void RefreshSchedulePanel();
+  // After an error-free automatic run: logbook lamp green, normal tray look.
+  void Gruen_TimerNotError();
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -82,7 +83,9 @@ QWidget* Saver::baueSeiteTimer() {
   planRaster->addWidget(bau::text(plan, u"Start - Datum und Zeit"_s), kArten, 0, 1, 2);
   auto* wann = new QHBoxLayout;
   sollDatum = bau::neu<QDateEdit>(plan, u"SollDatum"_s);
-  sollDatum->setDisplayFormat(u"dd.MMM. yyyy"_s);
+  // German short month names carry their own dot ("Dez."): "05.Dez. 2026".
+  sollDatum->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  sollDatum->setDisplayFormat(u"dd.MMM yyyy"_s);
   sollDatum->setCalendarPopup(true);
   wann->addWidget(sollDatum, 1);
   sollZeit = bau::neu<QTimeEdit>(plan, u"SollZeit"_s);

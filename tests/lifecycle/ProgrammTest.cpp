@@ -4,11 +4,15 @@
 #include "store/SettingsStore.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
+#include "desktop/Tray.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateEdit>
+#include <QTimeEdit>
+#include <QTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -238,4 +242,36 @@ TEST_F(ProgrammTest, LaufVonHandUndSammellauf) {
   dialoge.erwarte(Meldung{u"Aufgaben beendet"_s});
   f().cmdAutoSave.at(0)->click();
   EXPECT_EQ(logTexte().last(), u"<Ende, keine Aufgabe markiert>"_s);
+}
+
+TEST_F(ProgrammTest, ZeitplanfeldAusDemSpeicherUndLogbuchlampe) {
+  store->write(u"Timer"_s, u"DayArt1"_s, u"2"_s);
+  store->write(u"Timer"_s, u"SollDay1"_s, u"24.12.2026"_s);
+  store->write(u"Timer"_s, u"SollTime1"_s, u"18:30:00"_s);
+  store->write(u"Timer"_s, u"Zusatz1"_s, u"1"_s);
+  store->write(u"Optionen"_s, u"Vorgang1"_s, u"2"_s);
+  starten();
+  f().optionTimerAufgabe.at(1)->setChecked(true);
+  f().statusTimer->setzeZustand(Lampe::Zustand::Rot);
+  f().cmdAktuell->click();
+  EXPECT_TRUE(f().optionTime.at(2)->isChecked());
+  EXPECT_EQ(f().sollDatum->date(), QDate(2026, 12, 24));
+  EXPECT_EQ(f().sollZeit->time(), QTime(18, 30));
+  EXPECT_TRUE(f().checkKopieZusatz->isChecked());
+  EXPECT_TRUE(f().txtVorgangInfo->isHidden());
+  EXPECT_FALSE(f().timerWarnung->isActive());
+  EXPECT_EQ(f().statusTimer->zustand(), Lampe::Zustand::Gruen);
+
+  // A task without copy mode: the warning shows and blinks.
+  f().optionTimerAufgabe.at(3)->setChecked(true);
+  f().cmdAktuell->click();
+  EXPECT_FALSE(f().txtVorgangInfo->isHidden());
+  EXPECT_TRUE(f().timerWarnung->isActive());
+
+  f().statusLogbuch->setzeZustand(Lampe::Zustand::Rot);
+  programm->tray().fehler();
+  programm->Gruen_TimerNotError();
+  EXPECT_EQ(f().statusLogbuch->zustand(), Lampe::Zustand::Gruen);
+  EXPECT_EQ(programm->tray().tooltip(), u"Bewahrix (rechte Maustaste)"_s);
+  EXPECT_FALSE(programm->tray().fehlerAnzeige());
 }
