@@ -1,6 +1,7 @@
 #include "lifecycle/Copyright.h"
 
 #include "lifecycle/Version.h"
+#include "ui/Bau.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -64,12 +65,7 @@ QPixmap zeichneSymbol(int kante) {
 void schattenPaar(QGridLayout* raster, int zeile, int spalte, std::array<QLabel*, 2>& paar,
                   const QString& name, QWidget* eltern, int punkte) {
   for (int i = 0; i < 2; ++i) {
-    auto* label = new QLabel(eltern);
-    label->setObjectName(name + u'(' + QString::number(i) + u')');
-    QFont schrift = label->font();
-    schrift.setPointSize(punkte);
-    schrift.setBold(true);
-    label->setFont(schrift);
+    QLabel* label = bau::fett(eltern, bau::feld(name, i), punkte);
     label->setContentsMargins(i == 0 ? 2 : 0, i == 0 ? 2 : 0, i == 0 ? 0 : 2, i == 0 ? 0 : 2);
     if (i == 0) label->setStyleSheet(u"color: #b8c4d0;"_s);
     raster->addWidget(label, zeile, spalte);

@@ -5,6 +5,7 @@
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/Bau.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -62,12 +63,7 @@ QPixmap zeichneBild() {
 void schattenPaar(std::array<QLabel*, 2>& paar, const QString& name, QWidget* eltern,
                   const QRect& platz, Qt::Alignment ausrichtung, int punkte) {
   for (int i = 0; i < 2; ++i) {
-    auto* label = new QLabel(eltern);
-    label->setObjectName(name + u'(' + QString::number(i) + u')');
-    QFont schrift = label->font();
-    schrift.setPointSize(punkte);
-    schrift.setBold(true);
-    label->setFont(schrift);
+    QLabel* label = bau::fett(eltern, bau::feld(name, i), punkte);
     label->setAlignment(ausrichtung);
     label->setStyleSheet(i == 0 ? u"color: #000000;"_s : u"color: #ffffff;"_s);
     label->setGeometry(i == 0 ? platz.translated(1, 1) : platz);

@@ -42,4 +42,13 @@ void eng(QGridLayout* layout) {
   layout->setVerticalSpacing(kAbstand);
 }
 
+QLabel* fett(QWidget* eltern, const QString& name, int punkte) {
+  auto* label = neu<QLabel>(eltern, name);
+  QFont schrift = label->font();
+  schrift.setPointSize(punkte);
+  schrift.setBold(true);
+  label->setFont(schrift);
+  return label;
+}
+
 }  // namespace bewahrix::bau

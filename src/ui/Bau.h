@@ -25,6 +25,8 @@ T* neu(QWidget* eltern, const QString& name) {
 QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text);
 // A label without a name of its own: captions and column headings.
 QLabel* text(QWidget* eltern, const QString& text);
+// A named label in bold type of this size: headings and picture captions.
+QLabel* fett(QWidget* eltern, const QString& name, int punkte);
 QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel);
 
 // Margins and spacing kept tight: the window has to work at 525 × 396.
