@@ -232,7 +232,13 @@ TEST_F(ProgrammTest, LaufVonHandUndSammellauf) {
   const QString titel = f().windowTitle();
   dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
                               u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
+  // The summary box comes while the run still holds the window.
+  dialoge.beimZeigen = [this] {
+    EXPECT_EQ(f().windowTitle(), u"Bitte Warten, verarbeite Aufgabe 1"_s);
+    for (const auto& seite : f().aufgabe) EXPECT_FALSE(seite.cmdKopieStart->isEnabled());
+  };
   f().aufgabe.at(0).cmdKopieStart->click();
+  dialoge.beimZeigen = nullptr;
   EXPECT_TRUE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
   EXPECT_EQ(f().windowTitle(), titel);
   EXPECT_EQ(f().aufgabe.at(0).pruefLampe->zustand(), Lampe::Zustand::Gruen);

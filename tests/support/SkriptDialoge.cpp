@@ -20,6 +20,7 @@ void SkriptDialoge::erwarte(const Meldung& meldung, Antwort antwort) {
 }
 
 Antwort SkriptDialoge::zeige(const Meldung& meldung) {
+  if (beimZeigen) beimZeigen();
   if (erwartet_.empty()) {
     ADD_FAILURE() << "unerwartete Meldung " << ::testing::PrintToString(meldung);
     return Antwort::Abbrechen;

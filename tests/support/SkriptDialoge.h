@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 // Readable QStrings in failure messages.
@@ -26,6 +27,8 @@ class SkriptDialoge final : public Dialoge {
   void erwarte(const Meldung& meldung, Antwort antwort = Antwort::Ok);
   Antwort zeige(const Meldung& meldung) override;
   bool alleGezeigt() const { return erwartet_.empty(); }
+  // Runs whenever a box is shown: a test looks at the window meanwhile.
+  std::function<void()> beimZeigen;
 
  private:
   std::deque<std::pair<Meldung, Antwort>> erwartet_;
