@@ -1,0 +1,68 @@
+"""Helpers for the end-to-end tests that the shell cannot do alone.
+
+  werkzeug.py logbuch DATEI              each entry's text, one per line
+  werkzeug.py einstellung DB ABSCHNITT SCHLUESSEL
+                                         the stored value; exit 1 if absent
+  werkzeug.py besitzer SELEKTION         exit 0 while an X client owns it
+"""
+
+import ctypes
+import sqlite3
+import sys
+
+SLOT = 216
+TEXT_ANFANG = 16
+TEXT_ENDE = 116
+
+
+def logbuch(datei):
+    with open(datei, "rb") as f:
+        daten = f.read()
+    if len(daten) % SLOT:
+        sys.exit(f"Logbuch {datei}: Länge {len(daten)} ist kein Vielfaches von {SLOT}")
+    for anfang in range(0, len(daten), SLOT):
+        text = daten[anfang + TEXT_ANFANG:anfang + TEXT_ENDE]
+        print(text.decode("cp1252").rstrip(" "))
+
+
+def einstellung(db, abschnitt, schluessel):
+    verbindung = sqlite3.connect(f"file:{db}?mode=ro", uri=True)
+    try:
+        zeile = verbindung.execute(
+            "SELECT value FROM settings WHERE section_fold = ? AND key_fold = ?",
+            (abschnitt.lower(), schluessel.lower())).fetchone()
+    finally:
+        verbindung.close()
+    if zeile is None:
+        sys.exit(1)
+    print(zeile[0])
+
+
+def besitzer(selektion):
+    # The machine has no tool that asks for a selection's owner; libX11 comes
+    # with xdotool anyway.
+    x = ctypes.CDLL("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XGetSelectionOwner.restype = ctypes.c_ulong
+    x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    anzeige = x.XOpenDisplay(None)
+    if not anzeige:
+        sys.exit("X-Display nicht erreichbar")
+    eigner = x.XGetSelectionOwner(anzeige, x.XInternAtom(anzeige, selektion.encode(), 0))
+    x.XCloseDisplay(anzeige)
+    sys.exit(0 if eigner else 1)
+
+
+def main():
+    befehle = {"logbuch": logbuch, "einstellung": einstellung, "besitzer": besitzer}
+    if len(sys.argv) < 2 or sys.argv[1] not in befehle:
+        sys.exit(__doc__)
+    befehle[sys.argv[1]](*sys.argv[2:])
+
+
+if __name__ == "__main__":
+    main()
