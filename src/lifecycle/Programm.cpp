@@ -133,11 +133,8 @@ void Programm::LampenSeting(int index) {
   const auto code = store_.enthaelt(s::abschnittStatus(), s::color(index))
                         ? std::optional(store_.read(s::abschnittStatus(), s::color(index), QString()))
                         : std::nullopt;
-  const auto zustand = lampen::ausCode(code);
-  if (!zustand) return;  // not a number: the lamp stays as it was
-  static constexpr Lampe::Zustand bilder[] = {Lampe::Zustand::Grau, Lampe::Zustand::Gruen,
-                                              Lampe::Zustand::Gelb, Lampe::Zustand::Rot};
-  fenster_->aufgabe.at(index).pruefLampe->setzeZustand(bilder[static_cast<int>(*zustand)]);
+  // Not a number: the lamp stays as it was.
+  if (const auto zustand = lampen::ausCode(code)) fenster_->aufgabe.at(index).pruefLampe->setzeZustand(*zustand);
 }
 
 void Programm::PruefLampe_Click(int index) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheduler/Lampen.h"
+
 #include <QWidget>
 
 namespace bewahrix {
@@ -10,7 +12,8 @@ class Lampe : public QWidget {
   Q_OBJECT
 
  public:
-  enum class Zustand { Grau, Gruen, Gelb, Rot };
+  // The states of a task lamp, the logbook lamp and the change lamps.
+  using Zustand = lampen::Zustand;
 
   explicit Lampe(QWidget* parent = nullptr);
 
