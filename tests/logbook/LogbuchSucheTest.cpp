@@ -3,10 +3,6 @@
 
 #include "SeitenUmgebung.h"
 
-#include <QElapsedTimer>
-
-#include <cstdio>
-
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
@@ -135,29 +131,6 @@ TEST_F(LogbuchSucheTest, NurSearchGleichEinsBietetDenLetztenBegriffAn) {
   }
   store->write(u"Tool"_s, u"Search"_s, u"1,0"_s);
   EXPECT_EQ(seite->suchEingabe().vorgabe, u"Error"_s);
-}
-
-// Run by hand: test_logbook --gtest_also_run_disabled_tests --gtest_filter='*Million*'
-TEST_F(LogbuchSucheTest, DISABLED_MillionSaetze) {
-  constexpr int kSaetze = 1'000'000;
-  QByteArray datei;
-  datei.reserve(qsizetype{kSaetze} * logsatz::kSlotGroesse);
-  const QDateTime anfang(QDate(2026, 12, 5), QTime(0, 0));
-  for (int i = 0; i < kSaetze; ++i) {
-    // A new second for every entry: no date or time text repeats.
-    const QString text = i % 1000 == 0 ? u"    => Error, Zugriff verweigert"_s
-                                        : u"  ==> /home/anna/Daten/Datei "_s + QString::number(i);
-    logsatz::anhaengen(datei, logsatz::zeitKopf(anfang.addSecs(i)), text);
-  }
-  test::schreibeDatei(logbuch->dateipfad(), datei);
-  modell->neuLaden();
-  ASSERT_EQ(modell->rowCount(), kSaetze);
-
-  QElapsedTimer dauer;
-  dauer.start();
-  const QList<int> zeilen = suche(u"error"_s);
-  std::printf("Suche in %d Sätzen: %lld ms\n", kSaetze, static_cast<long long>(dauer.elapsed()));
-  EXPECT_EQ(zeilen.size(), kSaetze / 1000);
 }
 
 }  // namespace

@@ -144,14 +144,6 @@ TEST_F(LogbuchVerschiebenTest, ZielIstEineDateiOderFehlt) {
   EXPECT_FALSE(QFile::exists(pfad(u"fehlt"_s)));
 }
 
-TEST_F(LogbuchVerschiebenTest, AltesLogbuchFehlt) {
-  QFile::remove(home() + u"Logbuch.log"_s);
-  erwarteFehler(fehlertext(ENOENT));
-  verschiebe(pfad(u"Ziel"_s));
-  EXPECT_TRUE(test::alleEintraege(pfad(u"Ziel"_s)).isEmpty());
-  EXPECT_FALSE(store->enthaelt(u"LogBuch"_s, u"Pfad"_s));
-}
-
 // The old file cannot be removed: the copy at the new place goes again.
 TEST_F(LogbuchVerschiebenTest, EntfernenScheitert) {
   entferner.fehler = Fehler{EACCES, u"Keine Berechtigung"_s};
