@@ -1,0 +1,254 @@
+// The hover help on the real main window: the text of the control under the
+// pointer, the background clearing it, and the switch that hides the line.
+
+#include "desktop/HilfeText.h"
+#include "desktop/HoverHilfe.h"
+#include "desktop/SaverHilfe.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+#include "support/SkriptDialoge.h"  // readable QStrings in failures
+#include "support/TestUmgebung.h"
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+TEST(HilfeText, ZeichenErsatzUndRueckfall) {
+  // "&&" of the old label is one "&" in a plain-text label.
+  EXPECT_EQ(hilfe::text(15), u"genaue Dateiangabe der zu speichernen Datei oder Drag & Drop"_s);
+  EXPECT_EQ(hilfe::text(36), u"Eingefügte Dateien per Drag & Drop sofort abspeichern"_s);
+  EXPECT_EQ(hilfe::text(29), u"an jede zu kopierene Datei \"Sicherheitskopie von\" davor schreiben"_s);
+  EXPECT_EQ(hilfe::text(4), u"Programm startet minimiert (Icon in  der rechten Taskleiste)"_s);
+  // Codes without a place for it ignore the extra text.
+  EXPECT_EQ(hilfe::text(3, u"x"_s), u"Logbuch"_s);
+  EXPECT_EQ(hilfe::text(19, u"frei"_s), u"frei"_s);
+  EXPECT_EQ(hilfe::zeile(0), u" "_s);
+  EXPECT_EQ(hilfe::zeile(45), u" Verfahrensweise festlegen"_s);
+  for (int code : {-1, 46, 1000}) EXPECT_EQ(hilfe::text(code), u"kein Hilfetext vorhanden"_s) << code;
+}
+
+class HoverHilfeTest : public test::FrischeUmgebung {
+ protected:
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    saver.resize(800, 640);
+    saver.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&saver));
+  }
+
+  QWidget* w(const QString& name) {
+    auto* gefunden = saver.findChild<QWidget*>(name);
+    EXPECT_NE(gefunden, nullptr) << name.toStdString();
+    return gefunden;
+  }
+  // What the label shows, as the user reads it.
+  QString zeile() const { return saver.hilfe->text(); }
+
+  static void betreten(QWidget* ziel) {
+    const QPointF p(1, 1);
+    QEnterEvent e(p, ziel->mapTo(ziel->window(), p), ziel->mapToGlobal(p));
+    QCoreApplication::sendEvent(ziel, &e);
+  }
+  static void bewegen(QWidget* ziel, QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, ziel->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &e);
+  }
+  // The pointer through the window system: Qt picks the widget under it,
+  // sends enter and leave, and hands an ignored move on to the parents.
+  void zeigen(QWidget* ziel, QPoint p) {
+    QTest::mouseMove(saver.windowHandle(), ziel->mapTo(&saver, p));
+  }
+  // A spot of the widget where none of its children lies.
+  static std::optional<QPoint> freieStelle(QWidget* flaeche) {
+    for (int y = flaeche->height() - 2; y > 0; y -= 3)
+      for (int x = 1; x < flaeche->width(); x += 3)
+        if (flaeche->childAt(x, y) == nullptr) return QPoint(x, y);
+    return std::nullopt;
+  }
+  QWidget* seite(int k) { return qobject_cast<QScrollArea*>(saver.ssTab->widget(k))->widget(); }
+
+  Saver saver;
+  HoverHilfe hilfe{&saver, saver.hilfe, saverHilfe(saver)};
+};
+
+TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
+  const HilfeTabelle tabelle = saverHilfe(saver);
+  // 26 names once per task, 30 copy-mode buttons, 10 lists, 7 frames "Frame",
+  // and 29 controls outside the task arrays (the window itself included).
+  EXPECT_EQ(tabelle.size(), 26 * 5 + 30 + 10 + 7 + 29);
+  for (auto it = tabelle.cbegin(); it != tabelle.cend(); ++it) {
+    const bool da = it.key() == saver.objectName() || saver.findChild<QWidget*>(it.key()) != nullptr;
+    EXPECT_TRUE(da) << it.key().toStdString();
+  }
+}
+
+TEST_F(HoverHilfeTest, ZeigtDenTextMitDerAufgabeUndDemZustand) {
+  betreten(saver.aufgabe.at(2).cmdKopieStart);
+  EXPECT_EQ(zeile(), u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s);
+  betreten(w(u"cmd_LöschenAlles(0)"_s));
+  EXPECT_EQ(zeile(), u" alle Aufträge in der Aufgabe 1 löschen"_s);
+  betreten(w(u"cmd_Überschrift(4)"_s));
+  EXPECT_EQ(zeile(), u" Überschrift von Aufgabe 5 ändern"_s);
+
+  // What is typed now, not when the window was built.
+  saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);
+  betreten(w(u"cmd_Dazu(1)"_s));
+  EXPECT_EQ(zeile(), u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s);
+  EXPECT_EQ(saver.hilfe->textFormat(), Qt::PlainText);  // typed text is no markup
+
+  // The first two characters of the count, blank included.
+  saver.inhaltAuftraege.at(0)->setText(u"7 Aufträge"_s);
+  betreten(w(u"InhaltAufträge(0)"_s));
+  EXPECT_EQ(zeile(), u" Aufgabe 1 hat 7  Einträge in der Liste"_s);
+  saver.inhaltAuftraege.at(3)->setText(u"12 Aufträge"_s);
+  betreten(w(u"Label_OrtInfo(3)"_s));
+  EXPECT_EQ(zeile(), u" Aufgabe 4 hat 12 Einträge in der Liste (mit klick zur Aufgabe)"_s);
+
+  // The date list beside the entries has a text of its own.
+  betreten(w(u"txt_SichernGesamt(6)"_s));
+  EXPECT_EQ(zeile(), u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s);
+  betreten(w(u"txt_SichernGesamt(1)"_s));
+  EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
+
+  saver.aufgabe.at(0).pruefLampe->setzeZustand(Lampe::Zustand::Rot);
+  betreten(saver.aufgabe.at(0).pruefLampe);
+  EXPECT_EQ(zeile(), u" letzter Kopiervorgang fehlerhaft"_s);
+  betreten(saver.aufgabe.at(1).pruefLampe);
+  EXPECT_EQ(zeile(), u" es wurde noch kein Kopiervorgang verarbeitet"_s);
+
+  // A task without a copy mode shows its schedule on light red.
+  QPalette rot = saver.infoTimer.at(1)->palette();
+  rot.setColor(QPalette::Window, QColor(0xFF, 0x80, 0x80));
+  saver.infoTimer.at(1)->setPalette(rot);
+  betreten(w(u"InfoTimer(1)"_s));
+  EXPECT_EQ(zeile(), u" gesetzter automatischer Zeitplan (es wurde kein Vorgang gewählt)"_s);
+  betreten(w(u"InfoTimer(2)"_s));
+  EXPECT_EQ(zeile(), u" gesetzter automatischer Zeitplan"_s);
+
+  // The copy-mode buttons name the task of the tab on show.
+  saver.ssTabOptionen->setCurrentIndex(3);
+  betreten(w(u"Option_SOLL(20)"_s));
+  EXPECT_EQ(zeile(), u" legen Sie hier den Kopiervorgang für die Aufgabe 4 fest"_s);
+
+  betreten(w(u"TxtDate(0)"_s));
+  EXPECT_EQ(zeile(), u" Datum"_s);
+  betreten(w(u"TxtDate(1)"_s));
+  EXPECT_EQ(zeile(), u" Datum und Uhrzeit wann das Programm gestartet wurde"_s);
+  betreten(saver.hilfe);
+  EXPECT_EQ(zeile(), u" Hilfefenster"_s);
+}
+
+TEST_F(HoverHilfeTest, InnereTeileGehoerenZumSteuerelement) {
+  bewegen(saver.aufgabe.at(0).txtSichernGesamt->viewport(), {5, 5});
+  EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
+  bewegen(saver.logbuch->viewport(), {5, 5});
+  EXPECT_EQ(zeile(), u" Logbuch"_s);
+  // The tab strip is part of the tab control: it clears.
+  bewegen(saver.ssTab->tabBar(), {2, 2});
+  EXPECT_EQ(zeile(), u" "_s);
+}
+
+TEST_F(HoverHilfeTest, HintergrundRahmenUndReiterLeerenDieZeile) {
+  const auto pruefeLeeren = [&](QWidget* flaeche, const char* wo) {
+    betreten(saver.cmdEnde);
+    ASSERT_EQ(zeile(), u" Bewahrix beenden"_s);
+    const auto p = freieStelle(flaeche);
+    ASSERT_TRUE(p.has_value()) << wo;
+    bewegen(flaeche, *p);
+    EXPECT_EQ(zeile(), u" "_s) << wo;
+  };
+  pruefeLeeren(saver.centralWidget(), "Fenster");
+  pruefeLeeren(seite(0), "Seite Inhalt");
+  pruefeLeeren(w(u"Frame(5)"_s), "Rahmen der Übersicht");
+  pruefeLeeren(w(u"FrameZiel(2)"_s), "Rahmen des Ziels");
+  saver.ssTab->setCurrentIndex(6);
+  pruefeLeeren(w(u"FrameEinstellung(0)"_s), "Rahmen des Verfahrens");
+}
+
+TEST_F(HoverHilfeTest, OhneEigeneHilfeBleibtDerText) {
+  betreten(saver.cmdEnde);
+  // Named controls without help and plain labels are no background.
+  betreten(saver.cmdLogbuchSuchen);
+  betreten(w(u"TitelText(0)"_s));
+  betreten(saver.labelLogbuch);
+  EXPECT_EQ(zeile(), u" Bewahrix beenden"_s);
+  // The date field answers keys, not the mouse.
+  betreten(saver.sollDatum);
+  EXPECT_EQ(zeile(), u" Bewahrix beenden"_s);
+  QKeyEvent taste(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, u"1"_s);
+  QCoreApplication::sendEvent(saver.sollDatum, &taste);
+  EXPECT_EQ(zeile(), u" Datum für den automatischen Zeitplan festlegen"_s);
+}
+
+TEST_F(HoverHilfeTest, EchterZeigerUeberKnopfUndZurueckAufDenRahmen) {
+  saver.ssTab->setCurrentIndex(3);
+  QCoreApplication::processEvents();
+  // A button that follows the mouse (as a style or a later handler may
+  // ask) ignores the move, and Qt hands it on to the frame around it: the
+  // button's text has to stay.
+  QPushButton* knopf = saver.aufgabe.at(2).cmdVerzeichnisSpeichern;
+  knopf->setMouseTracking(true);
+  zeigen(knopf, knopf->rect().center());
+  zeigen(knopf, knopf->rect().center() + QPoint(1, 0));
+  EXPECT_EQ(zeile(), u" Zielverzeichnis speichern"_s);
+  QWidget* liste = saver.aufgabe.at(2).txtSichernGesamt->viewport();
+  zeigen(liste, {5, 5});
+  zeigen(liste, {6, 5});
+  EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
+  // Back onto the frame around the button.
+  QWidget* rahmen = w(u"FrameZiel(2)"_s);
+  const auto frei = freieStelle(rahmen);
+  ASSERT_TRUE(frei.has_value());
+  zeigen(rahmen, *frei);
+  EXPECT_EQ(zeile(), u" "_s);
+}
+
+TEST_F(HoverHilfeTest, AusgeschalteteHilfeZeigtNichts) {
+  SettingsStore store(schluessel::anwendung());
+  saver.mueHelp->setChecked(true);
+  saver.hilfe->setVisible(true);
+  // As the window wires the menu item.
+  QObject::connect(saver.mueHelp, &QAction::triggered, &saver,
+                   [&](bool an) { hilfeSchalten(an, *saver.hilfe, store); });
+  const auto gespeichert = [&] {
+    return store.read(schluessel::abschnittHilfe(), schluessel::help(), u"fehlt"_s);
+  };
+
+  saver.mueHelp->trigger();
+  EXPECT_FALSE(saver.mueHelp->isChecked());
+  EXPECT_FALSE(saver.hilfe->isVisible());
+  EXPECT_EQ(gespeichert(), u"False"_s);
+  // The caption goes on changing unseen.
+  betreten(saver.cmdMinimize);
+  EXPECT_FALSE(saver.hilfe->isVisible());
+  EXPECT_EQ(zeile(), u" Bewahrix im Hintergrund arbeiten lassen (minimieren)"_s);
+
+  saver.mueHelp->trigger();
+  EXPECT_TRUE(saver.mueHelp->isChecked());
+  EXPECT_TRUE(saver.hilfe->isVisible());
+  EXPECT_EQ(gespeichert(), u"True"_s);
+}
+
+}  // namespace
