@@ -107,8 +107,6 @@ TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
 TEST_F(HoverHilfeTest, ZeigtDenTextMitDerAufgabeUndDemZustand) {
   betreten(saver.aufgabe.at(2).cmdKopieStart);
   EXPECT_EQ(zeile(), u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s);
-  betreten(w(u"cmd_LöschenAlles(0)"_s));
-  EXPECT_EQ(zeile(), u" alle Aufträge in der Aufgabe 1 löschen"_s);
   betreten(w(u"cmd_Überschrift(4)"_s));
   EXPECT_EQ(zeile(), u" Überschrift von Aufgabe 5 ändern"_s);
 
