@@ -14,6 +14,10 @@
 #include "ui/Saver.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QItemSelection>
+#include <QLineEdit>
 #include <QDateEdit>
 #include <QTimeEdit>
 #include <QTimer>
@@ -46,8 +50,17 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
       modell_(logbuch_),
       sicherung_({store, logbuch_, *this, *this, dialoge, dateisystem_, entferner_, uhr}),
       optionen_(store, logbuch_, loadComplete_),
+      logbuchSeite_({store, logbuch_, modell_, dialoge, dateisystem_, entferner_,
+                     [this] { LogbuchAnzeigen(); }}),
       statusText_(sicherung_.zustand().aufgabenStatusText) {
+  eingabe = [this](const Eingabe& e) {
+    return QInputDialog::getText(fenster_.get(), e.titel, e.aufforderung, QLineEdit::Normal, e.vorgabe);
+  };
+  ordnerWahl = [this](const QString& titel, const QString& aktuell) {
+    return QFileDialog::getExistingDirectory(fenster_.get(), titel, aktuell);
+  };
   fenster_->logbuch->setModel(&modell_);
+  fenster_->logbuch->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fenster_->installEventFilter(this);
   verbinden();
 }
@@ -57,6 +70,7 @@ Programm::~Programm() = default;
 void Programm::verbinden() {
   for (int i = 0; i < Saver::kAufgaben; ++i) verbindeAufgabe(i);
   verbindeMenues();
+  verbindeLogbuchSeite();
   auto& f = *fenster_;
   for (int k = 0; k < 2; ++k)
     connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this, [this, k] { sicherung_.cmd_AutoSave_Click(k); });
@@ -115,6 +129,26 @@ void Programm::verbindeMenues() {
   connect(f.mueBegruessung, &QAction::triggered, this, [this] {
     zeigeSplashErneut(fenster_.get(), startnummer(store_, Splash::Modus::Erneut));
   });
+}
+
+void Programm::verbindeLogbuchSeite() {
+  auto& f = *fenster_;
+  connect(f.cmdLogbuchSuchen, &QPushButton::clicked, this, [this] {
+    logbuchSeite_.cmd_LogbuchSuchen_Click(eingabe, [this](const QList<int>& zeilen) { markiereZeilen(zeilen); });
+  });
+  connect(f.cmdLogbuchClear, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogbuchClear_Click(); });
+  connect(f.cmdLogPfad, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogPfad_Click(ordnerWahl); });
+  connect(f.cmdOrtLocgbuch, &QPushButton::clicked, this, [this] { dialoge_.zeige(ortMeldung(store_)); });
+  connect(f.logbuch, &QListView::doubleClicked, this,
+          [this](const QModelIndex& index) { dialoge_.zeige(zeilenMeldung(modell_.zeile(index.row()))); });
+}
+
+void Programm::markiereZeilen(const QList<int>& zeilen) {
+  // Runs of neighbouring rows: a million single rows would take long.
+  QItemSelection auswahl;
+  for (const auto& [erste, letzte] : bereiche(zeilen)) auswahl.select(modell_.index(erste), modell_.index(letzte));
+  fenster_->logbuch->selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
+  if (!zeilen.isEmpty()) fenster_->logbuch->scrollTo(modell_.index(zeilen.first()));
 }
 
 void Programm::optionGeaendert(bool protokolliert) {

@@ -6,6 +6,7 @@
 #include "logbook/LogSchalter.h"
 #include "logbook/Logbuch.h"
 #include "logbook/LogbuchModell.h"
+#include "logbook/LogbuchVerwaltung.h"
 #include "platform/Dateisystem.h"
 #include "platform/Papierkorb.h"
 #include "store/Schluessel.h"
@@ -50,6 +51,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // What ends the process without the stop sequence (full reset); tests
   // replace it.
   std::function<void()> sofortBeenden;
+  // The input box and the folder picker of the logbook page; tests replace them.
+  EingabeFunktion eingabe;
+  OrdnerWahl ordnerWahl;
 
   // Handlers with their own logic, public for the window's owner and tests.
   void LampenSeting(int index);
@@ -91,6 +95,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void optionGeaendert(bool protokolliert);
   void NoAufzeichenLogbuch_Click(bool aus);
   void PruefLampe_Click(int index);
+  void verbindeLogbuchSeite();
+  void markiereZeilen(const QList<int>& zeilen);
   void trayGeklickt(bool links);
   void ResetStartCounter();
   void ResetAll();
@@ -112,6 +118,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   Sicherung sicherung_;
   bool loadComplete_ = false;
   AufgabenOptionen optionen_;
+  LogbuchVerwaltung logbuchSeite_;
   std::array<QString, schluessel::kAnzahlAufgaben>& statusText_;
   bool startMinimiert_ = false;
   bool sitzungEndet_ = false;

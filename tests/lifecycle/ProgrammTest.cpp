@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -280,4 +282,23 @@ TEST_F(ProgrammTest, ZeitplanfeldAusDemSpeicherUndLogbuchlampe) {
   EXPECT_EQ(f().statusLogbuch->zustand(), Lampe::Zustand::Gruen);
   EXPECT_EQ(programm->tray().tooltip(), u"Bewahrix (rechte Maustaste)"_s);
   EXPECT_FALSE(programm->tray().fehlerAnzeige());
+}
+
+TEST_F(ProgrammTest, LogbuchseiteSuchtMarkiertUndZeigtDenOrt) {
+  starten();
+  f().checkAllFileKill.at(0)->click();
+  f().checkAllFileKill.at(0)->click();
+  programm->eingabe = [](const Eingabe& e) {
+    EXPECT_EQ(e.titel, u"Suchen"_s);
+    return u"LÖSCHEN VOR"_s;
+  };
+  dialoge.erwarte(information(u"Es wurden 2 Übereinstimmungen gefunden."_s, u"Ergebnis"_s));
+  f().cmdLogbuchSuchen->click();
+  const QModelIndexList markiert = f().logbuch->selectionModel()->selectedRows();
+  ASSERT_EQ(markiert.size(), 2);
+  EXPECT_EQ(markiert.at(0).row() + markiert.at(1).row(), 1 + 2);
+  EXPECT_EQ(wert(u"Tool"_s, u"Understood"_s), u"LÖSCHEN VOR"_s);
+
+  dialoge.erwarte(ortMeldung(*store));
+  f().cmdOrtLocgbuch->click();
 }
