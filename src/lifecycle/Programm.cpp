@@ -1,8 +1,12 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/HoverHilfe.h"
+#include "desktop/SaverHilfe.h"
 #include "desktop/Tray.h"
+#include "desktop/Versionspruefung.h"
 #include "lifecycle/Copyright.h"
 #include "lifecycle/Splash.h"
+#include "lifecycle/Version.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "scheduler/Lampen.h"
@@ -129,6 +133,14 @@ void Programm::verbindeMenues() {
   connect(f.mueBegruessung, &QAction::triggered, this, [this] {
     zeigeSplashErneut(fenster_.get(), startnummer(store_, Splash::Modus::Erneut));
   });
+  // Triggered, not toggled: the start sequence sets the mark without storing it.
+  connect(f.mueHelp, &QAction::triggered, this, [this](bool an) { hilfeSchalten(an, *fenster_->hilfe, store_); });
+  new HoverHilfe(fenster_.get(), f.hilfe, saverHilfe(f), fenster_.get());
+  const Programmversion v = programmversion();
+  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision},
+                                        versionspruefung::standardServer(), fenster_.get());
+  connect(f.mueNewVersion, &QAction::triggered, pruefung, &Versionspruefung::pruefen);
+  connect(f.zumWeb, &QAction::triggered, pruefung, &Versionspruefung::webseiteOeffnen);
 }
 
 void Programm::verbindeLogbuchSeite() {

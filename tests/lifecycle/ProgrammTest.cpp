@@ -302,3 +302,13 @@ TEST_F(ProgrammTest, LogbuchseiteSuchtMarkiertUndZeigtDenOrt) {
   dialoge.erwarte(ortMeldung(*store));
   f().cmdOrtLocgbuch->click();
 }
+
+TEST_F(ProgrammTest, HilfefunktionAusUndWiederAn) {
+  starten();
+  f().mueHelp->trigger();
+  EXPECT_TRUE(f().hilfe->isHidden());
+  EXPECT_EQ(wert(u"Hilfe"_s, u"Help"_s), u"False"_s);
+  f().mueHelp->trigger();
+  EXPECT_FALSE(f().hilfe->isHidden());
+  EXPECT_EQ(wert(u"Hilfe"_s, u"Help"_s), u"True"_s);
+}
