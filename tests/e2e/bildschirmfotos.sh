@@ -70,12 +70,12 @@ for k in 1 2 3 4 5 6 7 8 0; do
   cp "$aufnahme" "$E2E_TMP/davor.png"
   # "Programm" is the menu bar's first title, at the window's top left.
   xdotool mousemove --window "$fenster" 30 8 click 1
-  e2e_warte 5 "das Menü \"Programm\" klappt nicht auf" aufgeklappt
+  e2e_warte 15 "das Menü \"Programm\" klappt nicht auf" aufgeklappt
   # The menu starts with the submenu "Internet", then the nine pages.
   tasten=()
   for ((i = 0; i <= k + 1; i++)); do tasten+=(Down); done
   xdotool key "${tasten[@]}" Return
-  e2e_warte 5 "das Menü \"Programm\" schließt sich nicht" zugeklappt
+  e2e_warte 15 "das Menü \"Programm\" schließt sich nicht" zugeklappt
   aenderung_abwarten "$E2E_TMP/davor.png" "\"Programm > ${eintraege[k]}\" wechselt die Seite nicht"
   datei="$bilder/seite-$k-${namen[k]}.png"
   cp "$aufnahme" "$datei"

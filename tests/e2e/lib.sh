@@ -66,7 +66,7 @@ e2e_ende_abwarten() {
 
 e2e_beende() {
   kill -TERM "$1" 2>/dev/null || true
-  if ! e2e_ende_abwarten "$1" 5; then
+  if ! e2e_ende_abwarten "$1" 15; then
     kill -KILL "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
     e2e_vergiss "$1"
@@ -158,7 +158,7 @@ e2e_tray_starten() {
   trayer --edge top --align left --widthtype pixel --width 200 --height 32 \
     >"$E2E_TMP/trayer.log" 2>&1 &
   e2e_merke $!
-  e2e_warte 10 "der Infobereich (trayer) meldet sich nicht an" \
+  e2e_warte 30 "der Infobereich (trayer) meldet sich nicht an" \
     python3 "$E2E_DIR/werkzeug.py" besitzer _NET_SYSTEM_TRAY_S0
 }
 

@@ -18,21 +18,21 @@ e2e_geometrie "$splash"
 splash_gemalt() {
   e2e_bildschirm_ausschnitt "$E2E_TMP/splash.png" "$X" "$Y" "$BREITE" "$HOEHE" && ! e2e_leer "$E2E_TMP/splash.png"
 }
-e2e_warte 3 "das Begrüßungsfenster bleibt leer" splash_gemalt
+e2e_warte 30 "das Begrüßungsfenster bleibt leer" splash_gemalt
 
 schritt "Hauptfenster"
 e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
 splash_weg() { ! e2e_ist_sichtbar "$splash"; }
-e2e_warte 5 "das Begrüßungsfenster bleibt neben dem Hauptfenster offen" splash_weg
+e2e_warte 15 "das Begrüßungsfenster bleibt neben dem Hauptfenster offen" splash_weg
 hauptfenster_gemalt() {
   import -window "$E2E_HAUPTFENSTER" "$E2E_TMP/haupt.png" && ! e2e_leer "$E2E_TMP/haupt.png"
 }
-e2e_warte 5 "das Hauptfenster bleibt leer" hauptfenster_gemalt
+e2e_warte 15 "das Hauptfenster bleibt leer" hauptfenster_gemalt
 
 schritt "Logbuch und Einstellungen"
 erwartet="Programm gestartet => Lft. Programmstart 1; kein Zeitplan vorhanden"
 erster_eintrag() { e2e_logbuch | head -n 1 | grep .; }
-e2e_warte 5 "das Logbuch $E2E_LOGBUCH hat keinen Eintrag" erster_eintrag
+e2e_warte 15 "das Logbuch $E2E_LOGBUCH hat keinen Eintrag" erster_eintrag
 [ "$E2E_AUSGABE" = "$erwartet" ] ||
   fehler "erster Logbuch-Eintrag ist \"$E2E_AUSGABE\", erwartet \"$erwartet\""
 zaehler=$(e2e_einstellung Tool Count) || fehler "Tool/Count fehlt in $E2E_EINSTELLUNGEN"

@@ -7,7 +7,7 @@ e2e_bewahrix_starten
 erster=$E2E_BEWAHRIX
 e2e_hauptfenster_abwarten "$erster"
 hauptfenster=$E2E_HAUPTFENSTER
-e2e_warte 5 "das Logbuch hat keinen Eintrag" e2e_logbuch
+e2e_warte 15 "das Logbuch hat keinen Eintrag" e2e_logbuch
 logbuch_vorher=$E2E_AUSGABE
 
 schritt "zweiter Start"
@@ -24,7 +24,7 @@ xprop -id "$meldung" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
   fehler "das Fenster des zweiten Starts ist kein Dialog: $(xprop -id "$meldung" _NET_WM_WINDOW_TYPE)"
 
 schritt "Text des Meldungsfensters"
-e2e_warte 3 "der zweite Start zeigt kein Meldungsfenster \"Bewahrix\"" \
+e2e_warte 30 "der zweite Start zeigt kein Meldungsfenster \"Bewahrix\"" \
   grep -aq 'name="Bewahrix" role=AlertMessage .*obj=QMessageBox' "$zweiter_log"
 grep -aq 'name="Diese Anwendung ist bereits aktiv!" role=StaticText obj=QLabel(.*"qt_msgbox_label")' "$zweiter_log" ||
   fehler "das Meldungsfenster sagt nicht \"Diese Anwendung ist bereits aktiv!\", sondern: $(
@@ -33,7 +33,7 @@ grep -aq 'name="Diese Anwendung ist bereits aktiv!" role=StaticText obj=QLabel(.
 schritt "bestätigen"
 xdotool windowfocus --sync "$meldung" || fehler "das Meldungsfenster nimmt den Fokus nicht an"
 xdotool key Return
-e2e_ende_abwarten "$zweiter" 5 || fehler "der zweite Start endet nicht nach Return im Meldungsfenster"
+e2e_ende_abwarten "$zweiter" 15 || fehler "der zweite Start endet nicht nach Return im Meldungsfenster"
 [ "$E2E_STATUS" = 0 ] || fehler "der zweite Start endet mit Status $E2E_STATUS statt 0"
 
 schritt "die erste Instanz läuft weiter"
