@@ -10,6 +10,8 @@ BEWAHRIX_PAKETE=(
   libgtest-dev libbenchmark-dev
   rsync
   xvfb xauth trayer xdotool x11-utils imagemagick
+  libxcb1-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
 bewahrix_install_packages() {
