@@ -1,0 +1,189 @@
+#include "DruckUmgebung.h"
+#include "PdfPruefung.h"
+
+#include "ui/LogbuchDruck.h"
+
+#include <QCursor>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTimer>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+using namespace bewahrix::test;
+namespace d = bewahrix::logbuchdruck;
+
+namespace {
+
+// No CUPS server for this program: the default printer is looked for at a
+// socket that does not exist, whatever the machine has set up.
+const bool kOhneCups = qputenv("CUPS_SERVER", "/nonexistent-bewahrix/cups.sock") && qunsetenv("PRINTER") &&
+                       qunsetenv("LPDEST");
+
+const QString kFrage = u"Wünschen Sie, das Error Meldungen im Logbuch Rot gedruckt werden?"_s;
+
+Meldung frageRot() { return {kFrage, u"Bewahrix"_s, Symbol::Frage, Knoepfe::JaNeinAbbrechen, Antwort::Ja}; }
+
+}  // namespace
+
+TEST(Fehlerzeile, GenauDasWortAnStelle32) {
+  const QString kopf = u"05.12.2026 um 14:03:27: "_s;
+  EXPECT_TRUE(d::istFehlerzeile(kopf + u"    => Error, Zugriff verweigert"_s));
+  EXPECT_TRUE(d::istFehlerzeile(kopf + u"    => Error"_s));
+  EXPECT_FALSE(d::istFehlerzeile(kopf + u"   => Error, eine Stelle früher"_s));
+  EXPECT_FALSE(d::istFehlerzeile(kopf + u"     => Error, eine Stelle später"_s));
+  EXPECT_FALSE(d::istFehlerzeile(kopf + u"    => error, klein"_s));
+  EXPECT_FALSE(d::istFehlerzeile(kopf + u"    => Erro"_s));
+  EXPECT_FALSE(d::istFehlerzeile(kopf + u"Logbuch.log Error, weg"_s));
+  EXPECT_FALSE(d::istFehlerzeile(QString()));
+}
+
+class PdfDruck : public DruckUmgebung {
+ protected:
+  // A printer that writes a PDF file instead of going to paper.
+  std::unique_ptr<QPrinter> pdfDrucker() {
+    auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    drucker->setOutputFormat(QPrinter::PdfFormat);
+    drucker->setOutputFileName(ausgabe);
+    ++gewaehlt;
+    return drucker;
+  }
+  LogbuchDruck druck() {
+    return LogbuchDruck(*modell, dialoge, [this] { return pdfDrucker(); });
+  }
+  QList<PdfSeite> gedruckt() {
+    EXPECT_TRUE(QFileInfo::exists(ausgabe));
+    return lesePdf(ausgabe);
+  }
+
+  QString ausgabe = pfad(u"druck.pdf"_s);
+  int gewaehlt = 0;
+};
+
+TEST_F(PdfDruck, ReihenfolgeUndRoteFehlerzeilen) {
+  schreibe(beispielTexte());
+  dialoge.erwarte(frageRot(), Antwort::Ja);
+  dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
+  druck().cmd_LogbuchPrint_Click();
+  ASSERT_TRUE(dialoge.alleGezeigt());
+
+  const QList<PdfSeite> seiten = gedruckt();
+  ASSERT_EQ(seiten.size(), 1);
+  QStringList erwartet{u"Logbuch von Bewahrix"_s};
+  for (const QString& z : gezeigteZeilen()) erwartet.append(z.simplified());
+  erwartet << u"Gedruckt mit Bewahrix"_s << u"Bewahrix – Seite 1"_s;
+  EXPECT_EQ(alleZeilen(seiten), erwartet);
+
+  const PdfSeite& seite = seiten.first();
+  // The header is blue, the error entries red, everything else without red.
+  EXPECT_GT(blauePixel(seite.bild, seite.zeilen.at(0).box), 20);
+  int rotInZeilen = 0;
+  for (int i = 0; i < modell->rowCount(); ++i) {
+    const PdfZeile& z = seite.zeilen.at(i + 1);
+    const int rot = rotePixel(seite.bild, z.box);
+    // The two "    => Error, " entries of the example, nothing else.
+    if (i == 4 || i == 7)
+      EXPECT_GT(rot, 20) << z.text.toStdString();
+    else
+      EXPECT_EQ(rot, 0) << z.text.toStdString();
+    rotInZeilen += rot;
+  }
+  EXPECT_EQ(rotePixel(seite.bild), rotInZeilen);
+  EXPECT_EQ(rotePixel(seite.bild, seite.zeilen.at(0).box), 0);
+}
+
+TEST_F(PdfDruck, OhneRotAllesSchwarz) {
+  schreibe(beispielTexte());
+  dialoge.erwarte(frageRot(), Antwort::Nein);
+  dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
+  druck().cmd_LogbuchPrint_Click();
+
+  const QList<PdfSeite> seiten = gedruckt();
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_EQ(alleZeilen(seiten).size(), modell->rowCount() + 3);
+  EXPECT_EQ(rotePixel(seiten.first().bild), 0);
+  EXPECT_GT(blauePixel(seiten.first().bild), 20);
+}
+
+TEST_F(PdfDruck, LeeresLogbuchDrucktNichts) {
+  modell->neuLaden();
+  dialoge.erwarte(information(u"Das Logbuch ist leer."_s));
+  druck().cmd_LogbuchPrint_Click();
+  EXPECT_EQ(gewaehlt, 0);
+  EXPECT_FALSE(QFileInfo::exists(ausgabe));
+}
+
+TEST_F(PdfDruck, AbbrechenDrucktNichts) {
+  schreibe({u"eins"_s});
+  dialoge.erwarte(frageRot(), Antwort::Abbrechen);
+  druck().cmd_LogbuchPrint_Click();
+  EXPECT_FALSE(QFileInfo::exists(ausgabe));
+}
+
+TEST_F(PdfDruck, OhneDruckerEineMeldungUndKeineFrage) {
+  schreibe({u"eins"_s});
+  dialoge.erwarte(information(u"Es ist kein Standarddrucker eingerichtet."_s));
+  LogbuchDruck(*modell, dialoge, [] { return std::unique_ptr<QPrinter>(); }).cmd_LogbuchPrint_Click();
+}
+
+TEST_F(PdfDruck, OhneCupsServerKeinStandarddrucker) {
+  ASSERT_TRUE(kOhneCups);
+  EXPECT_EQ(d::standardDrucker(), nullptr);
+  schreibe({u"eins"_s});
+  dialoge.erwarte(information(u"Es ist kein Standarddrucker eingerichtet."_s));
+  LogbuchDruck(*modell, dialoge).cmd_LogbuchPrint_Click();
+}
+
+TEST_F(PdfDruck, WartezeigerUndEreignisseWaehrendDesDrucks) {
+  QStringList texte;
+  for (int i = 0; i < 250; ++i) texte.append(u"Zeile "_s + QString::number(i));
+  schreibe(texte);
+  dialoge.erwarte(frageRot(), Antwort::Nein);
+  dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
+  QList<bool> zeigerBeimZeigen;
+  dialoge.beimZeigen = [&] { zeigerBeimZeigen.append(QGuiApplication::overrideCursor() != nullptr); };
+  // Runs only if the event loop gets a turn while the lines are painted.
+  std::optional<Qt::CursorShape> zeigerImDruck;
+  QObject kontext;
+  QTimer::singleShot(0, &kontext, [&] {
+    const QCursor* zeiger = QGuiApplication::overrideCursor();
+    zeigerImDruck = zeiger ? zeiger->shape() : Qt::ArrowCursor;
+  });
+  druck().cmd_LogbuchPrint_Click();
+  EXPECT_EQ(zeigerImDruck, Qt::WaitCursor);
+  EXPECT_EQ(zeigerBeimZeigen, (QList<bool>{false, false}));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PdfDruck, VieleZeilenUeberMehrereSeitenMitFusszeile) {
+  QStringList texte;
+  for (int i = 0; i < 260; ++i) texte.append(u"Zeile "_s + QString::number(i) + (i % 50 == 7 ? u" lang "_s + QString(80, u'x') : QString()));
+  schreibe(texte);
+  dialoge.erwarte(frageRot(), Antwort::Ja);
+  dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
+  druck().cmd_LogbuchPrint_Click();
+
+  const QList<PdfSeite> seiten = gedruckt();
+  ASSERT_GE(seiten.size(), 4);
+  for (int s = 0; s < seiten.size(); ++s) {
+    ASSERT_FALSE(seiten[s].zeilen.isEmpty());
+    EXPECT_EQ(seiten[s].zeilen.last().text, d::fusszeile(s + 1));
+  }
+  // Every line once and in order; long ones wrap but lose nothing.
+  QString alles;
+  for (const auto& s : seiten)
+    for (int i = 0; i + 1 < s.zeilen.size(); ++i) alles += s.zeilen[i].text;
+  alles.remove(u' ');
+  qsizetype ab = 0;
+  for (const QString& z : gezeigteZeilen()) {
+    const QString ohneLeer = QString(z).remove(u' ');
+    const qsizetype bei = alles.indexOf(ohneLeer, ab);
+    ASSERT_GE(bei, ab) << z.toStdString();
+    ab = bei + ohneLeer.size();
+  }
+  EXPECT_TRUE(alles.endsWith(u"GedrucktmitBewahrix"_s));
+  EXPECT_EQ(rotePixel(seiten.first().bild), 0);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+namespace bewahrix::test {
+
+// One text line of a PDF page with its box in points.
+struct PdfZeile {
+  QString text;
+  QRectF box;
+};
+
+// The printout as poppler's tools see it.
+struct PdfSeite {
+  QList<PdfZeile> zeilen;
+  QImage bild;
+};
+
+QList<PdfSeite> lesePdf(const QString& pfad);
+// Every text line of every page, in order.
+QStringList alleZeilen(const QList<PdfSeite>& seiten);
+// Pixels of that colour in bereich, in points (the whole page when empty).
+// Antialiased edges count while the colour clearly dominates.
+int rotePixel(const QImage& bild, const QRectF& bereich = {});
+int blauePixel(const QImage& bild, const QRectF& bereich = {});
+
+}  // namespace bewahrix::test
