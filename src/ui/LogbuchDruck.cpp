@@ -123,6 +123,9 @@ bool drucke(QPrinter& drucker, const LogbuchModell& modell, bool rot) {
 
 }  // namespace logbuchdruck
 
+LogbuchDruck::LogbuchDruck(const LogbuchModell& modell, Dialoge& dialoge)
+    : LogbuchDruck(modell, dialoge, logbuchdruck::standardDrucker) {}
+
 LogbuchDruck::LogbuchDruck(const LogbuchModell& modell, Dialoge& dialoge, DruckerWahl wahl)
     : modell_(modell), dialoge_(dialoge), wahl_(std::move(wahl)) {}
 

@@ -39,8 +39,9 @@ class LogbuchDruck {
  public:
   using DruckerWahl = std::function<std::unique_ptr<QPrinter>()>;
 
-  LogbuchDruck(const LogbuchModell& modell, Dialoge& dialoge,
-               DruckerWahl wahl = logbuchdruck::standardDrucker);
+  // To the system's default printer.
+  LogbuchDruck(const LogbuchModell& modell, Dialoge& dialoge);
+  LogbuchDruck(const LogbuchModell& modell, Dialoge& dialoge, DruckerWahl wahl);
   void cmd_LogbuchPrint_Click();
 
  private:
