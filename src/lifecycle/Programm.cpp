@@ -15,6 +15,7 @@
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
 #include "ui/Lampe.h"
+#include "ui/LogbuchDruck.h"
 #include "ui/Saver.h"
 
 #include <QAction>
@@ -149,6 +150,8 @@ void Programm::verbindeLogbuchSeite() {
     logbuchSeite_.cmd_LogbuchSuchen_Click(eingabe, [this](const QList<int>& zeilen) { markiereZeilen(zeilen); });
   });
   connect(f.cmdLogbuchClear, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogbuchClear_Click(); });
+  connect(f.cmdLogbuchPrint, &QPushButton::clicked, this,
+          [this] { LogbuchDruck(modell_, dialoge_).cmd_LogbuchPrint_Click(); });
   connect(f.cmdLogPfad, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogPfad_Click(ordnerWahl); });
   connect(f.cmdOrtLocgbuch, &QPushButton::clicked, this, [this] { dialoge_.zeige(ortMeldung(store_)); });
   connect(f.logbuch, &QListView::doubleClicked, this,
