@@ -1,0 +1,195 @@
+// The global hotkey: the key and mask translation, the id count, the quiet
+// failure without X11, and on a real X server (tests/e2e/hotkey.sh runs the
+// HotkeysX11 cases there) the grab against a second client and the key event.
+
+#include "desktop/Hotkeys.h"
+
+#include <xcb/xcb.h>
+
+#include <QAbstractEventDispatcher>
+#include <QGuiApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace bewahrix;
+
+namespace {
+
+TEST(HotkeysLogik, IdsZaehlenHochUndUeberspringenNull) {
+  EXPECT_EQ(hotkeys::naechsteId(0), 1);
+  EXPECT_EQ(hotkeys::naechsteId(1), 2);
+  EXPECT_EQ(hotkeys::naechsteId(49149), 49150);
+  // 0 would read as a failure.
+  EXPECT_EQ(hotkeys::naechsteId(49150), 1);
+}
+
+TEST(HotkeysLogik, TastenUndUmschalter) {
+  EXPECT_EQ(hotkeys::keysym(hotkeys::kTasteS), 0x73u);  // "s", the key without Shift
+  EXPECT_EQ(hotkeys::keysym('A'), 0x61u);
+  EXPECT_EQ(hotkeys::keysym('Z'), 0x7au);
+  EXPECT_EQ(hotkeys::keysym('0'), 0x30u);
+  EXPECT_EQ(hotkeys::keysym('9'), 0x39u);
+  EXPECT_EQ(hotkeys::keysym(0x70), 0xffbeu);  // F1
+  EXPECT_EQ(hotkeys::keysym(0x7b), 0xffc9u);  // F12
+  for (int ohne : {0, int{'a'}, int{'@'}, int{'['}, 0x7c, -1}) EXPECT_EQ(hotkeys::keysym(ohne), 0u) << ohne;
+  EXPECT_EQ(hotkeys::x11Modifikatoren(hotkeys::kAlt), XCB_MOD_MASK_1);
+  EXPECT_EQ(hotkeys::x11Modifikatoren(1), XCB_MOD_MASK_SHIFT);
+  EXPECT_EQ(hotkeys::x11Modifikatoren(2), XCB_MOD_MASK_CONTROL);
+  EXPECT_EQ(hotkeys::x11Modifikatoren(7), XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1);
+  EXPECT_EQ(hotkeys::x11Modifikatoren(0), 0);
+}
+
+bool aufX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+TEST(HotkeysOhneX11, RegistrierungScheitertLeise) {
+  if (aufX11()) GTEST_SKIP() << "läuft nur ohne X11";
+  Hotkeys hotkeys;
+  EXPECT_EQ(hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt), 0);
+  EXPECT_EQ(hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt), 0);
+  EXPECT_EQ(hotkeys.anzahl(), 0);
+  hotkeys.HotkeyUnregister(0);
+  hotkeys.HotkeyUnregister(1);
+  EXPECT_EQ(hotkeys.anzahl(), 0);
+}
+
+// --- On a real X server.
+
+template <typename T>
+using XcbAntwort = std::unique_ptr<T, decltype(&std::free)>;
+
+// A second client of the same server: another program that wants ALT+S.
+class HotkeysX11 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!aufX11()) GTEST_SKIP() << "braucht ein X-Display (QT_QPA_PLATFORM=xcb); tests/e2e/hotkey.sh führt es aus";
+    fremd = xcb_connect(nullptr, nullptr);
+    ASSERT_EQ(xcb_connection_has_error(fremd), 0);
+    root = xcb_setup_roots_iterator(xcb_get_setup(fremd)).data->root;
+    taste = tasteFuer(0x73);
+    ASSERT_NE(taste, 0);
+  }
+  void TearDown() override {
+    if (!fremd) return;
+    fremdLaesstAlles();
+    xcb_disconnect(fremd);
+  }
+
+  xcb_keycode_t tasteFuer(xcb_keysym_t sym) {
+    const xcb_setup_t* setup = xcb_get_setup(fremd);
+    const int anzahl = setup->max_keycode - setup->min_keycode + 1;
+    XcbAntwort<xcb_get_keyboard_mapping_reply_t> antwort(
+        xcb_get_keyboard_mapping_reply(
+            fremd, xcb_get_keyboard_mapping(fremd, setup->min_keycode, static_cast<std::uint8_t>(anzahl)),
+            nullptr),
+        &std::free);
+    if (!antwort) return 0;
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(antwort.get());
+    for (int k = 0; k < anzahl; ++k)
+      if (syms[k * antwort->keysyms_per_keycode] == sym) return static_cast<xcb_keycode_t>(setup->min_keycode + k);
+    return 0;
+  }
+
+  // True when the second client gets ALT+S with these extra modifiers.
+  bool fremdGreift(std::uint16_t zusatz) {
+    XcbAntwort<xcb_generic_error_t> fehler(
+        xcb_request_check(fremd, xcb_grab_key_checked(fremd, 0, root, XCB_MOD_MASK_1 | zusatz, taste,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
+        &std::free);
+    return !fehler;
+  }
+  void fremdLaesstAlles() {
+    xcb_ungrab_key(fremd, XCB_GRAB_ANY, root, XCB_MOD_MASK_ANY);
+    xcb_flush(fremd);
+    // A round trip: the release is done before the next request elsewhere.
+    XcbAntwort<xcb_get_input_focus_reply_t>(xcb_get_input_focus_reply(fremd, xcb_get_input_focus(fremd), nullptr),
+                                            &std::free);
+  }
+
+  // Hands a key press on the root window to the program's event filters.
+  bool drueckeTaste(xcb_keycode_t code, std::uint16_t zustand) {
+    xcb_key_press_event_t ereignis{};
+    ereignis.response_type = XCB_KEY_PRESS;
+    ereignis.detail = code;
+    ereignis.root = root;
+    ereignis.event = root;
+    ereignis.state = zustand;
+    qintptr ergebnis = 0;
+    return QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &ereignis, &ergebnis);
+  }
+
+  static constexpr std::uint16_t kLock = XCB_MOD_MASK_LOCK;
+  static constexpr std::uint16_t kNum = XCB_MOD_MASK_2;
+  xcb_connection_t* fremd = nullptr;
+  xcb_window_t root = XCB_WINDOW_NONE;
+  xcb_keycode_t taste = 0;
+};
+
+TEST_F(HotkeysX11, GriffMitAllenSperrtastenUndFreigabe) {
+  Hotkeys hotkeys;
+  const int id = hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  ASSERT_EQ(id, 1);
+  for (std::uint16_t zusatz : {std::uint16_t{0}, kLock, kNum, std::uint16_t(kLock | kNum)})
+    EXPECT_FALSE(fremdGreift(zusatz)) << "Variante " << zusatz << " ist nicht belegt";
+  // The same key twice would be released by either unregistration.
+  EXPECT_EQ(hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt), 0);
+
+  hotkeys.HotkeyUnregister(id);
+  EXPECT_EQ(hotkeys.anzahl(), 0);
+  for (std::uint16_t zusatz : {std::uint16_t{0}, kLock, kNum, std::uint16_t(kLock | kNum)})
+    EXPECT_TRUE(fremdGreift(zusatz)) << "Variante " << zusatz << " bleibt nach der Freigabe belegt";
+}
+
+TEST_F(HotkeysX11, BelegteTasteGibtNullUndKeinenHalbenGriff) {
+  ASSERT_TRUE(fremdGreift(kNum));  // only the NumLock variant is taken
+  Hotkeys hotkeys;
+  EXPECT_EQ(hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt), 0);
+  EXPECT_EQ(hotkeys.anzahl(), 0);
+  // What the failed registration got, it gave back.
+  EXPECT_TRUE(fremdGreift(0));
+  EXPECT_TRUE(fremdGreift(kLock));
+  EXPECT_TRUE(fremdGreift(kLock | kNum));
+
+  fremdLaesstAlles();
+  // The failed try used up id 1.
+  EXPECT_EQ(hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt), 2);
+}
+
+TEST_F(HotkeysX11, NeueIdsNachJederFreigabe) {
+  Hotkeys hotkeys;
+  for (int erwartet = 1; erwartet <= 3; ++erwartet) {
+    const int id = hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+    EXPECT_EQ(id, erwartet);
+    hotkeys.HotkeyUnregister(id);
+  }
+  // An unknown id releases nothing.
+  const int id = hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  hotkeys.HotkeyUnregister(id + 1);
+  EXPECT_FALSE(fremdGreift(0));
+}
+
+TEST_F(HotkeysX11, TastendruckMeldetDieId) {
+  Hotkeys hotkeys;
+  QSignalSpy gemeldet(&hotkeys, &Hotkeys::ausgeloest);
+  const int id = hotkeys.HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  ASSERT_NE(id, 0);
+
+  EXPECT_TRUE(drueckeTaste(taste, XCB_MOD_MASK_1));
+  EXPECT_TRUE(drueckeTaste(taste, XCB_MOD_MASK_1 | kLock | kNum));
+  ASSERT_EQ(gemeldet.size(), 2);
+  EXPECT_EQ(gemeldet.at(0).at(0).toInt(), id);
+  // Other combinations and keys pass on to the program.
+  EXPECT_FALSE(drueckeTaste(taste, XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL));
+  EXPECT_FALSE(drueckeTaste(taste, 0));
+  EXPECT_FALSE(drueckeTaste(tasteFuer(0x61), XCB_MOD_MASK_1));  // ALT+A
+  EXPECT_EQ(gemeldet.size(), 2);
+
+  hotkeys.HotkeyUnregister(id);
+  EXPECT_FALSE(drueckeTaste(taste, XCB_MOD_MASK_1));
+  EXPECT_EQ(gemeldet.size(), 2);
+}
+
+}  // namespace
