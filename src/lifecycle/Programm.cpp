@@ -1,5 +1,6 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Hotkeys.h"
 #include "desktop/HoverHilfe.h"
 #include "desktop/SaverHilfe.h"
 #include "desktop/Tray.h"
@@ -52,6 +53,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
       logbuch_(store, uhr, *this),
       fenster_(std::make_unique<Saver>()),
       tray_(new Tray(this)),
+      hotkeys_(new Hotkeys(this)),
       modell_(logbuch_),
       sicherung_({store, logbuch_, *this, *this, dialoge, dateisystem_, entferner_, uhr}),
       optionen_(store, logbuch_, loadComplete_),
@@ -124,6 +126,10 @@ void Programm::verbindeMenues() {
     fenster_->ssTab->setCurrentIndex(8);
   });
   connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
+  connect(f.hotkeyAktion, &QAction::triggered, this, &Programm::HotkeyAktion_Click);
+  connect(hotkeys_, &Hotkeys::ausgeloest, this, [this] {
+    if (fenster_->hotkeyAktion->isChecked()) BewahrixHerstellen_Click();
+  });
   connect(f.checkStartUpPosition, &QAction::triggered, this, [this](bool an) {
     store_.write(s::abschnittTool(), s::startMinimiert(), werte::booleanText(an));
   });
@@ -231,6 +237,18 @@ void Programm::NoAufzeichenLogbuch_Click(bool aus) {
   fenster_->menueAufzeichenLogbuch->setEnabled(!aus);
   store_.write(s::abschnittLogBuch(), s::logBuchAus(), werte::booleanText(aus));
   LogbuchAnzeigen();
+}
+
+// The action has already flipped its mark. A failed registration leaves the
+// mark on and no key active, without a word.
+void Programm::HotkeyAktion_Click(bool an) {
+  if (an) {
+    hotkeyId_ = hotkeys_->HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  } else {
+    hotkeys_->HotkeyUnregister(hotkeyId_);
+    hotkeyId_ = 0;
+  }
+  store_.write(s::abschnittTool(), s::hotkeyAktion(), werte::booleanText(an));
 }
 
 void Programm::BewahrixHerstellen_Click() {

@@ -21,6 +21,7 @@
 namespace bewahrix {
 
 class Dialoge;
+class Hotkeys;
 class Saver;
 class SettingsStore;
 class Tray;
@@ -42,6 +43,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   Logbuch& logbuch() { return logbuch_; }
   Sicherung& sicherung() { return sicherung_; }
   bool loadComplete() const { return loadComplete_; }
+  // The registration of ALT+S; 0 while none holds.
+  int hotkeyId() const { return hotkeyId_; }
 
   // Fills the window from the store, writes the start record, counts and
   // records the start.
@@ -94,6 +97,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void verbindeMenues();
   void optionGeaendert(bool protokolliert);
   void NoAufzeichenLogbuch_Click(bool aus);
+  void HotkeyAktion_Click(bool an);
   void PruefLampe_Click(int index);
   void verbindeLogbuchSeite();
   void markiereZeilen(const QList<int>& zeilen);
@@ -114,6 +118,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   SystemEntferner entferner_;
   std::unique_ptr<Saver> fenster_;
   Tray* tray_;
+  Hotkeys* hotkeys_;
+  int hotkeyId_ = 0;
   LogbuchModell modell_;
   Sicherung sicherung_;
   bool loadComplete_ = false;

@@ -312,3 +312,22 @@ TEST_F(ProgrammTest, HilfefunktionAusUndWiederAn) {
   EXPECT_FALSE(f().hilfe->isHidden());
   EXPECT_EQ(wert(u"Hilfe"_s, u"Help"_s), u"True"_s);
 }
+
+TEST_F(ProgrammTest, HotkeySchalterOhneX11) {
+  // Offscreen there is no key to grab: the mark follows the click, the store
+  // follows the mark, and the failed registration says nothing.
+  starten();
+  EXPECT_FALSE(f().hotkeyAktion->isChecked());
+  f().hotkeyAktion->trigger();
+  EXPECT_TRUE(f().hotkeyAktion->isChecked());
+  EXPECT_EQ(programm->hotkeyId(), 0);
+  EXPECT_EQ(wert(u"Tool"_s, u"HotkeyAktion"_s), u"True"_s);
+  f().hotkeyAktion->trigger();
+  EXPECT_FALSE(f().hotkeyAktion->isChecked());
+  EXPECT_EQ(wert(u"Tool"_s, u"HotkeyAktion"_s), u"False"_s);
+
+  store->write(u"Tool"_s, u"HotkeyAktion"_s, u"True"_s);
+  starten();
+  EXPECT_TRUE(f().hotkeyAktion->isChecked());
+  EXPECT_EQ(programm->hotkeyId(), 0);
+}
