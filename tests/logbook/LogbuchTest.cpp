@@ -6,7 +6,7 @@
 #include "platform/Fehlertext.h"
 #include "platform/Uhr.h"
 #include "store/SettingsStore.h"
-#include "support/TestUmgebung.h"
+#include "LogbuchUmgebung.h"
 
 #include <QFile>
 
@@ -15,33 +15,10 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-class LogbuchTest : public test::FrischeUmgebung {
+class LogbuchTest : public test::LogbuchUmgebung {
  protected:
-  void SetUp() override {
-    FrischeUmgebung::SetUp();
-    store = std::make_unique<SettingsStore>(schluessel::anwendung());
-    logbuch = std::make_unique<Logbuch>(*store, uhr, schalter);
-  }
-
-  // Every entry of the file in its shown form.
-  QStringList zeilen() {
-    LogbuchModell modell(*logbuch);
-    modell.neuLaden();
-    QStringList alle;
-    for (int i = 0; i < modell.rowCount(); ++i) alle.append(modell.zeile(i));
-    return alle;
-  }
-  QStringList texte() {
-    QStringList alle;
-    for (const QString& zeile : zeilen()) alle.append(zeile.mid(24));
-    return alle;
-  }
+  QStringList zeilen() { return gezeigteZeilen(); }
   QString pfadEinstellung() { return store->read(u"LogBuch"_s, u"Pfad"_s, u"(fehlt)"_s); }
-
-  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
-  LogSchalterWerte schalter;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<Logbuch> logbuch;
 };
 
 TEST_F(LogbuchTest, ErsterUndZweiterEintragInDenErstenSlots) {

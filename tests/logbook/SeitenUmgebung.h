@@ -1,16 +1,10 @@
 #pragma once
 
-#include "logbook/LogSchalter.h"
-#include "logbook/Logbuch.h"
-#include "logbook/LogbuchModell.h"
+#include "LogbuchUmgebung.h"
 #include "logbook/LogbuchVerwaltung.h"
 
 #include "platform/Dateisystem.h"
 #include "platform/Papierkorb.h"
-#include "platform/Uhr.h"
-#include "store/SettingsStore.h"
-#include "support/SkriptDialoge.h"
-#include "support/TestUmgebung.h"
 
 #include <memory>
 #include <optional>
@@ -33,13 +27,10 @@ class SteuerbarerEntferner final : public Entferner {
 
 // The logbook page without a window: store, writer, model and the page's
 // operations, refreshed through a counted LogbuchAnzeigen.
-class SeitenUmgebung : public FrischeUmgebung {
+class SeitenUmgebung : public LogbuchUmgebung {
  protected:
   void SetUp() override {
-    FrischeUmgebung::SetUp();
-    store = std::make_unique<SettingsStore>(schluessel::anwendung());
-    logbuch = std::make_unique<Logbuch>(*store, uhr, schalter);
-    modell = std::make_unique<LogbuchModell>(*logbuch);
+    LogbuchUmgebung::SetUp();
     seite = std::make_unique<LogbuchVerwaltung>(LogbuchVerwaltung::Umfeld{
         *store, *logbuch, *modell, dialoge, dateisystem, entferner, [this] {
           ++angezeigt;
@@ -47,24 +38,11 @@ class SeitenUmgebung : public FrischeUmgebung {
         }});
   }
 
-  // The stored texts of the entries, without date and time.
-  QStringList texte() {
-    modell->neuLaden();
-    QStringList alle;
-    for (int i = 0; i < modell->rowCount(); ++i) alle.append(modell->zeile(i).mid(24));
-    return alle;
-  }
   QString pfadEinstellung() { return store->read(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), QStringLiteral("(fehlt)")); }
 
-  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
-  LogSchalterWerte schalter;
-  SkriptDialoge dialoge;
   PosixDateisystem dateisystem;
   SteuerbarerEntferner entferner;
   int angezeigt = 0;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<Logbuch> logbuch;
-  std::unique_ptr<LogbuchModell> modell;
   std::unique_ptr<LogbuchVerwaltung> seite;
 };
 
