@@ -1,0 +1,58 @@
+#include "editing/Bearbeitung.h"
+
+#include "platform/Dialoge.h"
+#include "platform/Uhr.h"
+#include "store/Formate.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace bewahrix {
+
+namespace s = schluessel;
+
+void Folge::danach(const Folge& spaeter) {
+  neuLaden = neuLaden || spaeter.neuLaden;
+  if (spaeter.eingabe) eingabe = spaeter.eingabe;
+  if (spaeter.startKnopf) startKnopf = spaeter.startKnopf;
+  fokusAufEingabe = fokusAufEingabe || spaeter.fokusAufEingabe;
+}
+
+namespace bearbeiten {
+
+QStringList eintraege(const SettingsStore& store, const QString& abschnitt) {
+  QStringList liste;
+  for (const auto& paar : store.list(abschnitt)) liste.append(paar.first);
+  return liste;
+}
+
+bool schonEingetragen(const QStringList& liste, const QString& text) {
+  const QString gefaltet = text.toCaseFolded();
+  for (const QString& eintrag : liste)
+    if (eintrag.toCaseFolded() == gefaltet) return true;
+  return false;
+}
+
+bool nochUebernehmen(Dialoge& dialoge, const QString& eingabe) {
+  if (eingabe.isEmpty()) return false;
+  return dialoge.zeige(frage(
+             u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s)) ==
+         Antwort::Ja;
+}
+
+void setzeGeaendert(const Bearbeitung& b, int i, const QString& ende) {
+  const QDateTime jetzt = b.uhr.jetzt();
+  b.store.write(s::abschnittStatus(), s::color(i), u"3"_s);
+  b.store.write(s::abschnittStatus(), s::msgbox(i),
+                u"am "_s + formate::eintragsDatum(jetzt.date()) + u" um "_s +
+                    formate::langeZeit(jetzt.time()) + ende);
+}
+
+void entferneStatus(SettingsStore& store, int i) {
+  store.remove(s::abschnittStatus(), s::msgbox(i));
+  store.remove(s::abschnittStatus(), s::color(i));
+}
+
+}  // namespace bearbeiten
+}  // namespace bewahrix

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace bewahrix {
+
+class Dialoge;
+class Logbuch;
+class SettingsStore;
+class Uhr;
+
+// What editing a task needs: every change goes to the store and the logbook,
+// every refusal or question through the message-box seam.
+struct Bearbeitung {
+  SettingsStore& store;
+  Logbuch& logbuch;
+  Dialoge& dialoge;
+  const Uhr& uhr;
+};
+
+// What the window must do after an operation. Empty fields mean: leave it.
+struct Folge {
+  // The store changed: rebuild the lists, refresh the logbook view and the
+  // task's lamp.
+  bool neuLaden = false;
+  // New text of the input field.
+  std::optional<QString> eingabe;
+  // Enable (true) or disable (false) the task's start button.
+  std::optional<bool> startKnopf;
+  // Put the input focus back into the input field.
+  bool fokusAufEingabe = false;
+
+  // The effect of two operations one after the other.
+  void danach(const Folge& spaeter);
+};
+
+namespace bearbeiten {
+
+// The entries of a section in the order the store lists them.
+QStringList eintraege(const SettingsStore& store, const QString& abschnitt);
+// Whether text equals an entry of the list without regard to letter case
+// (umlauts included), as the store itself compares keys.
+bool schonEingetragen(const QStringList& liste, const QString& text);
+
+// "Es steht noch eine Datei in der Liste, …": asked before a file dialog
+// while the input field holds text.
+bool nochUebernehmen(Dialoge& dialoge, const QString& eingabe);
+
+// Sets status "3" of task i with "am <Datum> um <Zeit>" + ende.
+void setzeGeaendert(const Bearbeitung& b, int i, const QString& ende);
+void entferneStatus(SettingsStore& store, int i);
+
+}  // namespace bearbeiten
+}  // namespace bewahrix
