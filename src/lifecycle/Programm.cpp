@@ -59,6 +59,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
       optionen_(store, logbuch_, loadComplete_),
       logbuchSeite_({store, logbuch_, modell_, dialoge, dateisystem_, entferner_,
                      [this] { LogbuchAnzeigen(); }}),
+      takt_(store, uhr),
       statusText_(sicherung_.zustand().aufgabenStatusText) {
   eingabe = [this](const Eingabe& e) {
     return QInputDialog::getText(fenster_.get(), e.titel, e.aufforderung, QLineEdit::Normal, e.vorgabe);
@@ -78,6 +79,7 @@ void Programm::verbinden() {
   for (int i = 0; i < Saver::kAufgaben; ++i) verbindeAufgabe(i);
   verbindeMenues();
   verbindeLogbuchSeite();
+  verbindeZeitplaene();
   auto& f = *fenster_;
   for (int k = 0; k < 2; ++k)
     connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this, [this, k] { sicherung_.cmd_AutoSave_Click(k); });

@@ -9,6 +9,8 @@
 #include "logbook/LogbuchVerwaltung.h"
 #include "platform/Dateisystem.h"
 #include "platform/Papierkorb.h"
+#include "scheduler/Automatik.h"
+#include "scheduler/Verpasst.h"
 #include "store/Schluessel.h"
 
 #include <QObject>
@@ -69,6 +71,11 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void RefreshSchedulePanel();
   // After an error-free automatic run: logbook lamp green, normal tray look.
   void Gruen_TimerNotError();
+  // The 5 s tick: runs the tasks whose schedule is due in a new minute.
+  void TimerAutomatik_Timer();
+  // Schedules that fell due while the program was not running.
+  void VerpassteAuftraege(verpasst::Modus modus);
+  void ShowScheduleDescriptions();
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -100,6 +107,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void HotkeyAktion_Click(bool an);
   void PruefLampe_Click(int index);
   void verbindeLogbuchSeite();
+  void verbindeZeitplaene();
   void markiereZeilen(const QList<int>& zeilen);
   void trayGeklickt(bool links);
   void ResetStartCounter();
@@ -125,6 +133,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool loadComplete_ = false;
   AufgabenOptionen optionen_;
   LogbuchVerwaltung logbuchSeite_;
+  AutomatikTakt takt_;
   std::array<QString, schluessel::kAnzahlAufgaben>& statusText_;
   bool startMinimiert_ = false;
   bool sitzungEndet_ = false;

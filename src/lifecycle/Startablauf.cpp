@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <cmath>
 
@@ -114,10 +115,16 @@ void Programm::startSequence() {
 
   if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplaene), SonstigeMeldung);
   meldeSpeicherZustand(store_, logbuch_);
+  VerpassteAuftraege(verpasst::Modus::Start);
   LogbuchAnzeigen();
   LoadSourceLists();
+  f.optionTimerAufgabe.at(0)->setChecked(true);
+  RefreshSchedulePanel();
+  ShowScheduleDescriptions();
   f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
   loadComplete_ = true;
+  f.timerAutomatik->start();
+  f.timerUhr->start();
 }
 
 void Programm::zeigen() {

@@ -119,7 +119,8 @@ Ergebnis suche(const SettingsStore& st, const Uhr& uhr, Modus modus, bool meldun
     r += u"... und "_s + QString::number(ergebnis.logZeilen.size() - kHoechstensImFenster) +
          u" weitere (siehe Logbuch)"_s;
   const auto versaeumt = [&](const QString& grund) {
-    return Meldung{u"Folgende Aufgaben wurden versäumt ("_s + grund + u")\r\r"_s + r,
+    // Line breaks as "\n": a bare carriage return does not break a line in Qt.
+    return Meldung{u"Folgende Aufgaben wurden versäumt ("_s + grund + u")\n\n"_s + r,
                    u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok};
   };
   if (meldungAn && gefunden) {

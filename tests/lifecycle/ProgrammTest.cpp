@@ -331,3 +331,60 @@ TEST_F(ProgrammTest, HotkeySchalterOhneX11) {
   EXPECT_TRUE(f().hotkeyAktion->isChecked());
   EXPECT_EQ(programm->hotkeyId(), 0);
 }
+
+TEST_F(ProgrammTest, ZeitplanLaeuftInSeinerMinuteEinmal) {
+  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
+  store->write(u"Aufgabe1"_s, pfad(u"quelle/a.txt"_s), u"05. Dez. 2026"_s);
+  store->write(u"Optionen"_s, u"Vorgang1"_s, u"0"_s);
+  store->write(u"SaveZiel"_s, u"Ziel 1"_s, pfad(u"ziel/"_s));
+  QDir().mkpath(pfad(u"ziel"_s));
+  store->write(u"Timer"_s, u"DayArt1"_s, u"0"_s);  // once, today at 14:04
+  store->write(u"Timer"_s, u"SollDay1"_s, u"05.12.2026"_s);
+  store->write(u"Timer"_s, u"SollTime1"_s, u"14:04:00"_s);
+  starten();
+  programm->TimerAutomatik_Timer();
+  EXPECT_FALSE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
+  f().statusLogbuch->setzeZustand(Lampe::Zustand::Rot);
+
+  uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 10)));
+  programm->TimerAutomatik_Timer();
+  programm->TimerAutomatik_Timer();  // the same minute again: nothing more
+  EXPECT_TRUE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
+  const QStringList texte = logTexte();
+  EXPECT_EQ(texte.count(u"<Anfang, Automatischer Zeitplan>"_s), 1);
+  EXPECT_TRUE(texte.contains(u">>> Kopieren der Dateien aus Aufgabe 2"_s));
+  EXPECT_TRUE(texte.contains(u"=> einmaliger Zeitplan der Aufgabe 2 beendet und gelöscht"_s));
+  EXPECT_EQ(texte.last(), u"<Ende, Automatischer Zeitplan>"_s);
+  EXPECT_EQ(wert(u"Timer"_s, u"DayArt1"_s), u"(fehlt)"_s);
+  EXPECT_EQ(f().statusLogbuch->zustand(), Lampe::Zustand::Gruen);
+  EXPECT_EQ(f().aufgabe.at(1).pruefLampe->zustand(), Lampe::Zustand::Gruen);
+}
+
+TEST_F(ProgrammTest, FehlerImAutomatischenLaufFaerbtLogbuchlampeUndSymbol) {
+  store->write(u"Aufgabe0"_s, pfad(u"quelle/fehlt.txt"_s), u"05. Dez. 2026"_s);
+  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  store->write(u"Timer"_s, u"DayArt0"_s, u"3"_s);  // daily at 14:04
+  store->write(u"Timer"_s, u"SollTime0"_s, u"14:04:00"_s);
+  starten();
+  uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 0)));
+  programm->TimerAutomatik_Timer();
+  EXPECT_EQ(f().statusLogbuch->zustand(), Lampe::Zustand::Rot);
+  EXPECT_TRUE(programm->tray().fehlerAnzeige());
+  EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
+}
+
+TEST_F(ProgrammTest, VerpassterZeitplanWirdBeimStartGemeldet) {
+  store->write(u"Optionen"_s, u"Vorgang1"_s, u"0"_s);
+  store->write(u"Timer"_s, u"DayArt1"_s, u"3"_s);
+  store->write(u"Timer"_s, u"SollDay1"_s, u"01.12.2026"_s);
+  store->write(u"Timer"_s, u"SollTime1"_s, u"08:30:00"_s);
+  store->write(u"Tool"_s, u"EndDatum"_s, u"05.12.2026"_s);
+  store->write(u"Tool"_s, u"EndTime"_s, u"17:00:00"_s);
+  uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 10)));
+  const QString zeile = u"! Verpasster Zeitplan in Aufgabe 2 gefunden, geplant am/um 06.12.2026 08:30:00"_s;
+  dialoge.erwarte(Meldung{u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n"_s + zeile + u"; "_s,
+                          u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
+  starten();
+  EXPECT_TRUE(logTexte().contains(zeile));
+  EXPECT_FALSE(f().infoTimer.at(1)->text().isEmpty());
+}

@@ -132,7 +132,7 @@ TEST_F(VerpasstTest, EinVerpassterTaeglicherZeitplanJeNachSchalterUndModus) {
   EXPECT_EQ(beimStart.logZeilen, QStringList{zeile});
   ASSERT_TRUE(beimStart.meldung);
   EXPECT_EQ(*beimStart.meldung,
-            (Meldung{u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\r\r"_s + zeile + u"; "_s,
+            (Meldung{u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n"_s + zeile + u"; "_s,
                      u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok}));
   EXPECT_EQ(suche(verpasst::Modus::Menue, true).meldung, beimStart.meldung);
 
@@ -142,7 +142,7 @@ TEST_F(VerpasstTest, EinVerpassterTaeglicherZeitplanJeNachSchalterUndModus) {
   const auto ausDemMenue = suche(verpasst::Modus::Menue, false);
   ASSERT_TRUE(ausDemMenue.meldung);
   EXPECT_EQ(ausDemMenue.meldung->text,
-            u"Folgende Aufgaben wurden versäumt (Bewahrix wurde nicht gestartet)\r\r"_s + zeile + u"; "_s);
+            u"Folgende Aufgaben wurden versäumt (Bewahrix wurde nicht gestartet)\n\n"_s + zeile + u"; "_s);
   EXPECT_EQ(ausDemMenue.meldung->symbol, Symbol::Kritisch);
 }
 

@@ -1,0 +1,86 @@
+#include "lifecycle/Programm.h"
+
+#include "desktop/Tray.h"
+#include "platform/Dialoge.h"
+#include "platform/Uhr.h"
+#include "scheduler/Verpasst.h"
+#include "scheduler/Zeitplan.h"
+#include "store/Formate.h"
+#include "store/SettingsStore.h"
+#include "store/Werte.h"
+#include "ui/Lampe.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+
+// The window's side of the schedules: the two timers, the missed-schedule
+// search and the schedule descriptions.
+namespace bewahrix {
+
+namespace s = schluessel;
+
+void Programm::verbindeZeitplaene() {
+  auto& f = *fenster_;
+  connect(f.timerAutomatik, &QTimer::timeout, this, &Programm::TimerAutomatik_Timer);
+  connect(f.timerUhr, &QTimer::timeout, this,
+          [this] { fenster_->txtTime->setText(formate::langeZeit(uhr_.jetzt().time())); });
+  connect(f.msgBoxVersaeumtSuchen, &QAction::triggered, this,
+          [this] { VerpassteAuftraege(verpasst::Modus::Menue); });
+  connect(f.msgBoxVersaeumt, &QAction::triggered, this, [this](bool an) {
+    store_.write(s::abschnittOptionen(), s::msgBoxVersaeumt(), werte::booleanText(an));
+  });
+}
+
+void Programm::TimerAutomatik_Timer() {
+  auto& zustand = sicherung_.zustand();
+  zustand.fehlerGesamt = 0;
+  const auto ergebnis = takt_.takt();
+  fenster_->txtDate.at(0)->setText(takt_.datumsBeschriftung());
+  if (!ergebnis.neueMinute) return;
+  zustand.automatikLauf = true;
+  const auto schreibe = [this](const zeitplan::LogZeile& zeile) { logbuch_.eintrag(zeile.text, zeile.kategorie); };
+  for (const auto& faellig : ergebnis.faellig) {
+    schreibe(zeitplan::anfangZeile());
+    sicherung_.aufgabeKopieren(faellig.index);
+    if (zustand.fehlerGesamt == 0) Gruen_TimerNotError();
+    if (faellig.einmalig) {
+      zeitplan::entferneEinmalig(store_, faellig.index);
+      if (fenster_->optionTimerAufgabe.at(faellig.index)->isChecked()) RefreshSchedulePanel();
+      schreibe(zeitplan::einmaligBeendetZeile(faellig.index));
+      ShowScheduleDescriptions();
+    }
+    schreibe(zeitplan::endeZeile());
+  }
+  if (zustand.fehlerGesamt > 0) {
+    fenster_->statusLogbuch->setzeZustand(Lampe::Zustand::Rot);
+    tray_->fehler();
+  }
+  zustand.automatikLauf = false;
+  LogbuchAnzeigen();
+}
+
+void Programm::VerpassteAuftraege(verpasst::Modus modus) {
+  const auto ergebnis = verpasst::suche(store_, uhr_, modus, fenster_->msgBoxVersaeumt->isChecked());
+  for (const QString& zeile : ergebnis.logZeilen) logbuch_.eintrag(zeile, SonstigeMeldung);
+  if (ergebnis.meldung) dialoge_.zeige(*ergebnis.meldung);
+  if (!ergebnis.logZeilen.isEmpty()) LogbuchAnzeigen();
+}
+
+void Programm::ShowScheduleDescriptions() {
+  const auto texte = zeitplan::beschreibungen(store_, uhr_);
+  for (int i = 0; i < Saver::kAufgaben; ++i) {
+    QLabel* label = fenster_->infoTimer.at(i);
+    label->setText(texte.at(i).text);
+    // Through the palette: the hover help reads the colour back from there.
+    QPalette farben = label->palette();
+    farben.setColor(QPalette::Window, QColor::fromRgb(texte.at(i).hintergrund));
+    farben.setColor(QPalette::WindowText, QColor::fromRgb(texte.at(i).schrift));
+    label->setAutoFillBackground(true);
+    label->setPalette(farben);
+  }
+}
+
+}  // namespace bewahrix
