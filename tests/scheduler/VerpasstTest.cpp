@@ -8,6 +8,8 @@
 
 #include <random>
 
+#include <memory>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 namespace s = bewahrix::schluessel;
@@ -104,22 +106,28 @@ class VerpasstTest : public test::FrischeUmgebung {
  protected:
   void laeufe(const QString& endDatum, const QString& endZeit, const QString& startDatum,
               const QString& startZeit) {
-    store.write(s::abschnittTool(), s::endDatum(), endDatum);
-    store.write(s::abschnittTool(), s::endTime(), endZeit);
-    store.write(s::abschnittTool(), s::startDatum(), startDatum);
-    store.write(s::abschnittTool(), s::startTime(), startZeit);
+    store->write(s::abschnittTool(), s::endDatum(), endDatum);
+    store->write(s::abschnittTool(), s::endTime(), endZeit);
+    store->write(s::abschnittTool(), s::startDatum(), startDatum);
+    store->write(s::abschnittTool(), s::startTime(), startZeit);
   }
   void plane(int i, const QString& art, const QString& tag, const QString& zeit, int modus = 0) {
-    store.write(s::abschnittTimer(), s::dayArt(i), art);
-    store.write(s::abschnittTimer(), s::sollDay(i), tag);
-    store.write(s::abschnittTimer(), s::sollTime(i), zeit);
-    store.write(s::abschnittOptionen(), s::vorgang(i), QString::number(modus));
+    store->write(s::abschnittTimer(), s::dayArt(i), art);
+    store->write(s::abschnittTimer(), s::sollDay(i), tag);
+    store->write(s::abschnittTimer(), s::sollTime(i), zeit);
+    store->write(s::abschnittOptionen(), s::vorgang(i), QString::number(modus));
   }
   verpasst::Ergebnis suche(verpasst::Modus modus, bool meldungAn) {
-    return verpasst::suche(store, uhr, modus, meldungAn);
+    return verpasst::suche(*store, uhr, modus, meldungAn);
   }
 
-  SettingsStore store{s::anwendung()};
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    // Opened here: only now does HOME point at the test's own folder.
+    store = std::make_unique<SettingsStore>(s::anwendung());
+  }
+
+  std::unique_ptr<SettingsStore> store;
   GestellteUhr uhr{um(2026, 12, 6, 9, 0, 10)};
 };
 
@@ -167,9 +175,9 @@ TEST_F(VerpasstTest, OhneVerfahrenOhneZeitplanOderOhneZeitraumNichts) {
   plane(1, u"3"_s, QString(), u"08:30:00"_s);
   plane(2, u"3"_s, u"01.12.2026"_s, QString());
   plane(3, u"3"_s, u"kein Datum"_s, u"08:30:00"_s);
-  store.write(s::abschnittTimer(), s::dayArt(4), u"3"_s);
-  store.write(s::abschnittTimer(), s::sollTime(4), u"08:30:00"_s);
-  store.write(s::abschnittOptionen(), s::vorgang(4), u"2"_s);
+  store->write(s::abschnittTimer(), s::dayArt(4), u"3"_s);
+  store->write(s::abschnittTimer(), s::sollTime(4), u"08:30:00"_s);
+  store->write(s::abschnittOptionen(), s::vorgang(4), u"2"_s);
   auto e = suche(verpasst::Modus::Menue, true);
   EXPECT_TRUE(e.logZeilen.isEmpty());
   ASSERT_TRUE(e.meldung);
@@ -195,9 +203,9 @@ TEST_F(VerpasstTest, OhneVerfahrenOhneZeitplanOderOhneZeitraumNichts) {
   EXPECT_FALSE(suche(verpasst::Modus::Menue, true).meldung);
   laeufe(u"05.12.2026"_s, u"17:00:00"_s, u"gestern"_s, u"09:00:10"_s);
   EXPECT_FALSE(suche(verpasst::Modus::Menue, true).meldung);
-  store.remove(s::abschnittTool(), s::endDatum());
-  store.remove(s::abschnittTool(), s::endTime());
-  store.write(s::abschnittTool(), s::startDatum(), u"06.12.2026"_s);
+  store->remove(s::abschnittTool(), s::endDatum());
+  store->remove(s::abschnittTool(), s::endTime());
+  store->write(s::abschnittTool(), s::startDatum(), u"06.12.2026"_s);
   EXPECT_FALSE(suche(verpasst::Modus::Menue, true).meldung);
 }
 

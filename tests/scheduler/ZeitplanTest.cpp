@@ -6,6 +6,8 @@
 #include "store/SettingsStore.h"
 #include "support/TestUmgebung.h"
 
+#include <memory>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 namespace s = bewahrix::schluessel;
@@ -27,15 +29,21 @@ QList<int> indizes(const QList<AutomatikTakt::Faellig>& faellig) {
 class ZeitplanTest : public test::FrischeUmgebung {
  protected:
   void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
-    store.write(s::abschnittTimer(), s::dayArt(i), art);
-    store.write(s::abschnittTimer(), s::sollDay(i), tag);
-    store.write(s::abschnittTimer(), s::sollTime(i), zeit);
+    store->write(s::abschnittTimer(), s::dayArt(i), art);
+    store->write(s::abschnittTimer(), s::sollDay(i), tag);
+    store->write(s::abschnittTimer(), s::sollTime(i), zeit);
   }
   bool faelligUm(int i, const QDateTime& zeitpunkt) {
-    return zeitplan::faellig(zeitplan::lese(store, i), zeitpunkt);
+    return zeitplan::faellig(zeitplan::lese(*store, i), zeitpunkt);
   }
 
-  SettingsStore store{s::anwendung()};
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    // Opened here: only now does HOME point at the test's own folder.
+    store = std::make_unique<SettingsStore>(s::anwendung());
+  }
+
+  std::unique_ptr<SettingsStore> store;
   GestellteUhr uhr{um(2026, 12, 5, 14, 3, 27)};
 };
 
@@ -86,10 +94,10 @@ TEST_F(ZeitplanTest, ArtenWerdenAlsTextVerglichenUndFehlendesIstNieFaellig) {
   plane(0, u"03"_s, u"05.12.2026"_s, u"12:00:00"_s);
   plane(1, u"9"_s, u"05.12.2026"_s, u"12:00:00"_s);
   // Kind without a date: the date defaults to today.
-  store.write(s::abschnittTimer(), s::dayArt(2), u"0"_s);
-  store.write(s::abschnittTimer(), s::sollTime(2), u"12:00:00"_s);
+  store->write(s::abschnittTimer(), s::dayArt(2), u"0"_s);
+  store->write(s::abschnittTimer(), s::sollTime(2), u"12:00:00"_s);
   // Daily without a time, and daily with a broken time.
-  store.write(s::abschnittTimer(), s::dayArt(3), u"3"_s);
+  store->write(s::abschnittTimer(), s::dayArt(3), u"3"_s);
   plane(4, u"3"_s, u"05.12.2026"_s, u"zwölf"_s);
   for (int i : {0, 1, 3, 4}) EXPECT_FALSE(faelligUm(i, um(2026, 12, 5, 12, 0))) << i;
   EXPECT_TRUE(faelligUm(2, um(2026, 12, 5, 12, 0)));
@@ -104,7 +112,7 @@ TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
   plane(1, u"3"_s, u"05.12.2026"_s, u"12:00:00"_s);
   plane(2, u"3"_s, u"05.12.2026"_s, u"12:01:00"_s);
   uhr.stellen(um(2026, 12, 5, 11, 59, 58));
-  AutomatikTakt takt(store, uhr);
+  AutomatikTakt takt(*store, uhr);
 
   auto e = takt.takt();
   EXPECT_TRUE(e.neueMinute);
@@ -132,34 +140,34 @@ TEST_F(ZeitplanTest, StartMittenInDerMinuteUndUmMitternacht) {
   plane(0, u"3"_s, u"05.12.2026"_s, u"12:00:00"_s);
   plane(3, u"3"_s, u"05.12.2026"_s, u"00:00:00"_s);
   uhr.stellen(um(2026, 12, 5, 12, 0, 30));
-  AutomatikTakt mittag(store, uhr);
+  AutomatikTakt mittag(*store, uhr);
   EXPECT_EQ(indizes(mittag.takt().faellig), QList<int>{0});
   EXPECT_TRUE(mittag.takt().faellig.isEmpty());
 
   uhr.stellen(um(2026, 12, 6, 0, 0, 30));
-  AutomatikTakt mitternacht(store, uhr);
+  AutomatikTakt mitternacht(*store, uhr);
   EXPECT_EQ(indizes(mitternacht.takt().faellig), QList<int>{3});
 }
 
 TEST_F(ZeitplanTest, EinmaligerZeitplanLaeuftEinmalUndIstDannAus) {
   plane(2, u"0"_s, u"05.12.2026"_s, u"09:15:00"_s);
-  store.write(s::abschnittTimer(), s::zusatz(2), u"1"_s);
-  store.write(s::abschnittOptionen(), s::vorgang(2), u"0"_s);
+  store->write(s::abschnittTimer(), s::zusatz(2), u"1"_s);
+  store->write(s::abschnittOptionen(), s::vorgang(2), u"0"_s);
   uhr.stellen(um(2026, 12, 5, 9, 15, 2));
-  AutomatikTakt takt(store, uhr);
+  AutomatikTakt takt(*store, uhr);
   const auto e = takt.takt();
   ASSERT_EQ(e.faellig, (QList<AutomatikTakt::Faellig>{{2, true}}));
 
-  zeitplan::entferneEinmalig(store, 2);
-  EXPECT_FALSE(store.enthaelt(s::abschnittTimer(), s::dayArt(2)));
-  EXPECT_FALSE(store.enthaelt(s::abschnittTimer(), s::sollDay(2)));
-  EXPECT_FALSE(store.enthaelt(s::abschnittTimer(), s::sollTime(2)));
-  EXPECT_EQ(store.read(s::abschnittTimer(), s::zusatz(2), QString()), u"1"_s);
-  EXPECT_EQ(zeitplan::beschreibung(store, 2, uhr).text, u" Timer deaktiv"_s);
+  zeitplan::entferneEinmalig(*store, 2);
+  EXPECT_FALSE(store->enthaelt(s::abschnittTimer(), s::dayArt(2)));
+  EXPECT_FALSE(store->enthaelt(s::abschnittTimer(), s::sollDay(2)));
+  EXPECT_FALSE(store->enthaelt(s::abschnittTimer(), s::sollTime(2)));
+  EXPECT_EQ(store->read(s::abschnittTimer(), s::zusatz(2), QString()), u"1"_s);
+  EXPECT_EQ(zeitplan::beschreibung(*store, 2, uhr).text, u" Timer deaktiv"_s);
 
   // Even with the clock put back into the minute it does not fire again.
   uhr.stellen(um(2026, 12, 5, 9, 15, 40));
-  AutomatikTakt neu(store, uhr);
+  AutomatikTakt neu(*store, uhr);
   EXPECT_TRUE(neu.takt().faellig.isEmpty());
   EXPECT_EQ(zeitplan::einmaligBeendetZeile(2),
             (zeitplan::LogZeile{u"  => einmaliger Zeitplan der Aufgabe 3 beendet und gelöscht"_s,
@@ -173,9 +181,9 @@ TEST_F(ZeitplanTest, Beschreibungen) {
   plane(1, u"1"_s, u"15.03.2026"_s, u"20:00:00"_s);
   plane(2, u"2"_s, u"01.12.2025"_s, u"08:30:00"_s);
   plane(3, u"3"_s, u"05.12.2026"_s, u"08:30:00"_s);
-  store.write(s::abschnittOptionen(), s::vorgang(1), u"2"_s);
-  store.write(s::abschnittOptionen(), s::vorgang(3), u"0"_s);
-  const auto b = zeitplan::beschreibungen(store, uhr);
+  store->write(s::abschnittOptionen(), s::vorgang(1), u"2"_s);
+  store->write(s::abschnittOptionen(), s::vorgang(3), u"0"_s);
+  const auto b = zeitplan::beschreibungen(*store, uhr);
   EXPECT_EQ(b.at(0), (zeitplan::Beschreibung{u" nur am 24.12.2026 um 09:15 Uhr"_s, zeitplan::kHellrot,
                                              zeitplan::kWeiss}));
   EXPECT_EQ(b.at(1), (zeitplan::Beschreibung{u" immer am 15. des Monats um 20:00 Uhr"_s,
@@ -188,16 +196,16 @@ TEST_F(ZeitplanTest, Beschreibungen) {
 
   // An unknown kind keeps only the time; an absent date is today's.
   plane(4, u"7"_s, u"05.12.2026"_s, u"23:59:59"_s);
-  EXPECT_EQ(zeitplan::beschreibung(store, 4, uhr).text, u" um 23:59 Uhr"_s);
-  store.write(s::abschnittTimer(), s::dayArt(4), u"0"_s);
-  store.remove(s::abschnittTimer(), s::sollDay(4));
-  EXPECT_EQ(zeitplan::beschreibung(store, 4, uhr).text, u" nur am 05.12.2026 um 23:59 Uhr"_s);
+  EXPECT_EQ(zeitplan::beschreibung(*store, 4, uhr).text, u" um 23:59 Uhr"_s);
+  store->write(s::abschnittTimer(), s::dayArt(4), u"0"_s);
+  store->remove(s::abschnittTimer(), s::sollDay(4));
+  EXPECT_EQ(zeitplan::beschreibung(*store, 4, uhr).text, u" nur am 05.12.2026 um 23:59 Uhr"_s);
   // Choosing a copy mode recolours at once.
-  store.write(s::abschnittOptionen(), s::vorgang(4), u"1"_s);
-  EXPECT_EQ(zeitplan::beschreibung(store, 4, uhr).schrift, zeitplan::kSchwarz);
+  store->write(s::abschnittOptionen(), s::vorgang(4), u"1"_s);
+  EXPECT_EQ(zeitplan::beschreibung(*store, 4, uhr).schrift, zeitplan::kSchwarz);
 }
 
 TEST_F(ZeitplanTest, DatumsBeschriftungMitFuehrendemLeerzeichen) {
-  AutomatikTakt takt(store, uhr);
+  AutomatikTakt takt(*store, uhr);
   EXPECT_EQ(takt.datumsBeschriftung(), u" Samstag, 5. Dezember 2026"_s);
 }

@@ -16,9 +16,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix::test {
 
-void FrischeUmgebung::SetUp() {
-  ASSERT_TRUE(ordner_.isValid());
-  const QString basis = ordner_.path();
+namespace {
+
+void lenkeUm(const QString& basis) {
   const auto setze = [&](const char* name, const QString& relativ) {
     const QString ziel = basis + u'/' + relativ;
     QDir().mkpath(ziel);
@@ -30,6 +30,18 @@ void FrischeUmgebung::SetUp() {
   setze("XDG_CACHE_HOME", u"home/.cache"_s);
   setze("XDG_RUNTIME_DIR", u"run"_s);
   QFile::setPermissions(basis + u"/run"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
+
+void schuetzeEchteUmgebung() {
+  static QTemporaryDir ordner;
+  lenkeUm(ordner.path());
+}
+
+void FrischeUmgebung::SetUp() {
+  ASSERT_TRUE(ordner_.isValid());
+  lenkeUm(ordner_.path());
 }
 
 QString FrischeUmgebung::home() const { return ordner_.path() + u"/home/"_s; }

@@ -23,6 +23,11 @@ class FrischeUmgebung : public ::testing::Test {
   QTemporaryDir ordner_;
 };
 
+// Points HOME and the XDG folders at a temporary folder for the whole test
+// program, before any fixture exists: nothing a test builds too early can
+// reach the real ones. Each test then gets its own (FrischeUmgebung).
+void schuetzeEchteUmgebung();
+
 // Writes bytes to a file, creating directories as needed.
 void schreibeDatei(const QString& pfad, const QByteArray& inhalt);
 QByteArray leseDatei(const QString& pfad);
