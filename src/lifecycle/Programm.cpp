@@ -76,7 +76,10 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
 Programm::~Programm() = default;
 
 void Programm::verbinden() {
-  for (int i = 0; i < Saver::kAufgaben; ++i) verbindeAufgabe(i);
+  for (int i = 0; i < Saver::kAufgaben; ++i) {
+    verbindeAufgabe(i);
+    verbindeBearbeitung(i);
+  }
   verbindeMenues();
   verbindeLogbuchSeite();
   verbindeZeitplaene();

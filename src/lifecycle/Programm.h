@@ -3,6 +3,7 @@
 #include "backup/AufgabenOptionen.h"
 #include "backup/LaufHost.h"
 #include "backup/Sicherung.h"
+#include "editing/Bearbeitung.h"
 #include "logbook/LogSchalter.h"
 #include "logbook/Logbuch.h"
 #include "logbook/LogbuchModell.h"
@@ -108,6 +109,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void PruefLampe_Click(int index);
   void verbindeLogbuchSeite();
   void verbindeZeitplaene();
+  void verbindeBearbeitung(int index);
+  void folgeAnwenden(int index, const Folge& folge);
   void markiereZeilen(const QList<int>& zeilen);
   void trayGeklickt(bool links);
   void ResetStartCounter();

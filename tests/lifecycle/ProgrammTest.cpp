@@ -388,3 +388,33 @@ TEST_F(ProgrammTest, VerpassterZeitplanWirdBeimStartGemeldet) {
   EXPECT_TRUE(logTexte().contains(zeile));
   EXPECT_FALSE(f().infoTimer.at(1)->text().isEmpty());
 }
+
+TEST_F(ProgrammTest, AufgabeVonHandAufbauenZielUndTitel) {
+  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  starten();
+  auto& seite = f().aufgabe.at(0);
+  EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
+  seite.txtZuSichern->setText(pfad(u"quelle/Brief.txt"_s));
+  seite.cmdDazu->click();
+  ASSERT_EQ(seite.txtSichernGesamt->count(), 1);
+  EXPECT_EQ(seite.txtSichernGesamt->item(0)->text(), pfad(u"quelle/Brief.txt"_s));
+  EXPECT_EQ(seite.txtSichernDaten->item(0)->text(), u"05. Dez. 2026"_s);
+  EXPECT_EQ(f().inhaltAuftraege.at(0)->text(), u"1 Auftrag"_s);
+  EXPECT_EQ(seite.pruefLampe->zustand(), Lampe::Zustand::Gelb);
+  EXPECT_FALSE(seite.cmdLoeschen->isEnabled());
+  seite.txtSichernGesamt->setCurrentRow(0);
+  EXPECT_TRUE(seite.cmdLoeschen->isEnabled());
+
+  // A target typed but not saved shows red until it is saved with its "/".
+  seite.txtSicherungsVerzeichnis->setText(pfad(u"sicherung"_s));
+  EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Rot);
+  seite.cmdVerzeichnisSpeichern->click();
+  EXPECT_EQ(seite.txtSicherungsVerzeichnis->text(), pfad(u"sicherung/"_s));
+  EXPECT_EQ(wert(u"SaveZiel"_s, u"Ziel 0"_s), pfad(u"sicherung/"_s));
+  EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
+
+  programm->eingabe = [](const Eingabe&) { return u"Fotos der Familie"_s; };
+  seite.cmdUeberschrift->click();
+  EXPECT_EQ(seite.titelText->text(), u"Fotos der Familie"_s);
+  EXPECT_EQ(f().labelOrtInfo.at(0)->text(), u"(1) Fotos der Familie"_s);
+}
