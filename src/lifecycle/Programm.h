@@ -41,6 +41,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge);
   ~Programm() override;
 
+  // Window placement is stored in twips, 15 to a pixel at 96 dots per inch.
+  static constexpr int kTwipsProPixel = 15;
+
   Saver& fenster() { return *fenster_; }
   Tray& tray() { return *tray_; }
   Logbuch& logbuch() { return logbuch_; }

@@ -30,8 +30,6 @@ namespace s = schluessel;
 
 namespace {
 
-constexpr int kTwipsProPixel = 15;
-
 // Sets a control from a stored value that could be read; an unreadable one
 // leaves the control as it was.
 template <typename T, typename F>
@@ -96,7 +94,6 @@ void Programm::startSequence() {
   falls(optionen.hilfe, [&](bool an) { f.mueHelp->setChecked(an); });
   f.hilfe->setVisible(f.mueHelp->isChecked());
 
-  int zeitplaene = 0;
   for (int i = 0; i < Saver::kAufgaben; ++i) {
     const Aufgabe a = leseAufgabe(store_, i, uhr_);
     falls(a.inPapierkorb, [&](int an) { f.checkAllFileKillUndo.at(i)->setChecked(an != 0); });
@@ -110,10 +107,9 @@ void Programm::startSequence() {
     });
     f.aufgabe.at(i).txtSicherungsVerzeichnis->setText(a.ziel);
     LampenSeting(i);
-    if (a.zeitplanArt.value_or(KeinZeitplan) != KeinZeitplan) ++zeitplaene;
   }
 
-  if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplaene), SonstigeMeldung);
+  if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplanAnzahl()), SonstigeMeldung);
   meldeSpeicherZustand(store_, logbuch_);
   VerpassteAuftraege(verpasst::Modus::Start);
   LogbuchAnzeigen();

@@ -20,10 +20,6 @@ namespace bewahrix {
 
 namespace s = schluessel;
 
-namespace {
-constexpr int kTwipsProPixel = 15;
-}
-
 int Programm::zeitplanAnzahl() const {
   int anzahl = 0;
   // A kind that is no number counts as no schedule: the stop must complete.

@@ -4,7 +4,7 @@
 #include "store/Formate.h"
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
-#include "support/TestUmgebung.h"
+#include "ZeitplanUmgebung.h"
 
 #include <random>
 
@@ -102,8 +102,10 @@ TEST(VerpasstRechnung, MinutengrenzenUndSonderfaelle) {
                   .isEmpty());
 }
 
-class VerpasstTest : public test::FrischeUmgebung {
+class VerpasstTest : public test::ZeitplanUmgebung {
  protected:
+  VerpasstTest() : ZeitplanUmgebung(um(2026, 12, 6, 9, 0, 10)) {}
+
   void laeufe(const QString& endDatum, const QString& endZeit, const QString& startDatum,
               const QString& startZeit) {
     store->write(s::abschnittTool(), s::endDatum(), endDatum);
@@ -121,14 +123,6 @@ class VerpasstTest : public test::FrischeUmgebung {
     return verpasst::suche(*store, uhr, modus, meldungAn);
   }
 
-  void SetUp() override {
-    FrischeUmgebung::SetUp();
-    // Opened here: only now does HOME point at the test's own folder.
-    store = std::make_unique<SettingsStore>(s::anwendung());
-  }
-
-  std::unique_ptr<SettingsStore> store;
-  GestellteUhr uhr{um(2026, 12, 6, 9, 0, 10)};
 };
 
 TEST_F(VerpasstTest, EinVerpassterTaeglicherZeitplanJeNachSchalterUndModus) {

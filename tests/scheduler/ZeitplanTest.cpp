@@ -4,7 +4,7 @@
 #include "platform/Uhr.h"
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
-#include "support/TestUmgebung.h"
+#include "ZeitplanUmgebung.h"
 
 #include <memory>
 
@@ -26,8 +26,10 @@ QList<int> indizes(const QList<AutomatikTakt::Faellig>& faellig) {
 
 }  // namespace
 
-class ZeitplanTest : public test::FrischeUmgebung {
+class ZeitplanTest : public test::ZeitplanUmgebung {
  protected:
+  ZeitplanTest() : ZeitplanUmgebung(um(2026, 12, 5, 14, 3, 27)) {}
+
   void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
     store->write(s::abschnittTimer(), s::dayArt(i), art);
     store->write(s::abschnittTimer(), s::sollDay(i), tag);
@@ -37,14 +39,6 @@ class ZeitplanTest : public test::FrischeUmgebung {
     return zeitplan::faellig(zeitplan::lese(*store, i), zeitpunkt);
   }
 
-  void SetUp() override {
-    FrischeUmgebung::SetUp();
-    // Opened here: only now does HOME point at the test's own folder.
-    store = std::make_unique<SettingsStore>(s::anwendung());
-  }
-
-  std::unique_ptr<SettingsStore> store;
-  GestellteUhr uhr{um(2026, 12, 5, 14, 3, 27)};
 };
 
 TEST_F(ZeitplanTest, FaelligkeitJeArt) {
