@@ -56,4 +56,8 @@ void AufgabenOptionen::check_DragAndDrop_Click(bool an) {
   speichereCheck(s::abschnittOptionen(), s::dragDrop(), an);
 }
 
+void AufgabenOptionen::option_Verzeichnisse_Click(int index) {
+  store_.write(s::abschnittOptionen(), s::optionVerzeichnisse(), QString::number(index));
+}
+
 }  // namespace bewahrix

@@ -24,6 +24,9 @@ class AufgabenOptionen {
   // Global options of the same page; stored, never recorded.
   void check_Auflisten_Click(bool an);
   void check_DragAndDrop_Click(bool an);
+  // Option_Verzeichnisse(index): picked and dropped directories as files only
+  // (0) or as the whole tree (1).
+  void option_Verzeichnisse_Click(int index);
 
  private:
   void speichereCheck(const QString& abschnitt, const QString& schluessel, bool an);

@@ -1,6 +1,7 @@
 #include "editing/Bearbeitung.h"
 
 #include "platform/Dialoge.h"
+#include "platform/Pfade.h"
 #include "platform/Uhr.h"
 #include "store/Formate.h"
 #include "store/Schluessel.h"
@@ -20,6 +21,14 @@ void Folge::danach(const Folge& spaeter) {
 }
 
 namespace bearbeiten {
+
+DateiSuche dateiSuche() {
+  // Programs on this system rarely carry an extension; these are the ones
+  // a user would pick as a program file.
+  return {u"Datei suchen"_s, pfade::standardWurzel(),
+          {u"alle Dateien (*)"_s, u"Anwendungen (*.AppImage *.desktop *.sh)"_s,
+           u"Textdateien (txt,doc) (*.txt *.doc)"_s}};
+}
 
 QStringList eintraege(const SettingsStore& store, const QString& abschnitt) {
   QStringList liste;

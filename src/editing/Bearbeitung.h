@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace bewahrix {
@@ -37,7 +38,19 @@ struct Folge {
   void danach(const Folge& spaeter);
 };
 
+// The file dialog as the program opens it; the answer is the chosen file's
+// full path, empty when the user cancelled.
+struct DateiSuche {
+  QString titel;
+  QString verzeichnis;
+  QStringList filter;  // "Name (*.a *.b)", the first one preselected
+};
+using DateiWahl = std::function<QString(const DateiSuche&)>;
+
 namespace bearbeiten {
+
+// "Datei suchen" in the home directory, for source and ignore lists alike.
+DateiSuche dateiSuche();
 
 // The entries of a section in the order the store lists them.
 QStringList eintraege(const SettingsStore& store, const QString& abschnitt);

@@ -182,19 +182,4 @@ QString Quellenliste::infoText() {
 
 void Quellenliste::zeigeInfo() { b_.dialoge.zeige(information(infoText())); }
 
-namespace bearbeiten {
-
-void speichereVerzeichnisSuche(SettingsStore& store, int optionIndex) {
-  store.write(s::abschnittOptionen(), s::optionVerzeichnisse(), QString::number(optionIndex));
-}
-
-void speichereDragDrop(SettingsStore& store, bool an) {
-  store.write(s::abschnittOptionen(), s::dragDrop(), an ? u"1"_s : u"0"_s);
-}
-
-void speichereAuflisten(SettingsStore& store, bool an) {
-  store.write(s::abschnittOptionen(), s::checkAuflisten(), an ? u"1"_s : u"0"_s);
-}
-
-}  // namespace bearbeiten
 }  // namespace bewahrix

@@ -51,11 +51,4 @@ class Quellenliste {
   Bearbeitung b_;
 };
 
-// Each click on the shared options stores the new state at once.
-namespace bearbeiten {
-void speichereVerzeichnisSuche(SettingsStore& store, int optionIndex);
-void speichereDragDrop(SettingsStore& store, bool an);
-void speichereAuflisten(SettingsStore& store, bool an);
-}  // namespace bearbeiten
-
 }  // namespace bewahrix

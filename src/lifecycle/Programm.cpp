@@ -16,6 +16,7 @@
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
 #include "ui/Lampe.h"
+#include "ui/Dateiwahl.h"
 #include "ui/LogbuchDruck.h"
 #include "ui/Saver.h"
 
@@ -67,6 +68,10 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
   ordnerWahl = [this](const QString& titel, const QString& aktuell) {
     return QFileDialog::getExistingDirectory(fenster_.get(), titel, aktuell);
   };
+  quellordnerWahl = [this](const QString& titel, const QString& start) {
+    return quellordnerWaehlen(fenster_.get(), titel, start);
+  };
+  dateiWahl = [this](const DateiSuche& suche) { return dateiWaehlen(fenster_.get(), suche); };
   fenster_->logbuch->setModel(&modell_);
   fenster_->logbuch->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fenster_->installEventFilter(this);
@@ -78,7 +83,8 @@ Programm::~Programm() = default;
 void Programm::verbinden() {
   for (int i = 0; i < Saver::kAufgaben; ++i) {
     verbindeAufgabe(i);
-    verbindeBearbeitung(i);
+    verbindeQuellen(i);
+    verbindeZielUndTitel(i);
   }
   verbindeMenues();
   verbindeLogbuchSeite();
@@ -90,6 +96,9 @@ void Programm::verbinden() {
           [this](bool an) { optionen_.check_Auflisten_Click(an); });
   connect(f.checkDragAndDrop, &QCheckBox::clicked, this,
           [this](bool an) { optionen_.check_DragAndDrop_Click(an); });
+  for (int k = 0; k < 2; ++k)
+    connect(f.optionVerzeichnisse.at(k), &QRadioButton::clicked, this,
+            [this, k] { optionen_.option_Verzeichnisse_Click(k); });
   connect(f.cmdAktualisieren, &QPushButton::clicked, this, &Programm::LogbuchAnzeigen);
   connect(f.cmdAktuell, &QPushButton::clicked, this, &Programm::RefreshSchedulePanel);
   connect(f.cmdEnde, &QPushButton::clicked, this, &Programm::ExitProgram);

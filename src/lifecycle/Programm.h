@@ -60,14 +60,24 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // What ends the process without the stop sequence (full reset); tests
   // replace it.
   std::function<void()> sofortBeenden;
-  // The input box and the folder picker of the logbook page; tests replace them.
+  // The input box, the folder pickers and the file dialog; tests replace them.
   EingabeFunktion eingabe;
   OrdnerWahl ordnerWahl;
+  OrdnerWahl quellordnerWahl;
+  DateiWahl dateiWahl;
 
   // Handlers with their own logic, public for the window's owner and tests.
   void LampenSeting(int index);
   void LogbuchAnzeigen();
   void LoadSourceLists();
+  // Editing a task's source list; each takes the task index.
+  void cmd_Dazu_Click(int index);
+  void cmd_Suchen_Click(int index);
+  void cmd_VerzeichnisSuchen_Click(int index);
+  void txt_zuSichern_OLEDragDrop(int index, const QStringList& pfade);
+  void HolData(const QString& verzeichnis, int index);
+  void cmd_Loeschen_Click(int index);
+  void cmd_Ignorier_Click(int index);
   void VerfahrenAnzeigen(int index, int modus);
   void BewahrixHerstellen_Click();
   void ExitProgram();
@@ -80,6 +90,13 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // Schedules that fell due while the program was not running.
   void VerpassteAuftraege(verpasst::Modus modus);
   void ShowScheduleDescriptions();
+  // The schedule panel: the task it shows, the kind, the save, the jumps
+  // between the panel and the copy-mode page.
+  void OptionTimerAufgabe_Click(int index);
+  void Option_Time_Click(int index);
+  void cmd_SaveZeitplan_Click();
+  void cmd_zuTimer_Click(int index);
+  void cmd_Vorgang_Click();
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -112,7 +129,10 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void PruefLampe_Click(int index);
   void verbindeLogbuchSeite();
   void verbindeZeitplaene();
-  void verbindeBearbeitung(int index);
+  void verbindeZeitplanfeld();
+  void verbindeQuellen(int index);
+  void verbindeZielUndTitel(int index);
+  Bearbeitung bearbeitung();
   void folgeAnwenden(int index, const Folge& folge);
   void markiereZeilen(const QList<int>& zeilen);
   void trayGeklickt(bool links);
@@ -146,6 +166,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool beendet_ = false;
   bool zeigerGesetzt_ = false;
   bool timerLief_ = false;
+  // ZeitplanAufgabe: the task the panel shows and a save writes to.
+  int zeitplanAufgabe_ = 0;
   QString titelVorLauf_;
 };
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -153,7 +154,11 @@ void Saver::baueZeitgeber() {
 
 void Saver::verbindeNavigation() {
   for (int k = 0; k < static_cast<int>(mappe.size()); ++k)
-    connect(mappe.at(k), &QAction::triggered, ssTab, [this, k] { ssTab->setCurrentIndex(k); });
+    connect(mappe.at(k), &QAction::triggered, ssTab, [this, k] {
+      ssTab->setCurrentIndex(k);
+      // A task chosen from the menu is ready for typing its next entry.
+      if (k >= 1 && k <= kAufgaben) aufgabe.at(k - 1).txtZuSichern->setFocus();
+    });
   for (int i = 0; i < kAufgaben; ++i) {
     auto* info = static_cast<KlickLabel*>(aufgabe.at(i).infoVerfahren);
     connect(info, &KlickLabel::geklickt, this, [this, i] {

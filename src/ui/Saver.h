@@ -23,6 +23,7 @@ class QTimer;
 
 namespace bewahrix {
 
+class DateiAblage;
 class Lampe;
 
 // The controls of one task page ("Aufgabe 1" … "Aufgabe 5").
@@ -35,6 +36,7 @@ struct AufgabenSeite {
   QListWidget* txtSichernGesamt = nullptr; // txt_SichernGesamt(i): the entries
   QListWidget* txtSichernDaten = nullptr;  // txt_SichernGesamt(i + 5): their dates, kept in step
   QLineEdit* txtZuSichern = nullptr;       // txt_zuSichern(i)
+  DateiAblage* ablage = nullptr;           // files and folders dropped on txt_zuSichern(i)
   QPushButton* cmdDazu = nullptr;
   QPushButton* cmdSuchen = nullptr;
   QPushButton* cmdVerzeichnisSuchen = nullptr;

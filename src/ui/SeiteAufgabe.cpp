@@ -1,4 +1,5 @@
 #include "ui/Bau.h"
+#include "ui/DateiAblage.h"
 #include "ui/KlickLabel.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
@@ -69,6 +70,7 @@ QWidget* Saver::baueSeiteAufgabe(int i) {
   eingabe->addStretch(1);
   raster->addLayout(eingabe, 0, 0);
   a.txtZuSichern = bau::neu<QLineEdit>(liste, name(u"txt_zuSichern"_s));
+  a.ablage = new DateiAblage(a.txtZuSichern);
   raster->addWidget(a.txtZuSichern, 1, 0);
   a.cmdDazu = bau::knopf(liste, name(u"cmd_Dazu"_s), u"Hinzufügen"_s);
   raster->addWidget(a.cmdDazu, 1, 1);

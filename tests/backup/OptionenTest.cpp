@@ -48,8 +48,10 @@ TEST_F(OptionenTest, NachDemLadenSpeichernUndProtokollieren) {
 TEST_F(OptionenTest, GlobaleOptionenOhneLogzeile) {
   optionen->check_Auflisten_Click(true);
   optionen->check_DragAndDrop_Click(false);
+  optionen->option_Verzeichnisse_Click(0);
   EXPECT_EQ(wert(u"Check_Auflisten"_s), u"1"_s);
   EXPECT_EQ(wert(u"DragDrop"_s), u"0"_s);
+  EXPECT_EQ(wert(u"Option_Verzeichnisse"_s), u"0"_s);
   EXPECT_TRUE(logbuch->zeilen.isEmpty());
 }
 

@@ -31,6 +31,7 @@ class EditUmgebung : public FrischeUmgebung {
     logbuch = std::make_unique<MitschreibLogbuch>(*store, uhr, schalter);
   }
   Bearbeitung b() { return {*store, *logbuch, dialoge, uhr}; }
+  void option(const QString& key, const QString& wert) { store->write(QStringLiteral("Optionen"), key, wert); }
   QString status(const QString& key) { return store->read(QStringLiteral("StatusIn"), key, QStringLiteral("<fehlt>")); }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};

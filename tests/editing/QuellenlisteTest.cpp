@@ -177,14 +177,14 @@ TEST_F(QuellenTest, VerzeichnisWirdZumEintrag) {
   EXPECT_EQ(Quellenliste::verzeichnisEintrag(u"/home/anna/Fotos/"_s, false), u"/home/anna/Fotos/*.*"_s);
 
   EXPECT_TRUE(liste().mitUnterverzeichnissen());
-  bearbeiten::speichereVerzeichnisSuche(*store, 0);
+  option(u"Option_Verzeichnisse"_s, u"0"_s);
   EXPECT_FALSE(liste().mitUnterverzeichnissen());
-  bearbeiten::speichereVerzeichnisSuche(*store, 1);
+  option(u"Option_Verzeichnisse"_s, u"1"_s);
   EXPECT_TRUE(liste().mitUnterverzeichnissen());
 }
 
 TEST_F(QuellenTest, AblegenOhneSofortigesHinzufuegenBehaeltNurDasLetzte) {
-  bearbeiten::speichereDragDrop(*store, false);
+  option(u"DragDrop"_s, u"0"_s);
   PosixDateisystem fs;
   const Folge f = liste().ablegen(0, u"alt"_s,
                                   {{u"/a/eins"_s, false}, {u"/a/zwei"_s, false}, {u"/a/drei"_s, true}}, fs);
@@ -194,7 +194,7 @@ TEST_F(QuellenTest, AblegenOhneSofortigesHinzufuegenBehaeltNurDasLetzte) {
 }
 
 TEST_F(QuellenTest, AblegenMitSofortigemHinzufuegen) {
-  bearbeiten::speichereVerzeichnisSuche(*store, 0);
+  option(u"Option_Verzeichnisse"_s, u"0"_s);
   PosixDateisystem fs;
   dialoge.erwarte(doppelt());
   const Folge f = liste().ablegen(
@@ -212,7 +212,7 @@ TEST_F(QuellenTest, AbgelegtesVerzeichnisAuflisten) {
   test::schreibeDatei(ordner + u"/.versteckt"_s, "v");
   test::schreibeDatei(ordner + u"/unter/c.txt"_s, "c");
   QDir().mkpath(pfad(u"leer/unter"_s));
-  bearbeiten::speichereAuflisten(*store, true);
+  option(u"Check_Auflisten"_s, u"1"_s);
   PosixDateisystem fs;
 
   dialoge.erwarte(information(u"Im Verzeichniss \""_s + pfad(u"leer"_s) +
@@ -224,7 +224,7 @@ TEST_F(QuellenTest, AbgelegtesVerzeichnisAuflisten) {
   EXPECT_EQ(logbuch->saetze.size(), 2);
 
   // Listing needs the automatic adding: the drop stops at that item.
-  bearbeiten::speichereDragDrop(*store, false);
+  option(u"DragDrop"_s, u"0"_s);
   dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt "
                    u"werden, wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
                    u"Bewahrix"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
