@@ -1,9 +1,5 @@
-#include "lifecycle/Programm.h"
+#include "ProgrammUmgebung.h"
 
-#include "platform/Uhr.h"
-#include "store/SettingsStore.h"
-#include "support/SkriptDialoge.h"
-#include "support/TestUmgebung.h"
 #include "desktop/Tray.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
@@ -26,38 +22,7 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-class ProgrammTest : public test::FrischeUmgebung {
- protected:
-  void SetUp() override {
-    FrischeUmgebung::SetUp();
-    store = std::make_unique<SettingsStore>(schluessel::anwendung());
-  }
-  // Starts the program on what the store holds now.
-  Programm& starten() {
-    programm = std::make_unique<Programm>(*store, uhr, dialoge);
-    programm->sofortBeenden = [this] { ++beendet; };
-    programm->startSequence();
-    return *programm;
-  }
-  Saver& f() { return programm->fenster(); }
-  QStringList logTexte() {
-    QStringList texte;
-    const QString pfad = programm->logbuch().dateipfad();
-    const QByteArray datei = test::leseDatei(pfad);
-    for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)
-      texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
-    return texte;
-  }
-  QString wert(const QString& abschnitt, const QString& key) {
-    return store->read(abschnitt, key, u"(fehlt)"_s);
-  }
-
-  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
-  test::SkriptDialoge dialoge;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<Programm> programm;
-  int beendet = 0;
-};
+class ProgrammTest : public ProgrammUmgebung {};
 
 TEST_F(ProgrammTest, ErsterStartAufLeeremSpeicher) {
   starten();
