@@ -277,3 +277,4 @@ e2e_bildschirm_ausschnitt() {  # DATEI X Y BREITE HOEHE
 e2e_logbuch() { python3 "$E2E_DIR/werkzeug.py" logbuch "$E2E_LOGBUCH"; }
 
 e2e_einstellung() { python3 "$E2E_DIR/werkzeug.py" einstellung "$E2E_EINSTELLUNGEN" "$1" "$2"; }
+e2e_setze() { python3 "$E2E_DIR/werkzeug.py" setze "$E2E_EINSTELLUNGEN" "$1" "$2" "$3"; }

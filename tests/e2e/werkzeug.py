@@ -3,10 +3,13 @@
   werkzeug.py logbuch DATEI              each entry's text, one per line
   werkzeug.py einstellung DB ABSCHNITT SCHLUESSEL
                                          the stored value; exit 1 if absent
+  werkzeug.py setze DB ABSCHNITT SCHLUESSEL WERT
+                                         stores a value before the program starts
   werkzeug.py besitzer SELEKTION         exit 0 while an X client owns it
 """
 
 import ctypes
+import os
 import sqlite3
 import sys
 
@@ -38,6 +41,26 @@ def einstellung(db, abschnitt, schluessel):
     print(zeile[0])
 
 
+def setze(db, abschnitt, schluessel, wert):
+    # The program's own table; names ASCII only, so lower() is its folding.
+    os.makedirs(os.path.dirname(db), exist_ok=True)
+    verbindung = sqlite3.connect(db)
+    try:
+        verbindung.execute(
+            "CREATE TABLE IF NOT EXISTS settings ("
+            " seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+            " section TEXT NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL,"
+            " section_fold TEXT NOT NULL, key_fold TEXT NOT NULL,"
+            " UNIQUE(section_fold, key_fold))")
+        verbindung.execute(
+            "INSERT INTO settings(section, key, value, section_fold, key_fold) VALUES(?, ?, ?, ?, ?)"
+            " ON CONFLICT(section_fold, key_fold) DO UPDATE SET value=excluded.value",
+            (abschnitt, schluessel, wert, abschnitt.lower(), schluessel.lower()))
+        verbindung.commit()
+    finally:
+        verbindung.close()
+
+
 def besitzer(selektion):
     # The machine has no tool that asks for a selection's owner; libX11 comes
     # with xdotool anyway.
@@ -58,7 +81,7 @@ def besitzer(selektion):
 
 
 def main():
-    befehle = {"logbuch": logbuch, "einstellung": einstellung, "besitzer": besitzer}
+    befehle = {"logbuch": logbuch, "einstellung": einstellung, "setze": setze, "besitzer": besitzer}
     if len(sys.argv) < 2 or sys.argv[1] not in befehle:
         sys.exit(__doc__)
     befehle[sys.argv[1]](*sys.argv[2:])
