@@ -17,7 +17,7 @@
 #include <QTimer>
 
 // The window's side of the schedules: the two timers, the missed-schedule
-// search and the schedule descriptions.
+// search and the schedule descriptions; the panel is in ZeitplanBearbeitung.
 namespace bewahrix {
 
 namespace s = schluessel;
@@ -32,6 +32,7 @@ void Programm::verbindeZeitplaene() {
   connect(f.msgBoxVersaeumt, &QAction::triggered, this, [this](bool an) {
     store_.write(s::abschnittOptionen(), s::msgBoxVersaeumt(), werte::booleanText(an));
   });
+  verbindeZeitplanfeld();
 }
 
 void Programm::TimerAutomatik_Timer() {
@@ -48,7 +49,8 @@ void Programm::TimerAutomatik_Timer() {
     if (zustand.fehlerGesamt == 0) Gruen_TimerNotError();
     if (faellig.einmalig) {
       zeitplan::entferneEinmalig(store_, faellig.index);
-      if (fenster_->optionTimerAufgabe.at(faellig.index)->isChecked()) RefreshSchedulePanel();
+      // Through the click: unsaved edits of the panel get their question.
+      if (fenster_->optionTimerAufgabe.at(faellig.index)->isChecked()) OptionTimerAufgabe_Click(faellig.index);
       schreibe(zeitplan::einmaligBeendetZeile(faellig.index));
       ShowScheduleDescriptions();
     }

@@ -1,3 +1,5 @@
+#include "scheduler/Zeitplanfeld.h"
+#include "store/Datensaetze.h"
 #include "ui/Bau.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
@@ -83,10 +85,10 @@ QWidget* Saver::baueSeiteTimer() {
   planRaster->addWidget(bau::text(plan, u"Start - Datum und Zeit"_s), kArten, 0, 1, 2);
   auto* wann = new QHBoxLayout;
   sollDatum = bau::neu<QDateEdit>(plan, u"SollDatum"_s);
-  // German short month names carry their own dot ("Dez."): "05.Dez. 2026".
   sollDatum->setLocale(QLocale(QLocale::German, QLocale::Germany));
-  sollDatum->setDisplayFormat(u"dd.MMM yyyy"_s);
-  sollDatum->setCalendarPopup(true);
+  const auto einmalig = zeitplan::datumsForm(Einmalig);
+  sollDatum->setDisplayFormat(einmalig.format);
+  sollDatum->setCalendarPopup(einmalig.kalender);
   wann->addWidget(sollDatum, 1);
   sollZeit = bau::neu<QTimeEdit>(plan, u"SollZeit"_s);
   sollZeit->setDisplayFormat(u"HH:mm:ss"_s);
