@@ -69,7 +69,7 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
     case NurAelteres:
       if (!d.z) {
         // Here the line is written for trees as well.
-        if (d.art != EintragsArt::Datei && u_.dateisystem.verzeichnisAnlegen(d.zielverzeichnis).ok())
+        if (u_.dateisystem.verzeichnisAnlegen(d.zielverzeichnis).ok())
           log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
         return kopiere(d);
       }
@@ -98,10 +98,10 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
 }
 
 void Sicherung::verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art) {
-  if (art == EintragsArt::Datei) return;
-  // It normally exists already; only a real creation is worth a line.
-  if (!u_.dateisystem.verzeichnisAnlegen(zielverzeichnis).ok() || art != EintragsArt::Verzeichnis)
-    return;
+  // It normally exists already; only a real creation is worth a line. A
+  // single file's target is the task's own directory, which a new task
+  // may not have yet.
+  if (!u_.dateisystem.verzeichnisAnlegen(zielverzeichnis).ok() || art == EintragsArt::Baum) return;
   log(modus == ImmerUeberschreiben ? u"    => Zielverzeichnis nicht vorhanden, wurde neu  erstellt"_s
                                    : u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s,
       ZielpfadUndErstellung);

@@ -31,7 +31,7 @@ void Sicherung::eintragKopieren(int index, const QString& eintrag) {
       baumKopieren(index, eintrag);
       break;
     case EintragsArt::Datei:
-      dateiKopieren(index, eintrag, zielverzeichnis(index) + zusatz(index) + name, QString(),
+      dateiKopieren(index, eintrag, zielverzeichnis(index) + zusatz(index) + name, zielverzeichnis(index),
                     EintragsArt::Datei);
       break;
   }
