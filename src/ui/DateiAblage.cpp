@@ -7,12 +7,11 @@
 
 namespace bewahrix {
 
-DateiAblage::DateiAblage(QWidget* ziel) : QObject(ziel) {
-  ziel->setAcceptDrops(true);
-  ziel->installEventFilter(this);
-}
+namespace {
 
-QStringList DateiAblage::lokalePfade(const QMimeData* daten) {
+// The local paths a drag carries; empty when anything in it is not a local
+// file.
+QStringList lokalePfade(const QMimeData* daten) {
   if (daten == nullptr || !daten->hasUrls()) return {};
   QStringList pfade;
   for (const QUrl& url : daten->urls()) {
@@ -20,6 +19,13 @@ QStringList DateiAblage::lokalePfade(const QMimeData* daten) {
     pfade.append(url.toLocalFile());
   }
   return pfade;
+}
+
+}  // namespace
+
+DateiAblage::DateiAblage(QWidget* ziel) : QObject(ziel) {
+  ziel->setAcceptDrops(true);
+  ziel->installEventFilter(this);
 }
 
 bool DateiAblage::eventFilter(QObject*, QEvent* ereignis) {

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QStringList>
 
-class QMimeData;
 class QWidget;
 
 namespace bewahrix {
@@ -16,10 +15,6 @@ class DateiAblage : public QObject {
 
  public:
   explicit DateiAblage(QWidget* ziel);
-
-  // The local paths a drag carries; empty when anything in it is not a
-  // local file.
-  static QStringList lokalePfade(const QMimeData* daten);
 
  signals:
   void abgelegt(const QStringList& pfade);

@@ -183,28 +183,6 @@ TEST_F(QuellenTest, VerzeichnisWirdZumEintrag) {
   EXPECT_TRUE(liste().mitUnterverzeichnissen());
 }
 
-TEST_F(QuellenTest, AblegenOhneSofortigesHinzufuegenBehaeltNurDasLetzte) {
-  option(u"DragDrop"_s, u"0"_s);
-  PosixDateisystem fs;
-  const Folge f = liste().ablegen(0, u"alt"_s,
-                                  {{u"/a/eins"_s, false}, {u"/a/zwei"_s, false}, {u"/a/drei"_s, true}}, fs);
-  EXPECT_EQ(f.eingabe, u"/a/drei/*.***"_s);
-  EXPECT_FALSE(f.neuLaden);
-  EXPECT_TRUE(liste().eintraege(0).isEmpty());
-}
-
-TEST_F(QuellenTest, AblegenMitSofortigemHinzufuegen) {
-  option(u"Option_Verzeichnisse"_s, u"0"_s);
-  PosixDateisystem fs;
-  dialoge.erwarte(doppelt());
-  const Folge f = liste().ablegen(
-      2, QString(), {{u"/a/eins"_s, false}, {u"/a/b"_s, true}, {u"/A/EINS"_s, false}}, fs);
-  EXPECT_EQ(liste().eintraege(2), (QStringList{u"/a/eins"_s, u"/a/b/*.*"_s}));
-  EXPECT_TRUE(f.neuLaden);
-  EXPECT_EQ(f.startKnopf, true);
-  EXPECT_EQ(f.eingabe, u"/A/EINS"_s) << "a refused item stays in the field";
-}
-
 TEST_F(QuellenTest, AbgelegtesVerzeichnisAuflisten) {
   const QString ordner = pfad(u"Quelle"_s);
   test::schreibeDatei(ordner + u"/b.txt"_s, "b");
