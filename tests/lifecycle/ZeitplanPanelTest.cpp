@@ -5,7 +5,6 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListView>
@@ -198,12 +197,7 @@ TEST_F(ZeitplanPanelTest, WarnungBlinktOhneVerfahren) {
 }
 
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
-  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
-  store->write(u"Aufgabe0"_s, pfad(u"quelle/a.txt"_s), u"05. Dez. 2026"_s);
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
-  store->write(u"SaveZiel"_s, u"Ziel 0"_s, pfad(u"ziel/"_s));
-  QDir().mkpath(pfad(u"ziel"_s));
-  plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
+  plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);  // the task itself has nothing to copy
   starten();
   f().optionTime.at(3)->click();
   f().sollZeit->setTime(QTime(18, 0));
