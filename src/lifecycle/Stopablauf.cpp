@@ -1,5 +1,6 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Taskleiste.h"
 #include "desktop/Tray.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
@@ -71,6 +72,8 @@ bool Programm::eventFilter(QObject* objekt, QEvent* ereignis) {
     QCoreApplication::quit();  // nothing to do without a running loop, as in tests
     return false;
   }
+  // With a tray the icon stands for the program: no task bar entry.
+  if (ereignis->type() == QEvent::Show && tray_->sichtbar()) taskleiste::ohneEintrag(*fenster_);
   // Minimised with a tray, the window goes out of sight and is reached
   // through the icon; without a tray it keeps its task bar entry.
   if (ereignis->type() == QEvent::WindowStateChange && fenster_->isMinimized() && tray_->sichtbar())

@@ -12,6 +12,10 @@ schritt "Symbol im Infobereich"
 e2e_warte 30 "kein Symbol von Bewahrix im Infobereich" e2e_tray_symbol
 symbol=$E2E_AUSGABE
 
+schritt "keine Taskleiste neben dem Symbol"
+xprop -id "$hauptfenster" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+  fehler "das Hauptfenster trägt kein _NET_WM_STATE_SKIP_TASKBAR: $(xprop -id "$hauptfenster" _NET_WM_STATE)"
+
 schritt "Minimieren"
 e2e_geometrie "$hauptfenster"
 # The button sits left of "Ende" in the window's bottom right corner.

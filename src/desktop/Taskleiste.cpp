@@ -1,0 +1,56 @@
+#include "desktop/Taskleiste.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace bewahrix::taskleiste {
+
+namespace {
+
+template <class T>
+using XcbAntwort = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+  XcbAntwort<xcb_intern_atom_reply_t> antwort(
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
+      &std::free);
+  return antwort ? antwort->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+}  // namespace
+
+void ohneEintrag(QWidget& fenster) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr) return;
+  xcb_connection_t* c = x11->connection();
+  const auto fensterId = static_cast<xcb_window_t>(fenster.winId());
+  const xcb_atom_t zustand = atom(c, "_NET_WM_STATE");
+  const xcb_atom_t ohne = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
+  if (zustand == XCB_ATOM_NONE || ohne == XCB_ATOM_NONE) return;
+
+  // The toolkit keeps states it does not know of when it maps the window,
+  // so the hint joins whatever is already set.
+  XcbAntwort<xcb_get_property_reply_t> jetzt(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, fensterId, zustand, XCB_ATOM_ATOM, 0, 1024), nullptr),
+      &std::free);
+  std::vector<xcb_atom_t> zustaende;
+  if (jetzt && jetzt->format == 32 && jetzt->type == XCB_ATOM_ATOM) {
+    const auto* werte = static_cast<const xcb_atom_t*>(xcb_get_property_value(jetzt.get()));
+    zustaende.assign(werte, werte + xcb_get_property_value_length(jetzt.get()) / sizeof(xcb_atom_t));
+  }
+  for (const xcb_atom_t z : zustaende)
+    if (z == ohne) return;
+  zustaende.push_back(ohne);
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, fensterId, zustand, XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(zustaende.size()), zustaende.data());
+  xcb_flush(c);
+}
+
+}  // namespace bewahrix::taskleiste
