@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -24,6 +25,19 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
   return antwort ? antwort->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+std::vector<xcb_atom_t> atome(xcb_connection_t* c, xcb_window_t fenster, xcb_atom_t eigenschaft) {
+  XcbAntwort<xcb_get_property_reply_t> antwort(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, eigenschaft, XCB_ATOM_ATOM, 0, 4096), nullptr),
+      &std::free);
+  if (!antwort || antwort->format != 32 || antwort->type != XCB_ATOM_ATOM) return {};
+  const auto* werte = static_cast<const xcb_atom_t*>(xcb_get_property_value(antwort.get()));
+  return {werte, werte + xcb_get_property_value_length(antwort.get()) / sizeof(xcb_atom_t)};
+}
+
+bool enthaelt(const std::vector<xcb_atom_t>& liste, xcb_atom_t a) {
+  return std::find(liste.begin(), liste.end(), a) != liste.end();
+}
+
 }  // namespace
 
 void ohneEintrag(QWidget& fenster) {
@@ -35,18 +49,15 @@ void ohneEintrag(QWidget& fenster) {
   const xcb_atom_t ohne = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
   if (zustand == XCB_ATOM_NONE || ohne == XCB_ATOM_NONE) return;
 
+  // Only a window manager draws a task bar. Without one the hint would
+  // only confuse the toolkit, which then takes a restored window for a
+  // minimised one.
+  const xcb_window_t wurzel = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  if (!enthaelt(atome(c, wurzel, atom(c, "_NET_SUPPORTED")), ohne)) return;
   // The toolkit keeps states it does not know of when it maps the window,
   // so the hint joins whatever is already set.
-  XcbAntwort<xcb_get_property_reply_t> jetzt(
-      xcb_get_property_reply(c, xcb_get_property(c, 0, fensterId, zustand, XCB_ATOM_ATOM, 0, 1024), nullptr),
-      &std::free);
-  std::vector<xcb_atom_t> zustaende;
-  if (jetzt && jetzt->format == 32 && jetzt->type == XCB_ATOM_ATOM) {
-    const auto* werte = static_cast<const xcb_atom_t*>(xcb_get_property_value(jetzt.get()));
-    zustaende.assign(werte, werte + xcb_get_property_value_length(jetzt.get()) / sizeof(xcb_atom_t));
-  }
-  for (const xcb_atom_t z : zustaende)
-    if (z == ohne) return;
+  std::vector<xcb_atom_t> zustaende = atome(c, fensterId, zustand);
+  if (enthaelt(zustaende, ohne)) return;
   zustaende.push_back(ohne);
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, fensterId, zustand, XCB_ATOM_ATOM, 32,
                       static_cast<std::uint32_t>(zustaende.size()), zustaende.data());

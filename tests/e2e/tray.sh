@@ -4,6 +4,9 @@
 # with "Programm beendet" as the last logbook entry.
 source "$(dirname "$0")/lib.sh"
 e2e_umgebung
+# The hint for the task bar is given only where a window manager takes it;
+# the root window says so as a window manager's would.
+python3 "$E2E_DIR/werkzeug.py" unterstuetzt _NET_WM_STATE _NET_WM_STATE_SKIP_TASKBAR
 e2e_bewahrix_starten
 e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
 hauptfenster=$E2E_HAUPTFENSTER

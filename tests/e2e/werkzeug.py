@@ -6,6 +6,8 @@
   werkzeug.py setze DB ABSCHNITT SCHLUESSEL WERT
                                          stores a value before the program starts
   werkzeug.py besitzer SELEKTION         exit 0 while an X client owns it
+  werkzeug.py unterstuetzt ATOM...       announces on the root window what a
+                                         window manager would support
 """
 
 import ctypes
@@ -61,9 +63,9 @@ def setze(db, abschnitt, schluessel, wert):
         verbindung.close()
 
 
-def besitzer(selektion):
-    # The machine has no tool that asks for a selection's owner; libX11 comes
-    # with xdotool anyway.
+def xlib():
+    # The machine has no tool for these X requests; libX11 comes with
+    # xdotool anyway.
     x = ctypes.CDLL("libX11.so.6")
     x.XOpenDisplay.restype = ctypes.c_void_p
     x.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -71,17 +73,38 @@ def besitzer(selektion):
     x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
     x.XGetSelectionOwner.restype = ctypes.c_ulong
     x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x.XDefaultRootWindow.restype = ctypes.c_ulong
+    x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                  ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+    x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
     x.XCloseDisplay.argtypes = [ctypes.c_void_p]
     anzeige = x.XOpenDisplay(None)
     if not anzeige:
         sys.exit("X-Display nicht erreichbar")
+    return x, anzeige
+
+
+def unterstuetzt(*namen):
+    x, anzeige = xlib()
+    atome = (ctypes.c_ulong * len(namen))(*(x.XInternAtom(anzeige, n.encode(), 0) for n in namen))
+    xa_atom, ersetzen = 4, 0
+    x.XChangeProperty(anzeige, x.XDefaultRootWindow(anzeige), x.XInternAtom(anzeige, b"_NET_SUPPORTED", 0),
+                      xa_atom, 32, ersetzen, atome, len(namen))
+    x.XSync(anzeige, 0)
+    x.XCloseDisplay(anzeige)
+
+
+def besitzer(selektion):
+    x, anzeige = xlib()
     eigner = x.XGetSelectionOwner(anzeige, x.XInternAtom(anzeige, selektion.encode(), 0))
     x.XCloseDisplay(anzeige)
     sys.exit(0 if eigner else 1)
 
 
 def main():
-    befehle = {"logbuch": logbuch, "einstellung": einstellung, "setze": setze, "besitzer": besitzer}
+    befehle = {"logbuch": logbuch, "einstellung": einstellung, "setze": setze, "besitzer": besitzer,
+               "unterstuetzt": unterstuetzt}
     if len(sys.argv) < 2 or sys.argv[1] not in befehle:
         sys.exit(__doc__)
     befehle[sys.argv[1]](*sys.argv[2:])
