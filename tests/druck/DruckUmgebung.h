@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logbook/LogbuchUmgebung.h"
+#include "platform/Dialoge.h"
 
 #include <QStringList>
 
@@ -23,6 +24,12 @@ inline QStringList beispielTexte() {
       QStringLiteral("    => Error, Datenträger voll"),
       QStringLiteral("<Ende, Manueller Start>"),
   };
+}
+
+// The question before printing, with Ja as the default button.
+inline Meldung frageRot() {
+  return {QStringLiteral("Wünschen Sie, das Error Meldungen im Logbuch Rot gedruckt werden?"),
+          QStringLiteral("Bewahrix"), Symbol::Frage, Knoepfe::JaNeinAbbrechen, Antwort::Ja};
 }
 
 }  // namespace bewahrix::test

@@ -111,4 +111,27 @@ int blauePixel(const QImage& bild, const QRectF& bereich) {
   return zaehle(bild, bereich, [](QColor c) { return c.blue() > 150 && c.blue() - std::max(c.red(), c.green()) > 80; });
 }
 
+void pruefeBeispielDruck(const QList<PdfSeite>& seiten, const QStringList& gezeigt, bool rot) {
+  ASSERT_EQ(seiten.size(), 1);
+  QStringList erwartet{u"Logbuch von Bewahrix"_s};
+  for (const QString& z : gezeigt) erwartet.append(z.simplified());
+  erwartet << u"Gedruckt mit Bewahrix"_s << u"Bewahrix – Seite 1"_s;
+  ASSERT_EQ(alleZeilen(seiten), erwartet);
+
+  const PdfSeite& seite = seiten.first();
+  EXPECT_GT(blauePixel(seite.bild, seite.zeilen.at(0).box), 20);
+  EXPECT_EQ(rotePixel(seite.bild, seite.zeilen.at(0).box), 0);
+  int rotInZeilen = 0;
+  for (int i = 0; i < gezeigt.size(); ++i) {
+    const PdfZeile& z = seite.zeilen.at(i + 1);
+    const int n = rotePixel(seite.bild, z.box);
+    if (rot && (i == 4 || i == 7))
+      EXPECT_GT(n, 20) << z.text.toStdString();
+    else
+      EXPECT_EQ(n, 0) << z.text.toStdString();
+    rotInZeilen += n;
+  }
+  EXPECT_EQ(rotePixel(seite.bild), rotInZeilen);
+}
+
 }  // namespace bewahrix::test

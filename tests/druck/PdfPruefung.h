@@ -28,4 +28,9 @@ QStringList alleZeilen(const QList<PdfSeite>& seiten);
 int rotePixel(const QImage& bild, const QRectF& bereich = {});
 int blauePixel(const QImage& bild, const QRectF& bereich = {});
 
+// The printout of beispielTexte() shown as gezeigt: one page with the blue
+// header, every shown line in order and the closing lines; with rot the two
+// "    => Error, " entries are red and nothing else is.
+void pruefeBeispielDruck(const QList<PdfSeite>& seiten, const QStringList& gezeigt, bool rot);
+
 }  // namespace bewahrix::test
