@@ -2,6 +2,7 @@
 #include "platform/Fehlertext.h"
 
 #include "Kindprozess.h"
+#include "VollePlatte.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ using bewahrix::test::legeSocketAn;
 using bewahrix::test::schreibeDatei;
 using bewahrix::test::setzeZeiten;
 using bewahrix::test::verknuepfe;
+using bewahrix::test::VollePlatte;
 
 namespace {
 
@@ -329,29 +331,6 @@ TEST_F(DateisystemTest, FifoAlsQuelleScheitertSofort) {
   EXPECT_TRUE(status.fehler().text.contains(fifo));
   EXPECT_TRUE(alles(pfad(u"ziel"_s)).isEmpty());
 }
-
-// A disk that fills up after a given number of bytes.
-class VollePlatte : public PosixDateisystem {
- public:
-  explicit VollePlatte(qint64 platz) : platz_(platz) {}
-  qint64 geschrieben = 0;
-
- protected:
-  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
-    const qint64 rest = platz_ - geschrieben;
-    if (rest <= 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    const ssize_t n =
-        PosixDateisystem::kopiereBlock(von, nach, std::min(anzahl, static_cast<size_t>(rest)));
-    if (n > 0) geschrieben += n;
-    return n;
-  }
-
- private:
-  qint64 platz_;
-};
 
 TEST_F(DateisystemTest, VollePlatteLaesstAltesZielUnberuehrt) {
   const QString quelle = pfad(u"quelle/daten"_s);
