@@ -1,4 +1,5 @@
 #include "LaufUmgebung.h"
+#include "platform/VollePlatte.h"
 
 #include "platform/Fehlertext.h"
 #include "store/Datensaetze.h"
@@ -16,22 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
 namespace {
-
-// Fails the copy with a full disk after the first block has been written.
-class VolleFestplatte final : public PosixDateisystem {
- protected:
-  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
-    if (geschrieben_) {
-      errno = ENOSPC;
-      return -1;
-    }
-    geschrieben_ = true;
-    return PosixDateisystem::kopiereBlock(von, nach, std::min<size_t>(anzahl, 4096));
-  }
-
- private:
-  bool geschrieben_ = false;
-};
 
 // The real file system, with chosen directories and files that cannot be
 // read: as root, permission bits would not stop the run.
@@ -104,7 +89,7 @@ TEST_F(FehlerTest, UngewoehnlicheNamenUndTiefeBaeume) {
 TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
   const QString quelle = datei(u"quelle/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'));
   datei(u"ziel/gross.bin"_s, "die alte Sicherung");
-  dateisystem = std::make_unique<VolleFestplatte>();
+  dateisystem = std::make_unique<test::VollePlatte>(4096);  // full after the first block
   sicherungAnlegen();
   aufgabe(0, {quelle}, ImmerUeberschreiben);
   lauf();

@@ -52,28 +52,40 @@ class VerfahrenTest : public test::LaufUmgebung {
   QString quellpfad;
 };
 
-TEST_F(VerfahrenTest, ImmerUeberschreibenUndNieUeberschreiben) {
-  quelle("neu");
-  vorhanden("alt, aber länger", kAlt);
-  EXPECT_EQ(lauf(NurWennFehlend), (test::Zeilen{modus(1), {4, u"    => schon vorhanden, Datei nicht kopiert"_s}} + fertig(u"0,02"_s)));
-  EXPECT_EQ(zielInhalt(), "alt, aber länger");
-  EXPECT_EQ(lauf(ImmerUeberschreiben), (test::Zeilen{modus(0), kopiert} + fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "neu");
-}
-
-TEST_F(VerfahrenTest, AktualisierenNachDerZeit) {
-  quelle("quelle", kNeu);
-  vorhanden("gleich", kNeu);
-  const test::Zeile nicht{4, u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s};
-  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,01"_s)));
-  vorhanden("neuer", kNeu.addSecs(1));
-  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "neuer");
-  vorhanden("aelter", kNeu.addSecs(-1));
-  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), kopiert} + fertig(u"0,01"_s)));
-  EXPECT_EQ(zielInhalt(), "quelle");
-  // The copy keeps the source's time, so the next run leaves it alone.
-  EXPECT_EQ(lauf(NurAelteres), (test::Zeilen{modus(2), nicht} + fertig(u"0,01"_s)));
+// Each mode against an existing target: the decision line (none where the
+// mode writes none), the size line of the target afterwards and its content.
+TEST_F(VerfahrenTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
+  const QString nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s;
+  const QString neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
+  const QString groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
+  const struct {
+    int modus;
+    QByteArray quelle, ziel;
+    QDateTime zielZeit;
+    QString zeile, groesse;
+  } faelle[] = {
+      {NurWennFehlend, "neu", "alt, aber länger", kAlt, nichtKopiert, u"0,02"_s},
+      {ImmerUeberschreiben, "neu", "alt, aber länger", kAlt, kopiert.second, u"0,00"_s},
+      {NurAelteres, "quelle", "gleich", kNeu, neuerOderGleich, u"0,01"_s},
+      {NurAelteres, "quelle", "neuer", kNeu.addSecs(1), neuerOderGleich, u"0,00"_s},
+      {NurAelteres, "quelle", "aelter", kNeu.addSecs(-1), kopiert.second, u"0,01"_s},
+      {NurKleineres, "12345", "abcde", kNeu, groesserOderGleich, u"0,00"_s},
+      {NurKleineres, "12345", "abc", kNeu, kopiert.second, u"0,00"_s},
+      // An empty target is always replaced, also by an empty source.
+      {NurKleineres, "", "", kNeu, kopiert.second, u"0,00"_s},
+      {NurGroesseres, "123", "abc", kNeu, QString(), u"0,00"_s},
+      {NurGroesseres, "123", "ab", kNeu, QString(), u"0,00"_s},
+      {NurGroesseres, "123", "abcdef", kNeu, kopiert.second, u"0,00"_s},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.modus);
+    quelle(f.quelle);
+    vorhanden(f.ziel, f.zielZeit);
+    test::Zeilen erwartet{modus(f.modus)};
+    if (!f.zeile.isEmpty()) erwartet.append({4, f.zeile});
+    EXPECT_EQ(lauf(f.modus), erwartet + fertig(f.groesse));
+    EXPECT_EQ(zielInhalt(), f.zeile == kopiert.second ? f.quelle : f.ziel);
+  }
 }
 
 TEST_F(VerfahrenTest, AktualisierenLegtFehlendesZielverzeichnisAuchFuerBaeumeAn) {
@@ -85,33 +97,6 @@ TEST_F(VerfahrenTest, AktualisierenLegtFehlendesZielverzeichnisAuchFuerBaeumeAn)
   datei(u"quelle/Briefe/y.txt"_s);
   const test::Zeilen v = lauf(NurWennFehlend, {pfad(u"quelle/Briefe/*.*"_s)});
   EXPECT_TRUE(v.contains(test::Zeile{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}));
-}
-
-TEST_F(VerfahrenTest, NurKleinereZieldateienUeberschreiben) {
-  quelle("12345");
-  vorhanden("abcde");
-  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), {4, u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s}} +
-                fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "abcde");
-  vorhanden("abc");
-  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), kopiert} + fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "12345");
-  // An empty target is always replaced, also by an empty source.
-  quelle("");
-  vorhanden("");
-  EXPECT_EQ(lauf(NurKleineres), (test::Zeilen{modus(3), kopiert} + fertig(u"0,00"_s)));
-}
-
-TEST_F(VerfahrenTest, NurGroessereZieldateienUeberschreiben) {
-  quelle("123");
-  vorhanden("abc");
-  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4)} + fertig(u"0,00"_s)));
-  vorhanden("ab");
-  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4)} + fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "ab");
-  vorhanden("abcdef");
-  EXPECT_EQ(lauf(NurGroesseres), (test::Zeilen{modus(4), kopiert} + fertig(u"0,00"_s)));
-  EXPECT_EQ(zielInhalt(), "123");
 }
 
 TEST_F(VerfahrenTest, OhneVerfahrenWirdNichtsKopiertAberFehlerfreiGezaehlt) {
