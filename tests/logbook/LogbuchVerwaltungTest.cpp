@@ -77,8 +77,8 @@ class LogbuchVerschiebenTest : public test::SeitenUmgebung {
       return waehle;
     });
   }
-  void erwarteFehler(const QString& fehlertext) {
-    dialoge.erwarte(information(u"Das Logbuch konnte nicht verschoben werden: "_s + fehlertext));
+  static Meldung fehler(const QString& grund) {
+    return information(u"Das Logbuch konnte nicht verschoben werden: "_s + grund);
   }
   void erwarteErsetzen(Antwort antwort) {
     dialoge.erwarte(frage(u"Im Verzeichnis "_s + pfad(u"Ziel"_s) +
@@ -125,29 +125,26 @@ TEST_F(LogbuchVerschiebenTest, AbbruchUndGleichesVerzeichnisInAndererSchreibweis
   }
 }
 
-TEST_F(LogbuchVerschiebenTest, RelativerPfad) {
-  dialoge.erwarte(Meldung{u"Fehler beim Extrahieren des ausgewählten Pfades"_s});
-  verschiebe(u"Ziel"_s);
-  erwarteUnveraendert();
-}
-
-TEST_F(LogbuchVerschiebenTest, ZielIstEineDateiOderFehlt) {
+// A relative path, a file or a missing directory: a box, nothing changes.
+TEST_F(LogbuchVerschiebenTest, UnbrauchbaresZiel) {
   test::schreibeDatei(pfad(u"datei"_s), "kein Verzeichnis");
-  erwarteFehler(fehlertext(ENOTDIR));
-  verschiebe(pfad(u"datei"_s));
-  erwarteUnveraendert();
+  const QList<QPair<QString, Meldung>> faelle = {
+      {u"Ziel"_s, Meldung{u"Fehler beim Extrahieren des ausgewählten Pfades"_s}},
+      {pfad(u"datei"_s), fehler(fehlertext(ENOTDIR))},
+      {pfad(u"fehlt"_s), fehler(fehlertext(ENOENT))}};
+  for (const auto& [wahl, meldung] : faelle) {
+    dialoge.erwarte(meldung);
+    verschiebe(wahl);
+    erwarteUnveraendert();
+  }
   EXPECT_EQ(test::leseDatei(pfad(u"datei"_s)), "kein Verzeichnis");
-
-  erwarteFehler(fehlertext(ENOENT));
-  verschiebe(pfad(u"fehlt"_s));
-  erwarteUnveraendert();
   EXPECT_FALSE(QFile::exists(pfad(u"fehlt"_s)));
 }
 
 // The old file cannot be removed: the copy at the new place goes again.
 TEST_F(LogbuchVerschiebenTest, EntfernenScheitert) {
   entferner.fehler = Fehler{EACCES, u"Keine Berechtigung"_s};
-  erwarteFehler(u"Keine Berechtigung"_s);
+  dialoge.erwarte(fehler(u"Keine Berechtigung"_s));
   verschiebe(pfad(u"Ziel"_s));
   erwarteUnveraendert();
   EXPECT_TRUE(test::alleEintraege(pfad(u"Ziel"_s)).isEmpty());
@@ -181,7 +178,7 @@ TEST_F(VorhandenesLogbuchTest, JaErsetzt) {
 TEST_F(VorhandenesLogbuchTest, JaAberEntfernenScheitert) {
   entferner.fehler = Fehler{EBUSY, u"Gerät oder Ressource belegt"_s};
   erwarteErsetzen(Antwort::Ja);
-  erwarteFehler(u"Gerät oder Ressource belegt"_s);
+  dialoge.erwarte(fehler(u"Gerät oder Ressource belegt"_s));
   verschiebe(pfad(u"Ziel"_s));
   erwarteUnveraendert();
   EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)), QStringList{u"Logbuch.log"_s});
@@ -193,7 +190,7 @@ TEST_F(VorhandenesLogbuchTest, JaAberEntfernenScheitert) {
 TEST_F(LogbuchVerschiebenTest, UmbenennenScheitertDasAlteKommtZurueck) {
   QDir().mkpath(pfad(u"Ziel/Logbuch.log"_s));
   erwarteErsetzen(Antwort::Ja);
-  erwarteFehler(fehlertext(EISDIR));
+  dialoge.erwarte(fehler(fehlertext(EISDIR)));
   verschiebe(pfad(u"Ziel"_s));
   erwarteUnveraendert();
   EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)), QStringList{u"Logbuch.log"_s});
