@@ -47,15 +47,3 @@ TEST_F(ZeitplanfeldTest, OhneGewaehlteArtBleibtDieGespeicherte) {
             (QStringList{u"neuer Zeitplan für Aufgabe 3, Timer: Timer deaktiv"_s,
                          u"neuer Zeitplan für Aufgabe 3 => ohne Erweiterung Sicherheitskopie von..."_s}));
 }
-
-TEST_F(ZeitplanfeldTest, GespeicherterZeitplanWirdFaellig) {
-  // 01.12.2025 is a Monday; saved weekly it is due every Monday at its time.
-  zeitplan::speichere(*store, 0, {QDate(2025, 12, 1), QTime(8, 30), false, Woechentlich});
-  const auto plan = zeitplan::lese(*store, 0);
-  EXPECT_TRUE(zeitplan::faellig(plan, QDateTime(QDate(2026, 12, 7), QTime(8, 30, 40))));
-  EXPECT_FALSE(zeitplan::faellig(plan, QDateTime(QDate(2026, 12, 8), QTime(8, 30))));
-
-  zeitplan::speichere(*store, 1, {QDate(2026, 12, 5), QTime(9, 15), false, Einmalig});
-  EXPECT_TRUE(zeitplan::faellig(zeitplan::lese(*store, 1), QDateTime(QDate(2026, 12, 5), QTime(9, 15))));
-  EXPECT_EQ(zeitplan::beschreibung(*store, 1, uhr).text, u" nur am 05.12.2026 um 09:15 Uhr"_s);
-}
