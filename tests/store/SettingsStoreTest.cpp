@@ -74,15 +74,6 @@ TEST_F(SettingsStoreTest, ReihenfolgeBleibtBeimUeberschreibenUndNeuOeffnen) {
   EXPECT_EQ(store.list(u"Aufgabe1"_s), erwartet);
 }
 
-TEST_F(SettingsStoreTest, FehlendesIstNieEinFehler) {
-  SettingsStore store(u"RoroVareduze"_s);
-  EXPECT_EQ(store.read(u"Gibt"_s, u"Es"_s, u"Vorgabe"_s), u"Vorgabe"_s);
-  EXPECT_TRUE(store.list(u"Gibt"_s).isEmpty());
-  store.remove(u"Gibt"_s, u"Es"_s);
-  store.removeSection(u"Gibt"_s);
-  EXPECT_FALSE(store.enthaelt(u"Gibt"_s, u"Es"_s));
-}
-
 TEST_F(SettingsStoreTest, AbschnittUndAllesEntfernen) {
   SettingsStore store(u"RoroVareduze"_s);
   store.write(u"Aufgabe0"_s, u"/a"_s, u"1"_s);
