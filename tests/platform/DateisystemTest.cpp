@@ -353,32 +353,27 @@ TEST_F(DateisystemTest, VollePlatteLaesstAltesZielUnberuehrt) {
   EXPECT_EQ(alles(ordner), QStringList{u"daten"_s});
 }
 
+// Large and empty files, also from another file system, where
+// copy_file_range refuses and the read/write path takes over.
 TEST_F(DateisystemTest, GrosseUndLeereDateiWerdenGenauKopiert) {
-  for (const qsizetype groesse : {qsizetype{3 * 1024 * 1024 + 123}, qsizetype{0}}) {
-    const QByteArray daten = muster(groesse);
-    const QString quelle = pfad(u"quelle"_s);
-    schreibeDatei(quelle, daten);
-    ASSERT_TRUE(dateisystem.kopieren(quelle, pfad(u"kopie"_s)).ok());
-    EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), daten);
-    EXPECT_EQ(dateisystem.status(pfad(u"kopie"_s)).wert().groesse, groesse);
-  }
-}
+  const auto kopiereGenau = [&](const QString& quelle) {
+    for (const qsizetype groesse : {qsizetype{3 * 1024 * 1024 + 123}, qsizetype{0}}) {
+      const QByteArray daten = muster(groesse);
+      schreibeDatei(quelle, daten);
+      setzeZeiten(quelle, {1600000000, 1}, {1600000000, 2});
+      const Status status = dateisystem.kopieren(quelle, pfad(u"kopie"_s));
+      ASSERT_TRUE(status.ok()) << quelle.toStdString() << ": " << status.fehler().text.toStdString();
+      EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), daten);
+      EXPECT_EQ(statOhneFolgen(pfad(u"kopie"_s)).st_mtim.tv_nsec, 2);
+    }
+  };
+  kopiereGenau(pfad(u"quelle"_s));
 
-TEST_F(DateisystemTest, KopieVonAnderemDateisystem) {
-  // copy_file_range refuses across file systems; the read/write path takes over.
   QTemporaryDir anderswo(u"/dev/shm/bewahrix-test-XXXXXX"_s);
   struct stat hier {}, dort {};
   if (!anderswo.isValid() || ::stat(QFile::encodeName(pfad(QString())).constData(), &hier) != 0 ||
       ::stat(QFile::encodeName(anderswo.path()).constData(), &dort) != 0 ||
       hier.st_dev == dort.st_dev)
     GTEST_SKIP() << "/dev/shm is missing or on the same file system";
-
-  const QByteArray daten = muster(3 * 1024 * 1024 + 7);
-  const QString quelle = anderswo.filePath(u"gross"_s);
-  schreibeDatei(quelle, daten);
-  setzeZeiten(quelle, {1600000000, 1}, {1600000000, 2});
-  const Status status = dateisystem.kopieren(quelle, pfad(u"kopie"_s));
-  ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
-  EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), daten);
-  EXPECT_EQ(statOhneFolgen(pfad(u"kopie"_s)).st_mtim.tv_nsec, 2);
+  kopiereGenau(anderswo.filePath(u"quelle"_s));
 }
