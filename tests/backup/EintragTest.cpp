@@ -115,6 +115,9 @@ TEST_F(EintragTest, ZusatzNurAufDerOberstenEbeneUndAnDateien) {
   EXPECT_TRUE(QFileInfo::exists(ziel() + p + u"Daten/Briefe/"_s + p + u"a.txt"_s));
   EXPECT_TRUE(QFileInfo::exists(ziel() + p + u"Einzeln/"_s + p + u"b.txt"_s));
   EXPECT_TRUE(QFileInfo::exists(ziel() + p + u"c.txt"_s));
+  EXPECT_FALSE(QFileInfo::exists(ziel() + u"c.txt"_s));
+  EXPECT_TRUE(logbuch->zeilen.contains(
+      test::Zeile{4, u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s}));
 }
 
 TEST_F(EintragTest, FehlendeBaumwurzelLegtLeeresZielverzeichnisAn) {

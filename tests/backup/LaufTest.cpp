@@ -58,18 +58,6 @@ TEST_F(LaufTest, EinzelneDateiVonHandMitAllenZeilen) {
   EXPECT_FALSE(sicherung->laeuft());
 }
 
-TEST_F(LaufTest, NamenszusatzFuerKopien) {
-  const QString quelle = datei(u"quelle/a.txt"_s);
-  aufgabe(2, {quelle}, ImmerUeberschreiben);
-  store->write(u"Timer"_s, u"Zusatz2"_s, u"1"_s);
-  dialoge.erwarte(zusammenfassung(u"0,006 KByte , kopiertes Datenvolumen 0,006 KByte"_s, 1, 0));
-  sicherung->aufgabeKopieren(2);
-  EXPECT_TRUE(logbuch->zeilen.contains(
-      test::Zeile{4, u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s}));
-  EXPECT_TRUE(QFileInfo::exists(ziel() + u"Sicherheitskopie von a.txt"_s));
-  EXPECT_FALSE(QFileInfo::exists(ziel() + u"a.txt"_s));
-}
-
 TEST_F(LaufTest, LeereQuelllisteEndetNormalOhneGespeichertenStatus) {
   aufgabe(1, {}, ImmerUeberschreiben);
   host.aufgaben.at(1).zielLeeren = true;
