@@ -68,8 +68,8 @@ TEST_F(ProgrammTest, StartzeileZaehltStartsUndZeitplaene) {
 TEST_F(ProgrammTest, UnlesbareWerteLassenDieSteuerelementeUnberuehrt) {
   store->write(u"Tool"_s, u"Count"_s, u"abc"_s);
   store->write(u"Tool"_s, u"MeLeft"_s, u"abc"_s);
-  store->write(u"Optionen"_s, u"Vorgang2"_s, u"x"_s);
-  store->write(u"Optionen"_s, u"Vorgang3"_s, u"7"_s);
+  option(u"Vorgang2"_s, u"x"_s);
+  option(u"Vorgang3"_s, u"7"_s);
   store->write(u"StatusIn"_s, u"Color1"_s, u"rot"_s);
   starten();
   EXPECT_TRUE(logTexte().isEmpty());  // no number, no start line
@@ -82,9 +82,9 @@ TEST_F(ProgrammTest, UnlesbareWerteLassenDieSteuerelementeUnberuehrt) {
 }
 
 TEST_F(ProgrammTest, OptionenSchreibenBeimLadenNichtsErstDerBenutzer) {
-  store->write(u"Optionen"_s, u"Check_AllFileKill0"_s, u"1"_s);
-  store->write(u"Optionen"_s, u"Check_AllFileKill_Undo0"_s, u"0"_s);
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"2"_s);
+  option(u"Check_AllFileKill0"_s, u"1"_s);
+  option(u"Check_AllFileKill_Undo0"_s, u"0"_s);
+  option(u"Vorgang0"_s, u"2"_s);
   starten();
   EXPECT_TRUE(f().checkAllFileKill.at(0)->isChecked());
   EXPECT_TRUE(f().checkAllFileKillUndo.at(0)->isEnabled());
@@ -188,11 +188,7 @@ TEST_F(ProgrammTest, LogbuchAnhaltenUndWiederAufnehmen) {
 }
 
 TEST_F(ProgrammTest, LaufVonHandUndSammellauf) {
-  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
-  store->write(u"Aufgabe0"_s, pfad(u"quelle/a.txt"_s), u"05. Dez. 2026"_s);
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
-  store->write(u"SaveZiel"_s, u"Ziel 0"_s, pfad(u"ziel/"_s));
-  QDir().mkpath(pfad(u"ziel"_s));
+  aufgabeMitDatei(0);
   starten();
   EXPECT_EQ(f().aufgabe.at(0).txtSichernGesamt->count(), 1);
   EXPECT_EQ(f().inhaltAuftraege.at(0)->text(), u"1 Auftrag"_s);
@@ -218,11 +214,9 @@ TEST_F(ProgrammTest, LaufVonHandUndSammellauf) {
 }
 
 TEST_F(ProgrammTest, ZeitplanfeldAusDemSpeicherUndLogbuchlampe) {
-  store->write(u"Timer"_s, u"DayArt1"_s, u"2"_s);
-  store->write(u"Timer"_s, u"SollDay1"_s, u"24.12.2026"_s);
-  store->write(u"Timer"_s, u"SollTime1"_s, u"18:30:00"_s);
+  plane(1, u"2"_s, u"24.12.2026"_s, u"18:30:00"_s);
   store->write(u"Timer"_s, u"Zusatz1"_s, u"1"_s);
-  store->write(u"Optionen"_s, u"Vorgang1"_s, u"2"_s);
+  option(u"Vorgang1"_s, u"2"_s);
   starten();
   f().optionTimerAufgabe.at(1)->setChecked(true);
   f().statusTimer->setzeZustand(Lampe::Zustand::Rot);
@@ -298,14 +292,8 @@ TEST_F(ProgrammTest, HotkeySchalterOhneX11) {
 }
 
 TEST_F(ProgrammTest, ZeitplanLaeuftInSeinerMinuteEinmal) {
-  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
-  store->write(u"Aufgabe1"_s, pfad(u"quelle/a.txt"_s), u"05. Dez. 2026"_s);
-  store->write(u"Optionen"_s, u"Vorgang1"_s, u"0"_s);
-  store->write(u"SaveZiel"_s, u"Ziel 1"_s, pfad(u"ziel/"_s));
-  QDir().mkpath(pfad(u"ziel"_s));
-  store->write(u"Timer"_s, u"DayArt1"_s, u"0"_s);  // once, today at 14:04
-  store->write(u"Timer"_s, u"SollDay1"_s, u"05.12.2026"_s);
-  store->write(u"Timer"_s, u"SollTime1"_s, u"14:04:00"_s);
+  aufgabeMitDatei(1);
+  plane(1, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);  // once, today at 14:04
   starten();
   programm->TimerAutomatik_Timer();
   EXPECT_FALSE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
@@ -327,7 +315,7 @@ TEST_F(ProgrammTest, ZeitplanLaeuftInSeinerMinuteEinmal) {
 
 TEST_F(ProgrammTest, FehlerImAutomatischenLaufFaerbtLogbuchlampeUndSymbol) {
   store->write(u"Aufgabe0"_s, pfad(u"quelle/fehlt.txt"_s), u"05. Dez. 2026"_s);
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  option(u"Vorgang0"_s, u"0"_s);
   store->write(u"Timer"_s, u"DayArt0"_s, u"3"_s);  // daily at 14:04
   store->write(u"Timer"_s, u"SollTime0"_s, u"14:04:00"_s);
   starten();
@@ -339,10 +327,8 @@ TEST_F(ProgrammTest, FehlerImAutomatischenLaufFaerbtLogbuchlampeUndSymbol) {
 }
 
 TEST_F(ProgrammTest, VerpassterZeitplanWirdBeimStartGemeldet) {
-  store->write(u"Optionen"_s, u"Vorgang1"_s, u"0"_s);
-  store->write(u"Timer"_s, u"DayArt1"_s, u"3"_s);
-  store->write(u"Timer"_s, u"SollDay1"_s, u"01.12.2026"_s);
-  store->write(u"Timer"_s, u"SollTime1"_s, u"08:30:00"_s);
+  option(u"Vorgang1"_s, u"0"_s);
+  plane(1, u"3"_s, u"01.12.2026"_s, u"08:30:00"_s);
   store->write(u"Tool"_s, u"EndDatum"_s, u"05.12.2026"_s);
   store->write(u"Tool"_s, u"EndTime"_s, u"17:00:00"_s);
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 10)));
@@ -355,7 +341,7 @@ TEST_F(ProgrammTest, VerpassterZeitplanWirdBeimStartGemeldet) {
 }
 
 TEST_F(ProgrammTest, AufgabeVonHandAufbauenZielUndTitel) {
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  option(u"Vorgang0"_s, u"0"_s);
   starten();
   auto& seite = f().aufgabe.at(0);
   EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
@@ -378,8 +364,14 @@ TEST_F(ProgrammTest, AufgabeVonHandAufbauenZielUndTitel) {
   EXPECT_EQ(wert(u"SaveZiel"_s, u"Ziel 0"_s), pfad(u"sicherung/"_s));
   EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
 
-  programm->eingabe = [](const Eingabe&) { return u"Fotos der Familie"_s; };
+  QList<Eingabe> gefragt;
+  programm->eingabe = [&gefragt](const Eingabe& e) {
+    gefragt.append(e);
+    return u"Fotos der Familie"_s;
+  };
   seite.cmdUeberschrift->click();
+  EXPECT_EQ(gefragt, (QList<Eingabe>{{u"Überschrift"_s, u"Geben Sie eine Text für die neue Überschrift ein"_s,
+                                      u"Sicherungsaufgabe 1"_s}}));
   EXPECT_EQ(seite.titelText->text(), u"Fotos der Familie"_s);
   EXPECT_EQ(f().labelOrtInfo.at(0)->text(), u"(1) Fotos der Familie"_s);
 }

@@ -7,6 +7,8 @@
 #include "support/TestUmgebung.h"
 #include "ui/Saver.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace bewahrix {
@@ -36,6 +38,22 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
   }
   QString wert(const QString& abschnitt, const QString& key) {
     return store->read(abschnitt, key, QStringLiteral("(fehlt)"));
+  }
+  void option(const QString& key, const QString& wert) { store->write(QStringLiteral("Optionen"), key, wert); }
+  void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
+    const QString n = QString::number(i);
+    store->write(QStringLiteral("Timer"), QStringLiteral("DayArt") + n, art);
+    store->write(QStringLiteral("Timer"), QStringLiteral("SollDay") + n, tag);
+    store->write(QStringLiteral("Timer"), QStringLiteral("SollTime") + n, zeit);
+  }
+  // Task i copies quelle/a.txt, overwriting, into the existing directory ziel/.
+  void aufgabeMitDatei(int i) {
+    const QString n = QString::number(i);
+    test::schreibeDatei(pfad(QStringLiteral("quelle/a.txt")), "inhalt");
+    store->write(QStringLiteral("Aufgabe") + n, pfad(QStringLiteral("quelle/a.txt")), QStringLiteral("05. Dez. 2026"));
+    option(QStringLiteral("Vorgang") + n, QStringLiteral("0"));
+    store->write(QStringLiteral("SaveZiel"), QStringLiteral("Ziel ") + n, pfad(QStringLiteral("ziel/")));
+    QDir().mkpath(pfad(QStringLiteral("ziel")));
   }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};

@@ -55,7 +55,6 @@ class QuellenBearbeitung : public ProgrammUmgebung {
     gezaehlt.reset(zahl);
     return zahl;
   }
-  void option(const QString& key, const QString& wert) { store->write(u"Optionen"_s, key, wert); }
   QStringList eintraege(int i) {
     QStringList liste;
     for (int z = 0; z < seite(i).txtSichernGesamt->count(); ++z) liste.append(seite(i).txtSichernGesamt->item(z)->text());
@@ -99,7 +98,7 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   test::schreibeDatei(ordner + u"/b.jpg"_s, "b");
   test::schreibeDatei(ordner + u"/a.jpg"_s, "a");
   test::schreibeDatei(ordner + u"/unter/c.jpg"_s, "c");
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  option(u"Vorgang0"_s, u"0"_s);
   starten();
 
   // As a pattern: the directory option is the one the user clicked.
@@ -172,6 +171,8 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogen) {
   seite(0).cmdSuchen->click();
   EXPECT_EQ(eintraege(0), QStringList{pfad(u"Brief an Jörg.txt"_s)});
   EXPECT_EQ(seite(0).txtZuSichern->text(), QString());
+  seite(0).cmdSuchen->click();  // nothing pending: no question
+  EXPECT_EQ(suchen.size(), 3);
 
   QStringList titel;
   QString ordner = u"/"_s;
@@ -194,7 +195,7 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogen) {
 }
 
 TEST_F(QuellenBearbeitung, LoeschenPerDoppelklickUndOhneVerfahren) {
-  store->write(u"Optionen"_s, u"Vorgang0"_s, u"0"_s);
+  option(u"Vorgang0"_s, u"0"_s);
   starten();
   for (const QString& e : {u"/a"_s, u"/b"_s}) {
     seite(0).txtZuSichern->setText(e);

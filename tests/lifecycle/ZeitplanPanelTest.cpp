@@ -23,11 +23,6 @@ using Zustand = Lampe::Zustand;
 
 class ZeitplanPanelTest : public ProgrammUmgebung {
  protected:
-  void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
-    store->write(u"Timer"_s, u"DayArt"_s + QString::number(i), art);
-    store->write(u"Timer"_s, u"SollDay"_s + QString::number(i), tag);
-    store->write(u"Timer"_s, u"SollTime"_s + QString::number(i), zeit);
-  }
   QString timer(const QString& key) { return store->read(u"Timer"_s, key, u"(fehlt)"_s); }
   // The logbook as the window shows it, without date and time.
   QStringList gezeigt() {
@@ -127,7 +122,7 @@ TEST_F(ZeitplanPanelTest, DatumswahlJeArtAbHeute) {
 }
 
 TEST_F(ZeitplanPanelTest, SpeichernSchreibtDenZeitplanUndProtokolliert) {
-  store->write(u"Optionen"_s, u"Vorgang1"_s, u"0"_s);
+  option(u"Vorgang1"_s, u"0"_s);
   starten();
   f().optionTimerAufgabe.at(1)->click();
   EXPECT_EQ(lampe(), Zustand::Gruen);
