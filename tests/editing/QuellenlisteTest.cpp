@@ -110,6 +110,7 @@ TEST_F(QuellenTest, EintraegeWieGetipptUndInDieserReihenfolge) {
   EXPECT_EQ(logbuch->saetze.at(3).first, u"Eintrag zur Aufgabe 5 hinzugefügt => /home/anna/Leerzeichen am Ende "_s);
 }
 
+// The last entry and its status through the window: tests/lifecycle.
 TEST_F(QuellenTest, EinenEintragLoeschen) {
   liste().hinzufuegen(1, u"/a"_s);
   liste().hinzufuegen(1, u"/b"_s);
@@ -120,25 +121,18 @@ TEST_F(QuellenTest, EinenEintragLoeschen) {
   EXPECT_FALSE(liste().loeschen(1, u"/a"_s).neuLaden);
   EXPECT_EQ(liste().eintraege(1).size(), 2);
   EXPECT_TRUE(logbuch->saetze.isEmpty());
+  EXPECT_EQ(status(u"Msgbox1"_s), u"<fehlt>"_s);
 
   uhr.minutenWeiter(1);
   dialoge.erwarte(loeschFrage(u"/a"_s), Antwort::Ja);
-  Folge f = liste().loeschen(1, u"/a"_s);
+  const Folge f = liste().loeschen(1, u"/a"_s);
   EXPECT_TRUE(f.neuLaden);
   EXPECT_FALSE(f.startKnopf.has_value());
   EXPECT_EQ(liste().eintraege(1), QStringList{u"/b"_s});
   EXPECT_EQ(status(u"Color1"_s), u"3"_s);
   EXPECT_EQ(status(u"Msgbox1"_s), u"am 05. Dez. 2026 um 14:04:27"_s + kWeg);
-
-  // The last one takes the status with it and disables the start button.
-  dialoge.erwarte(loeschFrage(u"/b"_s), Antwort::Ja);
-  f = liste().loeschen(1, u"/b"_s);
-  EXPECT_EQ(f.startKnopf, false);
-  EXPECT_FALSE(store->enthaelt(u"StatusIn"_s, u"Color1"_s));
-  EXPECT_FALSE(store->enthaelt(u"StatusIn"_s, u"Msgbox1"_s));
   EXPECT_EQ(logbuch->saetze,
-            (QList<QPair<QString, int>>{{u"Eintrag aus Aufgabe 2 gelöscht => /a"_s, 7},
-                                        {u"Eintrag aus Aufgabe 2 gelöscht => /b"_s, 7}}));
+            (QList<QPair<QString, int>>{{u"Eintrag aus Aufgabe 2 gelöscht => /a"_s, 7}}));
 
   // Without a selection nothing is asked.
   EXPECT_FALSE(liste().loeschen(1, QString()).neuLaden);
@@ -170,17 +164,13 @@ TEST_F(QuellenTest, AlleLoeschen) {
                                         {u"alle Einträge aus Aufgabe 4 gelöscht"_s, 7}}));
 }
 
+// The root and the stored option through the window: tests/lifecycle.
 TEST_F(QuellenTest, VerzeichnisWirdZumEintrag) {
-  EXPECT_EQ(Quellenliste::verzeichnisEintrag(u"/"_s, false), u"/*.*"_s);
-  EXPECT_EQ(Quellenliste::verzeichnisEintrag(u"/"_s, true), u"/*.***"_s);
   EXPECT_EQ(Quellenliste::verzeichnisEintrag(u"/home/anna/Fotos"_s, true), u"/home/anna/Fotos/*.***"_s);
   EXPECT_EQ(Quellenliste::verzeichnisEintrag(u"/home/anna/Fotos/"_s, false), u"/home/anna/Fotos/*.*"_s);
-
-  EXPECT_TRUE(liste().mitUnterverzeichnissen());
+  EXPECT_TRUE(liste().mitUnterverzeichnissen()) << "without a stored option";
   option(u"Option_Verzeichnisse"_s, u"0"_s);
   EXPECT_FALSE(liste().mitUnterverzeichnissen());
-  option(u"Option_Verzeichnisse"_s, u"1"_s);
-  EXPECT_TRUE(liste().mitUnterverzeichnissen());
 }
 
 TEST_F(QuellenTest, AbgelegtesVerzeichnisAuflisten) {
@@ -200,15 +190,6 @@ TEST_F(QuellenTest, AbgelegtesVerzeichnisAuflisten) {
   EXPECT_EQ(liste().eintraege(0), (QStringList{ordner + u"/a Ä.txt"_s, ordner + u"/b.txt"_s}));
   EXPECT_EQ(f.startKnopf, true);
   EXPECT_EQ(logbuch->saetze.size(), 2);
-
-  // Listing needs the automatic adding: the drop stops at that item.
-  option(u"DragDrop"_s, u"0"_s);
-  dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt "
-                   u"werden, wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
-                   u"Bewahrix"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
-  const Folge g = liste().ablegen(1, QString(), {{u"/x"_s, false}, {ordner, true}, {u"/y"_s, false}}, fs);
-  EXPECT_EQ(g.eingabe, u"/x"_s);
-  EXPECT_TRUE(liste().eintraege(1).isEmpty());
 }
 
 TEST_F(QuellenTest, SyntaxhilfeFuerDiesesSystem) {
@@ -220,16 +201,6 @@ TEST_F(QuellenTest, SyntaxhilfeFuerDiesesSystem) {
       u"Für das Sichern inkl. der Unterverzeichnisse, geben Sie hinter dem Verzeichnisnamen /*.*** ein.\n"
       u" => z.B. /home/anna/Daten/*.***"_s));
   liste().zeigeInfo();
-}
-
-TEST_F(QuellenTest, VorDemDateidialogNochUebernehmen) {
-  EXPECT_FALSE(bearbeiten::nochUebernehmen(dialoge, QString()));
-  const Meldung m =
-      frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s);
-  dialoge.erwarte(m, Antwort::Ja);
-  EXPECT_TRUE(bearbeiten::nochUebernehmen(dialoge, u"/a"_s));
-  dialoge.erwarte(m, Antwort::Nein);
-  EXPECT_FALSE(bearbeiten::nochUebernehmen(dialoge, u"/a"_s));
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ TEST_F(ZielTest, AnzeigeVergleichtGenau) {
 }
 
 TEST_F(ZielTest, TitelAendern) {
-  EXPECT_EQ(ZielUndTitel::titelDialogUeberschrift(), u"Überschrift"_s);
-  EXPECT_EQ(ZielUndTitel::titelDialogFrage(), u"Geben Sie eine Text für die neue Überschrift ein"_s);
   EXPECT_EQ(ziel().titel(3), u"Sicherungsaufgabe 4"_s);
   EXPECT_EQ(ziel().titelAendern(3, QString()), std::nullopt);
   EXPECT_FALSE(store->enthaelt(u"Titel"_s, u"Titel3"_s));
