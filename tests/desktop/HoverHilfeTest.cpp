@@ -65,6 +65,11 @@ class HoverHilfeTest : public test::FrischeUmgebung {
   }
   // What the label shows, as the user reads it.
   QString zeile() const { return saver.hilfe->text(); }
+  // The line once the pointer has entered ziel.
+  QString bei(QWidget* ziel) {
+    betreten(ziel);
+    return zeile();
+  }
 
   static void betreten(QWidget* ziel) {
     const QPointF p(1, 1);
@@ -105,57 +110,42 @@ TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
 }
 
 TEST_F(HoverHilfeTest, ZeigtDenTextMitDerAufgabeUndDemZustand) {
-  betreten(saver.aufgabe.at(2).cmdKopieStart);
-  EXPECT_EQ(zeile(), u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s);
-  betreten(w(u"cmd_Überschrift(4)"_s));
-  EXPECT_EQ(zeile(), u" Überschrift von Aufgabe 5 ändern"_s);
+  EXPECT_EQ(bei(saver.aufgabe.at(2).cmdKopieStart), u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s);
+  EXPECT_EQ(bei(w(u"cmd_Überschrift(4)"_s)), u" Überschrift von Aufgabe 5 ändern"_s);
 
   // What is typed now, not when the window was built.
   saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);
-  betreten(w(u"cmd_Dazu(1)"_s));
-  EXPECT_EQ(zeile(), u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s);
+  EXPECT_EQ(bei(w(u"cmd_Dazu(1)"_s)), u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s);
   EXPECT_EQ(saver.hilfe->textFormat(), Qt::PlainText);  // typed text is no markup
 
   // The first two characters of the count, blank included.
   saver.inhaltAuftraege.at(0)->setText(u"7 Aufträge"_s);
-  betreten(w(u"InhaltAufträge(0)"_s));
-  EXPECT_EQ(zeile(), u" Aufgabe 1 hat 7  Einträge in der Liste"_s);
+  EXPECT_EQ(bei(w(u"InhaltAufträge(0)"_s)), u" Aufgabe 1 hat 7  Einträge in der Liste"_s);
   saver.inhaltAuftraege.at(3)->setText(u"12 Aufträge"_s);
-  betreten(w(u"Label_OrtInfo(3)"_s));
-  EXPECT_EQ(zeile(), u" Aufgabe 4 hat 12 Einträge in der Liste (mit klick zur Aufgabe)"_s);
+  EXPECT_EQ(bei(w(u"Label_OrtInfo(3)"_s)), u" Aufgabe 4 hat 12 Einträge in der Liste (mit klick zur Aufgabe)"_s);
 
   // The date list beside the entries has a text of its own.
-  betreten(w(u"txt_SichernGesamt(6)"_s));
-  EXPECT_EQ(zeile(), u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s);
-  betreten(w(u"txt_SichernGesamt(1)"_s));
-  EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
+  EXPECT_EQ(bei(w(u"txt_SichernGesamt(6)"_s)), u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s);
+  EXPECT_EQ(bei(w(u"txt_SichernGesamt(1)"_s)), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
 
   saver.aufgabe.at(0).pruefLampe->setzeZustand(Lampe::Zustand::Rot);
-  betreten(saver.aufgabe.at(0).pruefLampe);
-  EXPECT_EQ(zeile(), u" letzter Kopiervorgang fehlerhaft"_s);
-  betreten(saver.aufgabe.at(1).pruefLampe);
-  EXPECT_EQ(zeile(), u" es wurde noch kein Kopiervorgang verarbeitet"_s);
+  EXPECT_EQ(bei(saver.aufgabe.at(0).pruefLampe), u" letzter Kopiervorgang fehlerhaft"_s);
+  EXPECT_EQ(bei(saver.aufgabe.at(1).pruefLampe), u" es wurde noch kein Kopiervorgang verarbeitet"_s);
 
   // A task without a copy mode shows its schedule on light red.
   QPalette rot = saver.infoTimer.at(1)->palette();
   rot.setColor(QPalette::Window, QColor(0xFF, 0x80, 0x80));
   saver.infoTimer.at(1)->setPalette(rot);
-  betreten(w(u"InfoTimer(1)"_s));
-  EXPECT_EQ(zeile(), u" gesetzter automatischer Zeitplan (es wurde kein Vorgang gewählt)"_s);
-  betreten(w(u"InfoTimer(2)"_s));
-  EXPECT_EQ(zeile(), u" gesetzter automatischer Zeitplan"_s);
+  EXPECT_EQ(bei(w(u"InfoTimer(1)"_s)), u" gesetzter automatischer Zeitplan (es wurde kein Vorgang gewählt)"_s);
+  EXPECT_EQ(bei(w(u"InfoTimer(2)"_s)), u" gesetzter automatischer Zeitplan"_s);
 
   // The copy-mode buttons name the task of the tab on show.
   saver.ssTabOptionen->setCurrentIndex(3);
-  betreten(w(u"Option_SOLL(20)"_s));
-  EXPECT_EQ(zeile(), u" legen Sie hier den Kopiervorgang für die Aufgabe 4 fest"_s);
+  EXPECT_EQ(bei(w(u"Option_SOLL(20)"_s)), u" legen Sie hier den Kopiervorgang für die Aufgabe 4 fest"_s);
 
-  betreten(w(u"TxtDate(0)"_s));
-  EXPECT_EQ(zeile(), u" Datum"_s);
-  betreten(w(u"TxtDate(1)"_s));
-  EXPECT_EQ(zeile(), u" Datum und Uhrzeit wann das Programm gestartet wurde"_s);
-  betreten(saver.hilfe);
-  EXPECT_EQ(zeile(), u" Hilfefenster"_s);
+  EXPECT_EQ(bei(w(u"TxtDate(0)"_s)), u" Datum"_s);
+  EXPECT_EQ(bei(w(u"TxtDate(1)"_s)), u" Datum und Uhrzeit wann das Programm gestartet wurde"_s);
+  EXPECT_EQ(bei(saver.hilfe), u" Hilfefenster"_s);
 }
 
 TEST_F(HoverHilfeTest, InnereTeileGehoerenZumSteuerelement) {
@@ -190,11 +180,9 @@ TEST_F(HoverHilfeTest, OhneEigeneHilfeBleibtDerText) {
   // Named controls without help and plain labels are no background.
   betreten(saver.cmdLogbuchSuchen);
   betreten(w(u"TitelText(0)"_s));
-  betreten(saver.labelLogbuch);
-  EXPECT_EQ(zeile(), u" Bewahrix beenden"_s);
+  EXPECT_EQ(bei(saver.labelLogbuch), u" Bewahrix beenden"_s);
   // The date field answers keys, not the mouse.
-  betreten(saver.sollDatum);
-  EXPECT_EQ(zeile(), u" Bewahrix beenden"_s);
+  EXPECT_EQ(bei(saver.sollDatum), u" Bewahrix beenden"_s);
   QKeyEvent taste(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, u"1"_s);
   QCoreApplication::sendEvent(saver.sollDatum, &taste);
   EXPECT_EQ(zeile(), u" Datum für den automatischen Zeitplan festlegen"_s);
