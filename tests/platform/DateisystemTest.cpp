@@ -353,8 +353,7 @@ TEST_F(DateisystemTest, VollePlatteLaesstAltesZielUnberuehrt) {
   EXPECT_EQ(alles(ordner), QStringList{u"daten"_s});
 }
 
-// Large and empty files, also from another file system, where
-// copy_file_range refuses and the read/write path takes over.
+// Large and empty files, also from another file system.
 TEST_F(DateisystemTest, GrosseUndLeereDateiWerdenGenauKopiert) {
   const auto kopiereGenau = [&](const QString& quelle) {
     for (const qsizetype groesse : {qsizetype{3 * 1024 * 1024 + 123}, qsizetype{0}}) {
@@ -376,4 +375,14 @@ TEST_F(DateisystemTest, GrosseUndLeereDateiWerdenGenauKopiert) {
       hier.st_dev == dort.st_dev)
     GTEST_SKIP() << "/dev/shm is missing or on the same file system";
   kopiereGenau(anderswo.filePath(u"quelle"_s));
+}
+
+// A file the kernel fills while it is read: its size says 0 and
+// copy_file_range refuses it, so the read/write path must copy it whole.
+TEST_F(DateisystemTest, PseudodateiWirdUeberLesenUndSchreibenKopiert) {
+  const QByteArray erwartet = leseDatei(u"/proc/version"_s);
+  ASSERT_FALSE(erwartet.isEmpty());
+  const Status status = dateisystem.kopieren(u"/proc/version"_s, pfad(u"version"_s));
+  ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
+  EXPECT_EQ(leseDatei(pfad(u"version"_s)), erwartet);
 }
