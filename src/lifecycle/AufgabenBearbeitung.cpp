@@ -16,15 +16,14 @@ Bearbeitung Programm::bearbeitung() { return {store_, logbuch_, dialoge_, uhr_};
 
 void Programm::verbindeZielUndTitel(int i) {
   auto& seite = fenster_->aufgabe.at(i);
-  connect(seite.txtSicherungsVerzeichnis, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-    const bool gesichert = bearbeiten::zielGesichert(text, ZielUndTitel(bearbeitung()).gespeichertesZiel(i));
-    fenster_->aufgabe.at(i).statusZiel->setzeZustand(gesichert ? Lampe::Zustand::Gruen : Lampe::Zustand::Rot);
-  });
+  connect(seite.txtSicherungsVerzeichnis, &QLineEdit::textChanged, this, [this, i] { zielAnzeigen(i); });
   const auto speichern = [this, i] {
     const auto gespeichert =
         ZielUndTitel(bearbeitung()).zielSpeichern(i, fenster_->aufgabe.at(i).txtSicherungsVerzeichnis->text());
     if (!gespeichert) return;
     fenster_->aufgabe.at(i).txtSicherungsVerzeichnis->setText(*gespeichert);
+    // A text that already ended with "/" does not change the field.
+    zielAnzeigen(i);
     LampenSeting(i);
     LogbuchAnzeigen();
   };
@@ -33,6 +32,7 @@ void Programm::verbindeZielUndTitel(int i) {
   connect(seite.txtSicherungsVerzeichnis, &QLineEdit::returnPressed, this, speichern);
   connect(seite.cmdPfadLesen, &QPushButton::clicked, this, [this, i] {
     fenster_->aufgabe.at(i).txtSicherungsVerzeichnis->setText(ZielUndTitel(bearbeitung()).gespeichertesZiel(i));
+    zielAnzeigen(i);
   });
   connect(seite.cmdUeberschrift, &QPushButton::clicked, this, [this, i] {
     ZielUndTitel ziel(bearbeitung());
@@ -44,6 +44,13 @@ void Programm::verbindeZielUndTitel(int i) {
     }
   });
   connect(seite.cmdIgnorier, &QPushButton::clicked, this, [this, i] { cmd_Ignorier_Click(i); });
+}
+
+void Programm::zielAnzeigen(int i) {
+  auto& seite = fenster_->aufgabe.at(i);
+  const bool gesichert = bearbeiten::zielGesichert(seite.txtSicherungsVerzeichnis->text(),
+                                                   ZielUndTitel(bearbeitung()).gespeichertesZiel(i));
+  seite.statusZiel->setzeZustand(gesichert ? Lampe::Zustand::Gruen : Lampe::Zustand::Rot);
 }
 
 void Programm::cmd_Ignorier_Click(int i) {

@@ -132,6 +132,10 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void verbindeZeitplanfeld();
   void verbindeQuellen(int index);
   void verbindeZielUndTitel(int index);
+  // StatusZiel(i): green while the field holds the saved target.
+  void zielAnzeigen(int index);
+  // Txt_VorgangInfo blinks while the panel's task has no copy mode.
+  void warnungAnzeigen(int index);
   Bearbeitung bearbeitung();
   void folgeAnwenden(int index, const Folge& folge);
   void markiereZeilen(const QList<int>& zeilen);
@@ -166,6 +170,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool beendet_ = false;
   bool zeigerGesetzt_ = false;
   bool timerLief_ = false;
+  bool taktLaeuft_ = false;
   // ZeitplanAufgabe: the task the panel shows and a save writes to.
   int zeitplanAufgabe_ = 0;
   QString titelVorLauf_;

@@ -363,6 +363,10 @@ TEST_F(ProgrammTest, AufgabeVonHandAufbauenZielUndTitel) {
   EXPECT_EQ(seite.txtSicherungsVerzeichnis->text(), pfad(u"sicherung/"_s));
   EXPECT_EQ(wert(u"SaveZiel"_s, u"Ziel 0"_s), pfad(u"sicherung/"_s));
   EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
+  // Typed with its "/", the saved text leaves the field as it was.
+  seite.txtSicherungsVerzeichnis->setText(pfad(u"andere/"_s));
+  seite.cmdVerzeichnisSpeichern->click();
+  EXPECT_EQ(seite.statusZiel->zustand(), Lampe::Zustand::Gruen);
 
   QList<Eingabe> gefragt;
   programm->eingabe = [&gefragt](const Eingabe& e) {
