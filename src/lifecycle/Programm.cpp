@@ -18,6 +18,7 @@
 #include "ui/Lampe.h"
 #include "ui/Dateiwahl.h"
 #include "ui/LogbuchDruck.h"
+#include "ui/QtDialoge.h"
 #include "ui/Saver.h"
 
 #include <QAction>
@@ -69,9 +70,9 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
     return QFileDialog::getExistingDirectory(fenster_.get(), titel, aktuell);
   };
   quellordnerWahl = [this](const QString& titel, const QString& start) {
-    return quellordnerWaehlen(fenster_.get(), titel, start);
+    return quellordnerWaehlen(dialogEltern(fenster_.get()), titel, start);
   };
-  dateiWahl = [this](const DateiSuche& suche) { return dateiWaehlen(fenster_.get(), suche); };
+  dateiWahl = [this](const DateiSuche& suche) { return dateiWaehlen(dialogEltern(fenster_.get()), suche); };
   fenster_->logbuch->setModel(&modell_);
   fenster_->logbuch->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fenster_->installEventFilter(this);
@@ -123,7 +124,12 @@ void Programm::verbindeAufgabe(int i) {
   for (int m = 0; m < 6; ++m) {
     connect(f.optionSoll.at(6 * i + m), &QRadioButton::clicked, this, [this, i, m] {
       optionGeaendert(optionen_.option_SOLL_Click(i, m));
-      if (loadComplete_) VerfahrenAnzeigen(i, m);
+      if (!loadComplete_) return;
+      VerfahrenAnzeigen(i, m);
+      // The schedule's colours and the panel's warning follow the copy mode
+      // at once; the panel's unsaved edits stay.
+      ShowScheduleDescriptions();
+      if (fenster_->optionTimerAufgabe.at(i)->isChecked()) warnungAnzeigen(i);
     });
   }
 }
@@ -298,6 +304,12 @@ void Programm::RefreshSchedulePanel() {
   if (a.zeitplanDatum) f.sollDatum->setDate(*a.zeitplanDatum);
   if (a.zeitplanZeit) f.sollZeit->setTime(*a.zeitplanZeit);
   if (a.namensZusatz) f.checkKopieZusatz->setChecked(*a.namensZusatz != 0);
+  warnungAnzeigen(i);
+  f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
+}
+
+void Programm::warnungAnzeigen(int i) {
+  auto& f = *fenster_;
   // The warning blinks while the task has no copy mode.
   const bool ohneVerfahren = f.optionSoll.at(6 * i + KeinVerfahren)->isChecked();
   f.txtVorgangInfo->setVisible(ohneVerfahren);
@@ -305,7 +317,6 @@ void Programm::RefreshSchedulePanel() {
     f.timerWarnung->start();
   else
     f.timerWarnung->stop();
-  f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
 }
 
 void Programm::Gruen_TimerNotError() {

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 // The window's side of the schedules: the two timers, the missed-schedule
@@ -36,6 +37,10 @@ void Programm::verbindeZeitplaene() {
 }
 
 void Programm::TimerAutomatik_Timer() {
+  // A question this tick asks lets the timer fire again meanwhile; that tick
+  // must not reset the counters or run tasks inside this one.
+  if (taktLaeuft_) return;
+  const QScopedValueRollback<bool> laeuft(taktLaeuft_, true);
   auto& zustand = sicherung_.zustand();
   zustand.fehlerGesamt = 0;
   const auto ergebnis = takt_.takt();

@@ -189,10 +189,20 @@ TEST_F(ZeitplanPanelTest, WarnungBlinktOhneVerfahren) {
   ASSERT_GE(verborgen.size(), 2);
   EXPECT_TRUE(verborgen.at(0));
   for (qsizetype n = 1; n < verborgen.size(); ++n) EXPECT_NE(verborgen.at(n), verborgen.at(n - 1));
+
+  // A copy mode chosen for the panel's task ends the warning and recolours
+  // its description at once.
+  f().optionSoll.at(0)->click();
+  EXPECT_FALSE(f().timerWarnung->isActive());
+  EXPECT_FALSE(f().txtVorgangInfo->isVisible());
+  EXPECT_EQ(f().infoTimer.at(0)->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+  EXPECT_EQ(f().infoTimer.at(1)->palette().color(QPalette::Window), QColor(0xFF, 0x80, 0x80));
 }
 
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
-  plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);  // the task itself has nothing to copy
+  plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
+  option(u"Vorgang0"_s, u"0"_s);
+  store->write(u"Aufgabe0"_s, pfad(u"fehlt.txt"_s), u"05. Dez. 2026"_s);  // a failing file
   starten();
   f().optionTime.at(3)->click();
   f().sollZeit->setTime(QTime(18, 0));
@@ -200,8 +210,11 @@ TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   // The one-time schedule runs and is removed; the edits are not lost with it.
   uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 5)));
   erwarteSicherungsfrage(Antwort::Ja);
+  // The timer keeps ticking while the question is open.
+  dialoge.beimZeigen = [this] { programm->TimerAutomatik_Timer(); };
   programm->TimerAutomatik_Timer();
   EXPECT_TRUE(dialoge.alleGezeigt());
+  EXPECT_EQ(f().statusLogbuch->zustand(), Zustand::Rot) << "the failure is still reported";
   EXPECT_EQ(timer(u"DayArt0"_s), u"3"_s);
   EXPECT_EQ(timer(u"SollTime0"_s), u"18:00:00"_s);
   EXPECT_TRUE(f().optionTime.at(3)->isChecked());
