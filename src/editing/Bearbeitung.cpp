@@ -45,9 +45,10 @@ bool schonEingetragen(const QStringList& liste, const QString& text) {
 
 bool nochUebernehmen(Dialoge& dialoge, const QString& eingabe) {
   if (eingabe.isEmpty()) return false;
-  return dialoge.zeige(frage(
-             u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s)) ==
-         Antwort::Ja;
+  // Yes by default: a hasty Enter keeps the typed entry.
+  Meldung noch = frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s);
+  noch.standard = Antwort::Ja;
+  return dialoge.zeige(noch) == Antwort::Ja;
 }
 
 void setzeGeaendert(const Bearbeitung& b, int i, const QString& ende) {

@@ -40,6 +40,10 @@ void Programm::verbindeQuellen(int i) {
     s.cmdLoeschen->setEnabled(zeile >= 0 && gewaehlterModus(i) != KeinVerfahren);
     s.txtSichernDaten->setCurrentRow(zeile);
   });
+  // A click offers it again after the copy mode changed.
+  connect(seite.txtSichernGesamt, &QListWidget::itemClicked, this, [this, i] {
+    fenster_->aufgabe.at(i).cmdLoeschen->setEnabled(gewaehlterModus(i) != KeinVerfahren);
+  });
   connect(seite.txtSichernDaten, &QListWidget::currentRowChanged, this,
           [this, i](int zeile) { fenster_->aufgabe.at(i).txtSichernGesamt->setCurrentRow(zeile); });
 }
@@ -56,6 +60,8 @@ void Programm::cmd_Suchen_Click(int i) {
 }
 
 void Programm::cmd_VerzeichnisSuchen_Click(int i) {
+  // The home directory stands in for the program's own directory, which
+  // on this system holds nothing of the user's.
   const QString ordner = quellordnerWahl(u"Suche eines Quellverzeichnisses"_s, pfade::standardWurzel());
   if (ordner.isEmpty()) return;
   const Quellenliste liste(bearbeitung());

@@ -22,6 +22,11 @@ using namespace bewahrix;
 namespace {
 
 Meldung doppelt() { return information(u"Diese Datei ist bereits eingetragen."_s); }
+Meldung nochUebernehmen() {
+  Meldung m = frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s);
+  m.standard = Antwort::Ja;
+  return m;
+}
 
 class QuellenBearbeitung : public ProgrammUmgebung {
  protected:
@@ -153,7 +158,7 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogen) {
   };
   // A pending text may be added first; No overwrites it.
   seite(0).txtZuSichern->setText(u"/alt"_s);
-  dialoge.erwarte(frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s),
+  dialoge.erwarte(nochUebernehmen(),
                   Antwort::Nein);
   seite(0).cmdSuchen->click();
   EXPECT_EQ(seite(0).txtZuSichern->text(), gewaehlt);
@@ -165,7 +170,7 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogen) {
   EXPECT_TRUE(suchen.first().filter.first().startsWith(u"alle Dateien"_s));
 
   // Yes adds it, then the dialog opens; cancelling leaves the field alone.
-  dialoge.erwarte(frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s),
+  dialoge.erwarte(nochUebernehmen(),
                   Antwort::Ja);
   gewaehlt.clear();
   seite(0).cmdSuchen->click();
@@ -239,6 +244,10 @@ TEST_F(QuellenBearbeitung, LoeschenPerDoppelklickUndOhneVerfahren) {
   seite(1).txtSichernGesamt->setCurrentRow(0);
   EXPECT_EQ(seite(1).txtSichernDaten->currentRow(), 0);
   EXPECT_FALSE(seite(1).cmdLoeschen->isEnabled());
+  // With a copy mode chosen, a click on the same entry offers deleting.
+  f().optionSoll.at(6 + 0)->click();
+  emit seite(1).txtSichernGesamt->itemClicked(seite(1).txtSichernGesamt->item(0));
+  EXPECT_TRUE(seite(1).cmdLoeschen->isEnabled());
 }
 
 TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
@@ -254,6 +263,7 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     auto* form = qobject_cast<IgnorierForm*>(QApplication::activeModalWidget());
     if (form == nullptr) {
       ADD_FAILURE() << "no modal ignore-list window";
+      if (QWidget* w = QApplication::activeModalWidget()) w->close();
       return;
     }
     titel = form->windowTitle();
@@ -263,7 +273,7 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     form->txtZuSichern->setText(u"thumbs.DB"_s);
     dialoge.erwarte(doppelt());
     form->cmdDazu->click();
-    dialoge.erwarte(frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s),
+    dialoge.erwarte(nochUebernehmen(),
                     Antwort::Nein);
     form->cmdSuchen->click();
     EXPECT_EQ(form->txtZuSichern->text(), u"Desktop.ini"_s);
