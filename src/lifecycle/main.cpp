@@ -8,6 +8,9 @@
 #include "ui/QtDialoge.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <memory>
 
@@ -20,6 +23,11 @@ int main(int argc, char* argv[]) {
   // The window may sit in the tray with nothing on screen; the program ends
   // when the main window's close is accepted.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Qt's own texts (the buttons of a box, the file dialog) in German too.
+  QTranslator qtTexte;
+  if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), u"qtbase"_s, u"_"_s,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexte);
 
   bewahrix::QtDialoge dialoge(nullptr);
   bewahrix::Instanz instanz;

@@ -1,5 +1,6 @@
 #include "ui/QtDialoge.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -61,17 +62,26 @@ Antwort antwort(QMessageBox::StandardButton k) {
 
 }  // namespace
 
+QWidget* dialogEltern(QWidget* fenster) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : fenster;
+}
+
 QtDialoge::QtDialoge(QWidget* eltern) : eltern_(eltern) {}
 
 Antwort QtDialoge::zeige(const Meldung& meldung) {
   const QMessageBox::StandardButtons erlaubt = knoepfe(meldung.knoepfe);
-  QMessageBox box(symbol(meldung.symbol), meldung.titel, meldung.text, erlaubt, eltern_);
+  QMessageBox box(symbol(meldung.symbol), meldung.titel, meldung.text, erlaubt, dialogEltern(eltern_));
+  // A busy pointer of the work that asks would make the box look busy too.
+  const bool beschaeftigt = QApplication::overrideCursor() != nullptr;
+  if (beschaeftigt) QApplication::setOverrideCursor(Qt::ArrowCursor);
   // Texts carry paths and markers such as "<Ende, ...>": never read as HTML.
   box.setTextFormat(Qt::PlainText);
   if (erlaubt.testFlag(knopf(meldung.standard))) box.setDefaultButton(knopf(meldung.standard));
   const QMessageBox::StandardButton flucht = fluchtKnopf(meldung.knoepfe);
   box.setEscapeButton(flucht);
   box.exec();
+  if (beschaeftigt) QApplication::restoreOverrideCursor();
   QAbstractButton* geklickt = box.clickedButton();
   return antwort(geklickt != nullptr ? box.standardButton(geklickt) : flucht);
 }

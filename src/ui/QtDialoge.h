@@ -7,6 +7,10 @@
 
 namespace bewahrix {
 
+// The window a new dialog belongs to: the modal window open now (such as
+// the ignore list), else fenster.
+QWidget* dialogEltern(QWidget* fenster);
+
 // The real message boxes, modal over the given window.
 class QtDialoge final : public Dialoge {
  public:
