@@ -1,14 +1,14 @@
 #include "desktop/Hotkeys.h"
 
+#include "desktop/Xcb.h"
+
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <memory>
 
 namespace bewahrix {
 
@@ -47,22 +47,6 @@ constexpr std::array<std::uint16_t, 4> kVarianten{
 constexpr std::uint16_t kBeachtet = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 |
                                     XCB_MOD_MASK_3 | XCB_MOD_MASK_4 | XCB_MOD_MASK_5;
 
-template <typename T>
-using XcbAntwort = std::unique_ptr<T, decltype(&std::free)>;
-
-// Qt's own connection: the key events of the grab arrive in its event loop.
-xcb_connection_t* verbindung() {
-  if (!qGuiApp) return nullptr;
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 ? x11->connection() : nullptr;
-}
-
-xcb_window_t wurzel(xcb_connection_t* c) {
-  const auto it = xcb_setup_roots_iterator(xcb_get_setup(c));
-  if (it.rem <= 0) return XCB_WINDOW_NONE;
-  return it.data->root;
-}
-
 // The key that gives the symbol, asked from the server's keyboard mapping
 // (plain libxcb: the keysyms helper library is not always installed).
 // Waits for the releases: once this returns, another program can take the key.
@@ -79,8 +63,8 @@ xcb_keycode_t tastencode(xcb_connection_t* c, std::uint32_t sym) {
   const xcb_setup_t* setup = xcb_get_setup(c);
   const xcb_keycode_t erster = setup->min_keycode;
   const auto anzahl = static_cast<std::uint8_t>(setup->max_keycode - erster + 1);
-  XcbAntwort<xcb_get_keyboard_mapping_reply_t> antwort(
-      xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, erster, anzahl), nullptr), &std::free);
+  const auto antwort =
+      xcb::antwort(xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, erster, anzahl), nullptr));
   if (!antwort || antwort->keysyms_per_keycode == 0) return 0;
   const int proTaste = antwort->keysyms_per_keycode;
   const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(antwort.get());
@@ -104,9 +88,9 @@ Hotkeys::~Hotkeys() {
 int Hotkeys::HotkeyRegister(int keyCode, int shiftMask) {
   // The id is used up also when the registration fails.
   naechsteId_ = hotkeys::naechsteId(naechsteId_);
-  xcb_connection_t* c = verbindung();
+  xcb_connection_t* c = xcb::verbindung();
   if (!c) return 0;
-  const xcb_window_t root = wurzel(c);
+  const xcb_window_t root = xcb::wurzel(c);
   const std::uint32_t sym = hotkeys::keysym(keyCode);
   const xcb_keycode_t taste = sym ? tastencode(c, sym) : 0;
   if (root == XCB_WINDOW_NONE || taste == 0) return 0;
@@ -123,7 +107,7 @@ int Hotkeys::HotkeyRegister(int keyCode, int shiftMask) {
   std::array<bool, kVarianten.size()> erhalten{};
   for (std::size_t i = 0; i < kVarianten.size(); ++i) {
     // BadAccess: another client holds this combination.
-    XcbAntwort<xcb_generic_error_t> fehler(xcb_request_check(c, auftraege.at(i)), &std::free);
+    const auto fehler = xcb::antwort(xcb_request_check(c, auftraege.at(i)));
     erhalten.at(i) = !fehler;
   }
   if (std::find(erhalten.begin(), erhalten.end(), false) != erhalten.end()) {
@@ -145,7 +129,7 @@ void Hotkeys::HotkeyUnregister(int id) {
 }
 
 void Hotkeys::loslassen(const Griff& griff) {
-  xcb_connection_t* c = verbindung();
+  xcb_connection_t* c = xcb::verbindung();
   if (!c) return;
   freigeben(c, griff.keycode, griff.wurzel, griff.modifikatoren, {true, true, true, true});
 }

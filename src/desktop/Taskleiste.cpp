@@ -1,34 +1,26 @@
 #include "desktop/Taskleiste.h"
 
-#include <xcb/xcb.h>
+#include "desktop/Xcb.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace bewahrix::taskleiste {
 
 namespace {
 
-template <class T>
-using XcbAntwort = std::unique_ptr<T, decltype(&std::free)>;
-
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-  XcbAntwort<xcb_intern_atom_reply_t> antwort(
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
-      &std::free);
+  const auto antwort = xcb::antwort(
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
   return antwort ? antwort->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 std::vector<xcb_atom_t> atome(xcb_connection_t* c, xcb_window_t fenster, xcb_atom_t eigenschaft) {
-  XcbAntwort<xcb_get_property_reply_t> antwort(
-      xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, eigenschaft, XCB_ATOM_ATOM, 0, 4096), nullptr),
-      &std::free);
+  const auto antwort = xcb::antwort(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, eigenschaft, XCB_ATOM_ATOM, 0, 4096), nullptr));
   if (!antwort || antwort->format != 32 || antwort->type != XCB_ATOM_ATOM) return {};
   const auto* werte = static_cast<const xcb_atom_t*>(xcb_get_property_value(antwort.get()));
   return {werte, werte + xcb_get_property_value_length(antwort.get()) / sizeof(xcb_atom_t)};
@@ -41,9 +33,8 @@ bool enthaelt(const std::vector<xcb_atom_t>& liste, xcb_atom_t a) {
 }  // namespace
 
 void ohneEintrag(QWidget& fenster) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr) return;
-  xcb_connection_t* c = x11->connection();
+  xcb_connection_t* c = xcb::verbindung();
+  if (c == nullptr) return;
   const auto fensterId = static_cast<xcb_window_t>(fenster.winId());
   const xcb_atom_t zustand = atom(c, "_NET_WM_STATE");
   const xcb_atom_t ohne = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
@@ -52,8 +43,7 @@ void ohneEintrag(QWidget& fenster) {
   // Only a window manager draws a task bar. Without one the hint would
   // only confuse the toolkit, which then takes a restored window for a
   // minimised one.
-  const xcb_window_t wurzel = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-  if (!enthaelt(atome(c, wurzel, atom(c, "_NET_SUPPORTED")), ohne)) return;
+  if (!enthaelt(atome(c, xcb::wurzel(c), atom(c, "_NET_SUPPORTED")), ohne)) return;
   // The toolkit keeps states it does not know of when it maps the window,
   // so the hint joins whatever is already set.
   std::vector<xcb_atom_t> zustaende = atome(c, fensterId, zustand);
