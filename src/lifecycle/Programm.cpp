@@ -143,7 +143,7 @@ void Programm::verbindeMenues() {
   connect(f.bewahrixHerstellen, &QAction::triggered, this, &Programm::BewahrixHerstellen_Click);
   connect(f.mueLogbuch, &QAction::triggered, this, [this] {
     BewahrixHerstellen_Click();
-    fenster_->ssTab->setCurrentIndex(8);
+    fenster_->ssTab->setCurrentIndex(Saver::kSeiteLogbuch);
   });
   connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
   connect(f.hotkeyAktion, &QAction::triggered, this, &Programm::HotkeyAktion_Click);
@@ -295,9 +295,9 @@ void Programm::ExitProgram() { fenster_->close(); }
 
 void Programm::RefreshSchedulePanel() {
   auto& f = *fenster_;
-  int i = 0;
-  while (i < Saver::kAufgaben - 1 && !f.optionTimerAufgabe.at(i)->isChecked()) ++i;
-  if (!f.optionTimerAufgabe.at(i)->isChecked()) return;
+  const auto gewaehlt = Saver::gewaehlt(f.optionTimerAufgabe);
+  if (!gewaehlt) return;
+  const int i = *gewaehlt;
   const Aufgabe a = leseAufgabe(store_, i, uhr_);
   if (a.zeitplanArt && *a.zeitplanArt >= 0 && *a.zeitplanArt <= KeinZeitplan)
     f.optionTime.at(*a.zeitplanArt)->setChecked(true);

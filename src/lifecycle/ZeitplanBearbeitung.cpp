@@ -23,9 +23,6 @@ namespace bewahrix {
 
 namespace {
 
-constexpr int kTimerSeite = 7;
-constexpr int kVerfahrenSeite = 6;
-
 void geaendert(Saver& f) { f.statusTimer->setzeZustand(Lampe::Zustand::Rot); }
 
 void formeSollDatum(Saver& f, int art) {
@@ -35,12 +32,6 @@ void formeSollDatum(Saver& f, int art) {
     f.sollDatum->setCalendarPopup(form.kalender);
   }
   f.sollDatum->setVisible(form.sichtbar);
-}
-
-std::optional<int> gewaehlteArt(const Saver& f) {
-  for (int k = 0; k < static_cast<int>(f.optionTime.size()); ++k)
-    if (f.optionTime.at(k)->isChecked()) return k;
-  return std::nullopt;
 }
 
 }  // namespace
@@ -96,7 +87,7 @@ void Programm::cmd_SaveZeitplan_Click() {
   auto& f = *fenster_;
   const int j = zeitplanAufgabe_;
   const zeitplan::Feld feld{f.sollDatum->date(), f.sollZeit->time(), f.checkKopieZusatz->isChecked(),
-                            gewaehlteArt(f)};
+                            Saver::gewaehlt(f.optionTime)};
   zeitplan::speichere(store_, j, feld);
   ShowScheduleDescriptions();
   f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
@@ -107,7 +98,7 @@ void Programm::cmd_SaveZeitplan_Click() {
 
 void Programm::cmd_zuTimer_Click(int index) {
   auto& f = *fenster_;
-  f.ssTab->setCurrentIndex(kTimerSeite);
+  f.ssTab->setCurrentIndex(Saver::kSeiteTimer);
   // Unsaved edits keep the panel on its task.
   if (f.statusTimer->zustand() != Lampe::Zustand::Gruen) return;
   f.optionTimerAufgabe.at(index)->setChecked(true);
@@ -116,9 +107,8 @@ void Programm::cmd_zuTimer_Click(int index) {
 
 void Programm::cmd_Vorgang_Click() {
   auto& f = *fenster_;
-  f.ssTab->setCurrentIndex(kVerfahrenSeite);
-  for (int i = 0; i < Saver::kAufgaben; ++i)
-    if (f.optionTimerAufgabe.at(i)->isChecked()) f.ssTabOptionen->setCurrentIndex(i);
+  f.ssTab->setCurrentIndex(Saver::kSeiteVerfahren);
+  if (const auto i = Saver::gewaehlt(f.optionTimerAufgabe)) f.ssTabOptionen->setCurrentIndex(*i);
 }
 
 }  // namespace bewahrix

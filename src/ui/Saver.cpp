@@ -162,7 +162,7 @@ void Saver::verbindeNavigation() {
   for (int i = 0; i < kAufgaben; ++i) {
     auto* info = static_cast<KlickLabel*>(aufgabe.at(i).infoVerfahren);
     connect(info, &KlickLabel::geklickt, this, [this, i] {
-      ssTab->setCurrentIndex(6);
+      ssTab->setCurrentIndex(kSeiteVerfahren);
       ssTabOptionen->setCurrentIndex(i);
       emit infoVerfahrenGeklickt(i);
     });

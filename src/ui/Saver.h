@@ -4,7 +4,10 @@
 
 #include <QMainWindow>
 
+#include <QRadioButton>
+
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -16,7 +19,6 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QTimeEdit;
 class QTimer;
@@ -61,6 +63,14 @@ class Saver : public QMainWindow {
   explicit Saver(QWidget* parent = nullptr);
 
   static constexpr int kAufgaben = schluessel::kAnzahlAufgaben;
+  // Pages of SSTab after the overview (0) and the task pages (1..5).
+  static constexpr int kSeiteVerfahren = 6;
+  static constexpr int kSeiteTimer = 7;
+  static constexpr int kSeiteLogbuch = 8;
+
+  // The checked button of an option group; nullopt when none is.
+  template <std::size_t N>
+  static std::optional<int> gewaehlt(const std::array<QRadioButton*, N>& gruppe);
 
   // Menu "Programm".
   QAction* mueNewVersion = nullptr;   // Mü_NewVersion
@@ -163,5 +173,12 @@ class Saver : public QMainWindow {
   void baueZeitgeber();
   void verbindeNavigation();
 };
+
+template <std::size_t N>
+std::optional<int> Saver::gewaehlt(const std::array<QRadioButton*, N>& gruppe) {
+  for (std::size_t k = 0; k < N; ++k)
+    if (gruppe.at(k)->isChecked()) return static_cast<int>(k);
+  return std::nullopt;
+}
 
 }  // namespace bewahrix
