@@ -81,13 +81,11 @@ void Sicherung::aufgabeKopieren(int index) {
     if (manuell) {
       zustand_.fehlerGesamt = 0;
       if (u_.host.zielUngesichert(index)) {
-        u_.host.zeigerBeschaeftigt(false);
         const Logbuch::Pause pause(u_.logbuch);
         const auto antwort = u_.dialoge.zeige(frage(
             u"Das neue Zielverzeichnis wurde noch nicht gesichert, wollen Sie trotzdem fortfahren?"_s,
             u"Frage"_s));
         abgebrochen = antwort != Antwort::Ja;
-        if (!abgebrochen) u_.host.zeigerBeschaeftigt(true);
       }
       if (!abgebrochen)
         log(u"<Anfang, Manueller Start => Kopieren der Dateien aus Aufgabe "_s + aufgabe(index),

@@ -1,5 +1,7 @@
 #include "desktop/Versionspruefung.h"
 
+#include "ui/Zeiger.h"
+
 #include "store/Werte.h"
 
 #include <QCursor>
@@ -77,18 +79,6 @@ Meldung meldung(const QString& text, const Versionsnummer& programm) {
 
 }  // namespace versionspruefung
 
-namespace {
-
-// The busy pointer for as long as the object lives.
-struct Wartezeiger {
-  explicit Wartezeiger(Qt::CursorShape form) { QGuiApplication::setOverrideCursor(QCursor(form)); }
-  ~Wartezeiger() { QGuiApplication::restoreOverrideCursor(); }
-  Wartezeiger(const Wartezeiger&) = delete;
-  Wartezeiger& operator=(const Wartezeiger&) = delete;
-};
-
-}  // namespace
-
 Versionspruefung::Versionspruefung(Dialoge& dialoge, const Versionsnummer& programm, const QUrl& server,
                                    QObject* parent)
     : QObject(parent),
@@ -140,7 +130,7 @@ void Versionspruefung::fertig() {
 }
 
 void Versionspruefung::webseiteOeffnen() {
-  const Wartezeiger zeiger(Qt::WaitCursor);
+  const Zeiger zeiger(Qt::WaitCursor);
   // Whether a browser came up is not checked: there is nothing to tell.
   oeffner_(QUrl(versionspruefung::webseite()));
 }

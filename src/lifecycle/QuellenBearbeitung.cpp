@@ -5,8 +5,8 @@
 #include "store/Datensaetze.h"
 #include "ui/DateiAblage.h"
 #include "ui/Saver.h"
+#include "ui/Zeiger.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -73,11 +73,9 @@ void Programm::txt_zuSichern_OLEDragDrop(int i, const QStringList& pfade) {
   QList<Abgelegt> elemente;
   for (const QString& pfad : pfade) elemente.append({pfad, QFileInfo(pfad).isDir()});
   // A folder of a thousand files takes a moment to add.
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Folge folge = Quellenliste(bearbeitung()).ablegen(
-      i, fenster_->aufgabe.at(i).txtZuSichern->text(), elemente, dateisystem_);
-  QApplication::restoreOverrideCursor();
-  folgeAnwenden(i, folge);
+  const Zeiger zeiger(Qt::WaitCursor);
+  folgeAnwenden(i, Quellenliste(bearbeitung()).ablegen(i, fenster_->aufgabe.at(i).txtZuSichern->text(), elemente,
+                                                       dateisystem_));
 }
 
 void Programm::HolData(const QString& verzeichnis, int i) {

@@ -1,5 +1,7 @@
 #include "ui/LogbuchDruck.h"
 
+#include "ui/Zeiger.h"
+
 #include "logbook/LogbuchModell.h"
 
 #include <QColor>
@@ -145,9 +147,10 @@ void LogbuchDruck::cmd_LogbuchPrint_Click() {
        Knoepfe::JaNeinAbbrechen, Antwort::Ja});
   if (antwort == Antwort::Abbrechen) return;
 
-  QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-  const bool gedruckt = logbuchdruck::drucke(*drucker, modell_, antwort == Antwort::Ja);
-  QGuiApplication::restoreOverrideCursor();
+  const bool gedruckt = [&] {
+    const Zeiger zeiger(Qt::WaitCursor);
+    return logbuchdruck::drucke(*drucker, modell_, antwort == Antwort::Ja);
+  }();
   if (gedruckt)
     dialoge_.zeige(information(u"Druckauftrag fertig."_s, u"OK"_s));
   else

@@ -1,8 +1,12 @@
 #include "ui/QtDialoge.h"
 
+#include "ui/Zeiger.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <optional>
 
 namespace bewahrix {
 
@@ -73,15 +77,15 @@ Antwort QtDialoge::zeige(const Meldung& meldung) {
   const QMessageBox::StandardButtons erlaubt = knoepfe(meldung.knoepfe);
   QMessageBox box(symbol(meldung.symbol), meldung.titel, meldung.text, erlaubt, dialogEltern(eltern_));
   // A busy pointer of the work that asks would make the box look busy too.
-  const bool beschaeftigt = QApplication::overrideCursor() != nullptr;
-  if (beschaeftigt) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  std::optional<Zeiger> normal;
+  if (QApplication::overrideCursor() != nullptr) normal.emplace(Qt::ArrowCursor);
   // Texts carry paths and markers such as "<Ende, ...>": never read as HTML.
   box.setTextFormat(Qt::PlainText);
   if (erlaubt.testFlag(knopf(meldung.standard))) box.setDefaultButton(knopf(meldung.standard));
   const QMessageBox::StandardButton flucht = fluchtKnopf(meldung.knoepfe);
   box.setEscapeButton(flucht);
   box.exec();
-  if (beschaeftigt) QApplication::restoreOverrideCursor();
+  normal.reset();
   QAbstractButton* geklickt = box.clickedButton();
   return antwort(geklickt != nullptr ? box.standardButton(geklickt) : flucht);
 }

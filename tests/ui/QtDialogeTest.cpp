@@ -1,8 +1,10 @@
 #include "ui/QtDialoge.h"
+#include "ui/Zeiger.h"
 
 #include "support/SkriptDialoge.h"  // readable QStrings in failures
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -34,6 +37,7 @@ struct Gesehen {
   QMessageBox::StandardButtons knoepfe;
   QWidget* eltern = nullptr;
   Qt::TextFormat format = Qt::AutoText;
+  std::optional<Qt::CursorShape> zeiger;  // the override pointer while the box is open
 };
 
 // Waits for the box to open, notes what it shows and answers it.
@@ -46,7 +50,8 @@ Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, Handlung ha
     if (box == nullptr) return;
     warte.stop();
     gesehen = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), box->parentWidget(),
-               box->textFormat()};
+               box->textFormat(), std::nullopt};
+    if (const QCursor* c = QApplication::overrideCursor()) gesehen.zeiger = c->shape();
     const auto klick = [box](QMessageBox::StandardButton k) {
       if (QAbstractButton* b = box->button(k)) b->click();
       else box->done(-1);  // the box would hang otherwise; the answer shows it
@@ -114,4 +119,19 @@ TEST(QtDialoge, ZeigtDieMeldungUndGibtDieAntwortZurueck) {
     EXPECT_EQ(g.eltern, &fenster);
     EXPECT_EQ(g.format, Qt::PlainText) << "Spitze Klammern sind Text, kein HTML";
   }
+}
+
+TEST(QtDialoge, UeberEinemModalenFensterUndMitNormalemZeiger) {
+  QWidget fenster;
+  QDialog modal;
+  modal.setModal(true);
+  modal.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &modal);
+  const Zeiger beschaeftigt(Qt::WaitCursor);
+  Gesehen g;
+  zeigeUndBeantworte(&fenster, information(u"Diese Datei ist bereits eingetragen."_s), Handlung::KlickOk, g);
+  EXPECT_EQ(g.eltern, &modal) << "the box belongs to the window it is asked from";
+  EXPECT_EQ(g.zeiger, Qt::ArrowCursor);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor) << "the work goes on busy";
 }
