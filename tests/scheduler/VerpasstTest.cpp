@@ -16,9 +16,7 @@ namespace s = bewahrix::schluessel;
 
 namespace {
 
-QDateTime um(int jahr, int monat, int tag, int stunde, int minute, int sekunde = 0) {
-  return QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde));
-}
+using test::um;
 
 // The rule as written: step minute by minute from the end of the last run
 // and compare each minute with the plan. Naive UTC values, so no summer

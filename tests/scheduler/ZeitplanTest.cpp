@@ -14,9 +14,7 @@ namespace s = bewahrix::schluessel;
 
 namespace {
 
-QDateTime um(int jahr, int monat, int tag, int stunde, int minute, int sekunde = 0) {
-  return QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde));
-}
+using test::um;
 
 QList<int> indizes(const QList<AutomatikTakt::Faellig>& faellig) {
   QList<int> liste;
