@@ -36,13 +36,6 @@ QStringList eintraege(const SettingsStore& store, const QString& abschnitt) {
   return liste;
 }
 
-bool schonEingetragen(const QStringList& liste, const QString& text) {
-  const QString gefaltet = text.toCaseFolded();
-  for (const QString& eintrag : liste)
-    if (eintrag.toCaseFolded() == gefaltet) return true;
-  return false;
-}
-
 bool nochUebernehmen(Dialoge& dialoge, const QString& eingabe) {
   if (eingabe.isEmpty()) return false;
   // Yes by default: a hasty Enter keeps the typed entry.

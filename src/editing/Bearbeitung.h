@@ -54,9 +54,6 @@ DateiSuche dateiSuche();
 
 // The entries of a section in the order the store lists them.
 QStringList eintraege(const SettingsStore& store, const QString& abschnitt);
-// Whether text equals an entry of the list without regard to letter case
-// (umlauts included), as the store itself compares keys.
-bool schonEingetragen(const QStringList& liste, const QString& text);
 
 // "Es steht noch eine Datei in der Liste, …": asked before a file dialog
 // while the input field holds text.

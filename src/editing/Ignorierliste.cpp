@@ -27,7 +27,7 @@ Folge Ignorierliste::hinzufuegen(const QString& text) {
     b_.dialoge.zeige(information(u"Geben Sie die Datei an."_s));
     return {};
   }
-  if (bearbeiten::schonEingetragen(eintraege(), text)) {
+  if (b_.store.enthaelt(s::ignorierListe(i_), text)) {
     b_.dialoge.zeige(information(u"Diese Datei ist bereits eingetragen."_s));
     return {};
   }

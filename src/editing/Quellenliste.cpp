@@ -41,7 +41,8 @@ Folge Quellenliste::hinzufuegen(int i, const QString& text) {
       return folge;
     }
   }
-  if (bearbeiten::schonEingetragen(eintraege(i), text)) {
+  // The store compares keys without regard to letter case, umlauts included.
+  if (b_.store.enthaelt(s::aufgabe(i), text)) {
     b_.dialoge.zeige(information(u"Diese Datei ist bereits eingetragen."_s));
     return {};
   }
