@@ -75,7 +75,6 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void cmd_Suchen_Click(int index);
   void cmd_VerzeichnisSuchen_Click(int index);
   void txt_zuSichern_OLEDragDrop(int index, const QStringList& pfade);
-  void HolData(const QString& verzeichnis, int index);
   void cmd_Loeschen_Click(int index);
   void cmd_Ignorier_Click(int index);
   void VerfahrenAnzeigen(int index, int modus);

@@ -78,10 +78,6 @@ void Programm::txt_zuSichern_OLEDragDrop(int i, const QStringList& pfade) {
                                                        dateisystem_));
 }
 
-void Programm::HolData(const QString& verzeichnis, int i) {
-  folgeAnwenden(i, Quellenliste(bearbeitung()).dateienAufnehmen(i, verzeichnis, dateisystem_));
-}
-
 void Programm::cmd_Loeschen_Click(int i) {
   const QListWidgetItem* gewaehlt = fenster_->aufgabe.at(i).txtSichernGesamt->currentItem();
   if (gewaehlt) folgeAnwenden(i, Quellenliste(bearbeitung()).loeschen(i, gewaehlt->text()));
