@@ -3,6 +3,7 @@
 #include "backup/LaufHost.h"
 #include "logbook/Logbuch.h"
 #include "platform/Dialoge.h"
+#include "platform/Dateisystem.h"
 #include "platform/Pfade.h"
 #include "platform/Uhr.h"
 #include "store/Datensaetze.h"
@@ -10,6 +11,9 @@
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+
+#include <chrono>
+#include <future>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -59,20 +63,22 @@ const Sicherung::Einstellungen& Sicherung::einstellungen(int index) {
   return e;
 }
 
-void Sicherung::nachgeben(const QString& aktuell) {
+void Sicherung::nachgeben(const QString& aktuell, int prozent) {
   // Often enough to keep the window alive, rarely enough to cost nothing.
   if (takt_.isValid() && takt_.elapsed() < 20) return;
   takt_.start();
   // What the user may look at or change in the logbook meanwhile is complete.
   const Logbuch::Pause pause(u_.logbuch);
-  u_.host.fortschritt(zaehler_.dateienGesamt, aktuell);
+  u_.host.fortschritt(zaehler_.dateienGesamt, pfade::anzeige(aktuell), prozent);
   u_.host.ereignisseVerarbeiten();
 }
 
 void Sicherung::aufgabeKopieren(int index) {
-  // While a run yields to the event loop nothing may start a second one.
-  if (laeuft_) return;
+  // While a run yields to the event loop nothing may start a second one;
+  // after a cancellation nothing starts at all.
+  if (laeuft_ || abbruch_) return;
   laeuft_ = true;
+  aufgabe_ = index;
   u_.host.laufBeginnt(index);
   {
     const Logbuch::Sitzung sitzung(u_.logbuch);
@@ -107,6 +113,8 @@ void Sicherung::aufgabeKopieren(int index) {
 
 void Sicherung::laufInhalt(int index, const QStringList& quellen) {
   zaehler_ = {};
+  geschrieben_ = false;
+  aufgeraeumt_.clear();
   takt_.invalidate();
   log(u"===> Zielverzeichnis: "_s + zielverzeichnis(index), ZielpfadUndErstellung);
   if (!zusatz(index).isEmpty())
@@ -116,10 +124,37 @@ void Sicherung::laufInhalt(int index, const QStringList& quellen) {
     return;
   }
   if (u_.host.zielLeerenAn(index)) zielLeeren(index, quellen);
-  for (const QString& eintrag : quellen) eintragKopieren(index, eintrag);
+  // A new task's target may lie several levels below what exists.
+  if (u_.dateisystem.verzeichnisseAnlegen(zielverzeichnis(index)).ok()) {
+    geschrieben_ = true;
+    log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
+  }
+  for (const QString& eintrag : quellen) {
+    if (abbruch_) break;
+    eintragKopieren(index, eintrag);
+  }
+  if (abbruch_) {
+    ++zaehler_.sonstigeFehler;
+    fehlerAlsStatus(index, u"Kopiervorgang abgebrochen"_s);
+  }
+}
+
+void Sicherung::zielAufPlatte(int index) {
+  // "fertig" must mean on the device: a stick may be pulled right after.
+  if (!geschrieben_) return;
+  const QString ziel = zielverzeichnis(index);
+  // Writing out gigabytes takes a while: the window stays alive meanwhile.
+  auto auftrag = std::async(std::launch::async, [this, ziel] { return u_.dateisystem.aufPlatteBringen(ziel); });
+  while (auftrag.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) nachgeben(ziel);
+  if (const Status geschrieben = auftrag.get(); !geschrieben) {
+    ++zaehler_.sonstigeFehler;
+    fehlerAlsStatus(index, u"Zielverzeichnis "_s + ziel + u" nicht auf den Datenträger geschrieben: "_s +
+                               geschrieben.fehler().text);
+  }
 }
 
 void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manuell) {
+  zielAufPlatte(index);
   const Volumen v = volumen(zaehler_);
   log(u"    Gesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 2) + u' ' + v.einheit +
           u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' + v.einheit,
@@ -132,17 +167,23 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
   if (!manuell) return;
 
   log(u"<Ende, Manueller Start>"_s, Endreport);
+  // Whoever cancelled wants the program back at once, not a box.
+  if (abbruch_) return;
+  // Failures that are no file must not leave the box reading error-free.
+  const qint64 weitere = zaehler_.verzeichnisseFehlerhaft + zaehler_.sonstigeFehler;
   const Logbuch::Pause pause(u_.logbuch);  // the box waits for the user
   u_.dialoge.zeige(information(
       u"Augabe beendet.\n\nGesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 3) + u' ' +
       v.einheit + u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' +
       v.einheit + u'\n' + QString::number(zaehler_.dateienGesamt) +
       u" Datei(en) wurden verarbeitet; davon Fehlerhaft "_s +
-      QString::number(zaehler_.dateienGesamt - zaehler_.dateienFehlerfrei) + u" Datei(en)"_s));
+      QString::number(zaehler_.dateienGesamt - zaehler_.dateienFehlerfrei) + u" Datei(en)"_s +
+      (weitere > 0 ? u"\nweitere Fehler: "_s + QString::number(weitere) + u" (siehe Logbuch)"_s : QString())));
 }
 
 void Sicherung::statusSetzen(int index, const QStringList& quellen) {
-  const bool fehlerfrei = zaehler_.dateienFehlerhaft == 0 && zaehler_.verzeichnisseFehlerhaft == 0;
+  const bool fehlerfrei = zaehler_.dateienFehlerhaft == 0 && zaehler_.verzeichnisseFehlerhaft == 0 &&
+                          zaehler_.sonstigeFehler == 0;
   if (fehlerfrei) {
     const QDateTime jetzt = u_.uhr.jetzt();
     zustand_.aufgabenStatusText.at(index) =
@@ -162,12 +203,13 @@ void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
   zustand_.fehlerZaehlen();
   zustand_.aufgabenStatusText.at(index) = u"letzte Fehler: am "_s +
                                           formate::statusDatum(jetzt.date()) + u" um "_s +
-                                          formate::langeZeit(jetzt.time()) + u", "_s + beschreibung;
+                                          formate::langeZeit(jetzt.time()) + u", "_s +
+                                          pfade::anzeige(beschreibung);
   log(u"    => Error, "_s + beschreibung, Fehlermeldung);
 }
 
 void Sicherung::cmd_AutoSave_Click(int knopf) {
-  if (laeuft_) return;
+  if (laeuft_ || abbruch_) return;
   const bool alle = knopf != 0;  // the tray menu passes 2
   if (u_.dialoge.zeige(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s)) != Antwort::Ja)
     return;
@@ -177,7 +219,7 @@ void Sicherung::cmd_AutoSave_Click(int knopf) {
   zustand_.fehlerGesamt = 0;
   zustand_.sammelLauf = true;
   bool gelaufen = false;
-  for (int i = 0; i < s::kAnzahlAufgaben; ++i) {
+  for (int i = 0; i < s::kAnzahlAufgaben && !abbruch_; ++i) {
     // The mark is read at that moment: the user may change it while tasks run.
     if (!alle && !u_.host.markiert(i)) continue;
     aufgabeKopieren(i);
@@ -186,6 +228,7 @@ void Sicherung::cmd_AutoSave_Click(int knopf) {
   log(gelaufen ? u"<Ende, manueller Start>"_s : u"<Ende, keine Aufgabe markiert>"_s, Endreport);
   zustand_.sammelLauf = false;
   u_.host.logbuchAnzeigen();
+  if (abbruch_) return;
   const QString text = zustand_.fehlerGesamt != 0
                            ? u"Aufgaben beendet, gefundene Fehler "_s +
                                  QString::number(zustand_.fehlerGesamt)

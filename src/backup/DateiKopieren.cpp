@@ -16,6 +16,7 @@ namespace bewahrix {
 void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& ziel,
                               const QString& zielverzeichnis, EintragsArt art) {
   nachgeben(quelle);
+  if (abbruch_) return;
   log(u"  ==> Kopiere "_s + quelle, Dateiname);
   if (art != EintragsArt::Datei) log(u"  ==> ...nach "_s + zielverzeichnis, ZielpfadUndErstellung);
 
@@ -30,7 +31,11 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
     fehler = nachVerfahren(modus, datei);
   }
 
-  if (datei.q) zaehler_.volumenGesamt += datei.q.wert().groesse;
+  // A file cut off by a cancellation is no failure of its own; the run
+  // records the cancellation once.
+  if (fehler && abbruch_) return;
+  // A directory given as a file has no volume of its own to count.
+  if (datei.q && datei.q.wert().regulaer) zaehler_.volumenGesamt += datei.q.wert().groesse;
   ++zaehler_.dateienGesamt;
   if (!fehler) {
     log(u"    => Okay, Fehlerfrei verarbeitet"_s, Kopiervorgang);
@@ -69,7 +74,7 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
     case NurAelteres:
       if (!d.z) {
         // Here the line is written for trees as well.
-        if (u_.dateisystem.verzeichnisAnlegen(d.zielverzeichnis).ok())
+        if (u_.dateisystem.verzeichnisseAnlegen(d.zielverzeichnis).ok())
           log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
         return kopiere(d);
       }
@@ -101,14 +106,31 @@ void Sicherung::verzeichnisVorbereiten(int modus, const QString& zielverzeichnis
   // It normally exists already; only a real creation is worth a line. A
   // single file's target is the task's own directory, which a new task
   // may not have yet.
-  if (!u_.dateisystem.verzeichnisAnlegen(zielverzeichnis).ok() || art == EintragsArt::Baum) return;
+  if (!u_.dateisystem.verzeichnisseAnlegen(zielverzeichnis).ok() || art == EintragsArt::Baum) return;
   log(modus == ImmerUeberschreiben ? u"    => Zielverzeichnis nicht vorhanden, wurde neu  erstellt"_s
                                    : u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s,
       ZielpfadUndErstellung);
 }
 
+void Sicherung::resteEntfernen(const QString& zielverzeichnis) {
+  const QString verzeichnis = pfade::mitTrenner(zielverzeichnis);
+  if (aufgeraeumt_.contains(verzeichnis)) return;
+  aufgeraeumt_.insert(verzeichnis);
+  for (const QString& rest : u_.dateisystem.resteEntfernen(verzeichnis))
+    log(u"    => Rest eines abgebrochenen Kopiervorgangs entfernt: "_s + verzeichnis + rest,
+        Loeschbestaetigung);
+}
+
 std::optional<Fehler> Sicherung::kopiere(Datei& d) {
-  if (const Status kopiert = u_.dateisystem.kopieren(d.quelle, d.ziel); !kopiert) return kopiert.fehler();
+  // What a crash left beside an earlier copy goes before the first new one.
+  resteEntfernen(d.zielverzeichnis);
+  const auto fortschritt = [this, &d](qint64 kopiert, qint64 gesamt) {
+    nachgeben(d.quelle, gesamt > 0 ? static_cast<int>(kopiert * 100 / gesamt) : 100);
+    return !abbruch_;
+  };
+  if (const Status kopiert = u_.dateisystem.kopieren(d.quelle, d.ziel, fortschritt); !kopiert)
+    return kopiert.fehler();
+  geschrieben_ = true;
   log(u"    => Datei kopiert"_s, Kopiervorgang);
   if (d.q) zaehler_.volumenKopiert += d.q.wert().groesse;
   d.z = u_.dateisystem.status(d.ziel);  // the size line reports the new target

@@ -1,6 +1,7 @@
 #include "backup/DateienLoeschen.h"
 
 #include "backup/Sicherung.h"
+#include "platform/Dateisystem.h"
 #include "platform/Papierkorb.h"
 #include "platform/Pfade.h"
 
@@ -18,11 +19,11 @@ bool entferne(Entferner& entferner, const QString& pfad, bool inPapierkorb) {
 }
 
 bool inhaltLoeschen(Entferner& entferner, const QString& verzeichnis, bool inPapierkorb) {
-  const QDir dir(verzeichnis);
-  if (!dir.exists()) return false;
+  // Names as the kernel's bytes: a name that is no UTF-8 goes as well.
+  const auto namen = alleEintraege(verzeichnis);
+  if (!namen) return false;
   bool alles = true;
-  const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-  for (const QString& name : dir.entryList(filter))
+  for (const QString& name : namen.wert())
     alles = entferne(entferner, pfade::mitTrenner(verzeichnis) + name, inPapierkorb) && alles;
   return alles;
 }
@@ -72,7 +73,8 @@ bool dateienLoeschen(Entferner& entferner, const QStringList& pfadliste, bool in
   return alles;
 }
 
-std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen) {
+std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen,
+                                        const QList<GeschuetzteDatei>& geschuetzt) {
   if (!pfade::istAbsolut(ziel)) return u"kein vollständiger Pfad: "_s + ziel;
   for (const QString& form : formen(ziel))
     if (form == pfade::dateisystemWurzel()) return u"das Wurzelverzeichnis wird nie geleert"_s;
@@ -81,6 +83,9 @@ std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& 
   for (const QString& eintrag : quellen)
     if (liegtInOderUnter(quellverzeichnis(eintrag), ziel))
       return u"die Quelle "_s + eintrag + u" liegt darin"_s;
+  for (const auto& [pfad, bezeichnung] : geschuetzt)
+    if (liegtInOderUnter(pfade::verzeichnisteil(pfad), ziel))
+      return bezeichnung + u' ' + pfad + u" liegt darin"_s;
   return std::nullopt;
 }
 

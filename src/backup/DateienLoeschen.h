@@ -16,9 +16,17 @@ class Entferner;
 // everything could be deleted.
 bool dateienLoeschen(Entferner& entferner, const QStringList& pfade, bool inPapierkorb);
 
+// A file that emptying a target must never take with it.
+struct GeschuetzteDatei {
+  QString pfad;
+  QString bezeichnung;  // "das Logbuch"
+};
+
 // Why emptying ziel before a run must not happen, or nothing when it may:
 // the file-system root, the home directory or one above it, a relative path,
-// or a directory that one of the task's sources lies in or below.
-std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen);
+// a directory that one of the task's sources lies in or below, or one that
+// holds a protected file.
+std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen,
+                                        const QList<GeschuetzteDatei>& geschuetzt = {});
 
 }  // namespace bewahrix

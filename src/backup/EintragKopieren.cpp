@@ -50,9 +50,11 @@ void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
   }
   const QString p = zusatz(index);
   const QString zielDir = zielverzeichnis(index) + p + pfade::namensteil(verzeichnis);
-  for (const QString& datei : dateien)
+  for (const QString& datei : dateien) {
+    if (abbruch_) return;
     dateiKopieren(index, pfade::mitTrenner(verzeichnis) + datei,
                   pfade::mitTrenner(zielDir) + p + datei, zielDir, EintragsArt::Verzeichnis);
+  }
 }
 
 void Sicherung::baumKopieren(int index, const QString& eintrag) {
@@ -65,6 +67,7 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
   const qsizetype relativAb = wurzel.size() - 1 - pfade::namensteil(wurzel.chopped(1)).size();
 
   for (Ordner& item : ordner) {
+    if (abbruch_) return;
     const QString verzeichnis = item.pfad.chopped(1);
     log(u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + verzeichnis, Dateiname);
     // The walk has read the directory already; its files are taken from there.
@@ -76,13 +79,15 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
     if (dateien.isEmpty()) {
       log(u"    => keine Datei gefunden"_s, Dateiname);
       const QString leer = zielverzeichnis(index) + p + relativ;
-      if (u_.dateisystem.verzeichnisAnlegen(leer).ok())
+      if (u_.dateisystem.verzeichnisseAnlegen(leer).ok())
         log(u"  ==> Verzeichniss "_s + leer + u" erstellt"_s, ZielpfadUndErstellung);
       continue;
     }
     const QString zielDir = zielverzeichnis(index) + p + relativ;
-    for (const QString& datei : dateien)
+    for (const QString& datei : dateien) {
+      if (abbruch_) return;
       dateiKopieren(index, item.pfad + datei, zielDir + p + datei, zielDir, EintragsArt::Baum);
+    }
   }
 }
 
@@ -104,6 +109,7 @@ Verzeichnisinhalt Sicherung::gefunden(int index, const QString& verzeichnis, Ver
 void Sicherung::ordnerSammeln(QList<Ordner>& liste, const QString& pfad) {
   const QString verzeichnis = pfade::mitTrenner(pfad);
   nachgeben(verzeichnis);
+  if (abbruch_) return;
   liste.append({verzeichnis, u_.dateisystem.inhalt(verzeichnis)});
   const QStringList unter = liste.last().inhalt.unterverzeichnisse;
   for (const QString& name : unter) ordnerSammeln(liste, verzeichnis + name);

@@ -32,7 +32,7 @@ class FesterLaufHost : public LaufHost {
   void zeigerBeschaeftigt(bool) override {}
   void setzeLampe(int, bool) override {}
   void logbuchAnzeigen() override {}
-  void fortschritt(qint64, const QString&) override {}
+  void fortschritt(qint64, const QString&, int) override {}
   void ereignisseVerarbeiten() override {}
 };
 

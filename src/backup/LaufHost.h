@@ -30,8 +30,9 @@ class LaufHost {
   virtual void zeigerBeschaeftigt(bool beschaeftigt) = 0;
   virtual void setzeLampe(int index, bool fehlerfrei) = 0;
   virtual void logbuchAnzeigen() = 0;
-  // How far the run is: files processed so far and the one it is on.
-  virtual void fortschritt(qint64 verarbeitet, const QString& datei) = 0;
+  // How far the run is: files processed so far, the one it is on (as
+  // shown) and how much of it is copied in percent, -1 when not copying.
+  virtual void fortschritt(qint64 verarbeitet, const QString& datei, int prozent) = 0;
   // Lets the window repaint and take input.
   virtual void ereignisseVerarbeiten() = 0;
 };

@@ -33,6 +33,7 @@ struct LaufZaehler {
   qint64 dateienFehlerfrei = 0;
   qint64 dateienFehlerhaft = 0;
   qint64 verzeichnisseFehlerhaft = 0;  // source directories that could not be read
+  qint64 sonstigeFehler = 0;           // a cancellation, a failed flush of the target
 };
 
 }  // namespace bewahrix

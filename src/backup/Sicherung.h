@@ -51,6 +51,16 @@ class Sicherung {
   // Click of cmd_AutoSave: 0 runs the marked tasks, any other number all.
   void cmd_AutoSave_Click(int knopf);
 
+  // Cancels the run that is yielding: it leaves the current file as it was,
+  // records the cancellation, skips the rest of the task and of the batch
+  // and unwinds. No task starts until abbruchAufheben().
+  void abbrechen() { abbruch_ = true; }
+  // Called once the cancelled run has unwound completely.
+  void abbruchAufheben() { abbruch_ = false; }
+  bool abgebrochen() const { return abbruch_; }
+  // The task being run (0 to 4), -1 while none is.
+  int aktuelleAufgabe() const { return laeuft_ ? aufgabe_ : -1; }
+
   LaufZustand& zustand() { return zustand_; }
   const LaufZustand& zustand() const { return zustand_; }
   // Files the last directory search found.
@@ -62,6 +72,7 @@ class Sicherung {
   void laufInhalt(int index, const QStringList& quellen);
   void summenSchreiben(int index, const QStringList& quellen, bool manuell);
   void statusSetzen(int index, const QStringList& quellen);
+  void zielAufPlatte(int index);
   void fehlerAlsStatus(int index, const QString& beschreibung);
 
   // Entries and directory walk (EintragKopieren.cpp).
@@ -92,6 +103,7 @@ class Sicherung {
   std::optional<Fehler> nachVerfahren(int modus, Datei& datei);
   void verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art);
   std::optional<Fehler> kopiere(Datei& datei);
+  void resteEntfernen(const QString& zielverzeichnis);
 
   // Target clearing (ZielLeeren.cpp).
   void zielLeeren(int index, const QStringList& quellen);
@@ -111,13 +123,21 @@ class Sicherung {
   QString zusatz(int index) { return einstellungen(index).zusatz; }
 
   void log(const QString& text, int kategorie);
-  void nachgeben(const QString& aktuell);
+  // Lets the window work, at most every few milliseconds; prozent is the
+  // share of the current file copied, -1 between files.
+  void nachgeben(const QString& aktuell, int prozent = -1);
 
   Umgebung u_;
   LaufZustand zustand_;
   LaufZaehler zaehler_;
   qint64 anzahlGefunden_ = 0;
   bool laeuft_ = false;
+  bool abbruch_ = false;
+  int aufgabe_ = -1;
+  // Something was written into the task's target: it is flushed at the end.
+  bool geschrieben_ = false;
+  // Target directories already searched for leftovers in this run.
+  QSet<QString> aufgeraeumt_;
   QElapsedTimer takt_;
   Einstellungen einstellungen_;
 };

@@ -49,12 +49,14 @@ void Programm::laufBeginnt(int index) {
   titelVorLauf_ = fenster_->windowTitle();
   fenster_->setWindowTitle(u"Bitte Warten, verarbeite Aufgabe "_s + QString::number(index + 1));
   for (const auto& seite : fenster_->aufgabe) seite.cmdKopieStart->setEnabled(false);
+  fenster_->statusBar()->show();
 }
 
 void Programm::laufEndet() {
   for (const auto& seite : fenster_->aufgabe) seite.cmdKopieStart->setEnabled(true);
   fenster_->setWindowTitle(titelVorLauf_);
   fenster_->statusBar()->clearMessage();
+  fenster_->statusBar()->hide();
   if (timerLief_) fenster_->timerAutomatik->start();
 }
 
@@ -72,8 +74,10 @@ void Programm::setzeLampe(int index, bool fehlerfrei) {
                                                                   : Lampe::Zustand::Rot);
 }
 
-void Programm::fortschritt(qint64 verarbeitet, const QString& datei) {
-  fenster_->statusBar()->showMessage(QString::number(verarbeitet) + u" Datei(en) verarbeitet – "_s + datei);
+void Programm::fortschritt(qint64 verarbeitet, const QString& datei, int prozent) {
+  QString text = QString::number(verarbeitet) + u" Datei(en) verarbeitet – "_s + datei;
+  if (prozent >= 0) text += u" ("_s + QString::number(prozent) + u" %)"_s;
+  fenster_->statusBar()->showMessage(text);
 }
 
 void Programm::ereignisseVerarbeiten() { QCoreApplication::processEvents(); }

@@ -79,7 +79,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
   verbinden();
 }
 
-Programm::~Programm() = default;
+Programm::~Programm() { store_.beiSchreibfehler = nullptr; }
 
 void Programm::verbinden() {
   for (int i = 0; i < Saver::kAufgaben; ++i) {
@@ -92,7 +92,8 @@ void Programm::verbinden() {
   verbindeZeitplaene();
   auto& f = *fenster_;
   for (int k = 0; k < 2; ++k)
-    connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this, [this, k] { sicherung_.cmd_AutoSave_Click(k); });
+    connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this,
+            [this, k] { imLaufRahmen([this, k] { sicherung_.cmd_AutoSave_Click(k); }); });
   connect(f.checkAuflisten, &QCheckBox::clicked, this,
           [this](bool an) { optionen_.check_Auflisten_Click(an); });
   connect(f.checkDragAndDrop, &QCheckBox::clicked, this,
@@ -111,7 +112,8 @@ void Programm::verbinden() {
 void Programm::verbindeAufgabe(int i) {
   auto& f = *fenster_;
   auto& seite = f.aufgabe.at(i);
-  connect(seite.cmdKopieStart, &QPushButton::clicked, this, [this, i] { sicherung_.aufgabeKopieren(i); });
+  connect(seite.cmdKopieStart, &QPushButton::clicked, this,
+          [this, i] { imLaufRahmen([this, i] { sicherung_.aufgabeKopieren(i); }); });
   connect(seite.pruefLampe, &Lampe::geklickt, this, [this, i] { PruefLampe_Click(i); });
   // The Recycle-Bin choice is offered exactly while the target is emptied,
   // also while the start sequence sets the box.
@@ -136,8 +138,10 @@ void Programm::verbindeAufgabe(int i) {
 
 void Programm::verbindeMenues() {
   auto& f = *fenster_;
-  connect(f.clickAlles, &QAction::triggered, this, [this] { sicherung_.cmd_AutoSave_Click(1); });
-  connect(f.bewahrixAusfueren, &QAction::triggered, this, [this] { sicherung_.cmd_AutoSave_Click(2); });
+  connect(f.clickAlles, &QAction::triggered, this,
+          [this] { imLaufRahmen([this] { sicherung_.cmd_AutoSave_Click(1); }); });
+  connect(f.bewahrixAusfueren, &QAction::triggered, this,
+          [this] { imLaufRahmen([this] { sicherung_.cmd_AutoSave_Click(2); }); });
   connect(f.mueEnde, &QAction::triggered, this, &Programm::ExitProgram);
   connect(f.bewahrixEnd, &QAction::triggered, this, &Programm::ExitProgram);
   connect(f.bewahrixHerstellen, &QAction::triggered, this, &Programm::BewahrixHerstellen_Click);

@@ -80,6 +80,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void VerfahrenAnzeigen(int index, int modus);
   void BewahrixHerstellen_Click();
   void ExitProgram();
+  // The desktop session ends (logout, SIGTERM): an orderly stop, no question.
+  void sitzungEnde();
   // cmd_Aktuell: the schedule panel of the selected task from the store.
   void RefreshSchedulePanel();
   // After an error-free automatic run: logbook lamp green, normal tray look.
@@ -113,7 +115,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void zeigerBeschaeftigt(bool beschaeftigt) override;
   void setzeLampe(int index, bool fehlerfrei) override;
   void logbuchAnzeigen() override { LogbuchAnzeigen(); }
-  void fortschritt(qint64 verarbeitet, const QString& datei) override;
+  void fortschritt(qint64 verarbeitet, const QString& datei, int prozent) override;
   void ereignisseVerarbeiten() override;
   // LogSchalter: the logbook menu's check marks.
   bool aufzeichnungAus() const override;
@@ -144,6 +146,19 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // The stop sequence; false when the user keeps the program running.
   bool QueryStop();
   void FinishStop();
+  void andereFensterSchliessen();
+  // A stop asked for while a run works: the run is cancelled after the
+  // user's yes (none is asked at a session end) and the stop follows.
+  void stopWaehrendLauf();
+  // Runs lauf as a handler that runs tasks; what nachDemLauf deferred
+  // follows when the outermost one returns.
+  void imLaufRahmen(const std::function<void()>& lauf);
+  // Runs aktion now, or, while a run works, cancels the run and runs it
+  // once the run has unwound.
+  void nachDemLauf(std::function<void()> aktion);
+  void automatikTakt();
+  // Says when the store cannot keep what the user changes.
+  void speicherUeberwachen();
   int zeitplanAnzahl() const;
   bool normalerZustand() const;
 
@@ -166,6 +181,10 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   std::array<QString, schluessel::kAnzahlAufgaben>& statusText_;
   bool startMinimiert_ = false;
   bool sitzungEndet_ = false;
+  bool stopBestaetigt_ = false;
+  bool schreibfehlerGemeldet_ = false;
+  int laufRahmen_ = 0;
+  std::function<void()> nachLauf_;
   bool beendet_ = false;
   bool zeigerGesetzt_ = false;
   bool timerLief_ = false;

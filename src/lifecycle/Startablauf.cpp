@@ -2,6 +2,7 @@
 
 #include "desktop/Hotkeys.h"
 #include "desktop/Tray.h"
+#include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "store/Anzeige.h"
 #include "store/Datensaetze.h"
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -83,7 +85,9 @@ void Programm::startSequence() {
   }
 
   f.ssTab->setCurrentIndex(0);
-  if (daten.breite && daten.hoehe)
+  if (!store_.enthaelt(s::abschnittProgramm(), s::width()))
+    f.resize(f.ersteGroesse());  // the defaults are the minimum, too small for a page
+  else if (daten.breite && daten.hoehe)
     f.resize(*daten.breite / kTwipsProPixel, *daten.hoehe / kTwipsProPixel);
   f.ssTabOptionen->setCurrentIndex(0);
   falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
@@ -111,6 +115,7 @@ void Programm::startSequence() {
 
   if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplanAnzahl()), SonstigeMeldung);
   meldeSpeicherZustand(store_, logbuch_);
+  speicherUeberwachen();
   VerpassteAuftraege(verpasst::Modus::Start);
   LogbuchAnzeigen();
   LoadSourceLists();
@@ -121,6 +126,31 @@ void Programm::startSequence() {
   loadComplete_ = true;
   f.timerAutomatik->start();
   f.timerUhr->start();
+}
+
+void Programm::speicherUeberwachen() {
+  if (const auto fehler = store_.schreibfehler()) {
+    logbuch_.eintrag(u"Die Einstellungen können nicht gespeichert werden: "_s + *fehler, Fehlermeldung);
+    dialoge_.zeige({u"Die Einstellungen können nicht gespeichert werden: "_s + *fehler +
+                        u". Bewahrix arbeitet mit den Grundeinstellungen; Änderungen gehen beim "
+                        u"Beenden verloren."_s,
+                    u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  }
+  // A write can fail in the middle of anything: the report waits for the
+  // event loop, and the box comes once per program run.
+  store_.beiSchreibfehler = [this](const QString& fehler) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, fehler] {
+          logbuch_.eintrag(u"Eine Änderung der Einstellungen wurde nicht gespeichert: "_s + fehler,
+                           Fehlermeldung);
+          if (std::exchange(schreibfehlerGemeldet_, true)) return;
+          dialoge_.zeige({u"Eine Änderung der Einstellungen wurde nicht gespeichert: "_s + fehler +
+                              u". Weitere solche Fehler stehen nur im Logbuch."_s,
+                          u"Bewahrix"_s, Symbol::Ausrufezeichen});
+        },
+        Qt::QueuedConnection);
+  };
 }
 
 void Programm::zeigen() {

@@ -15,6 +15,8 @@
 #include <QCloseEvent>
 #include <QSystemTrayIcon>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix {
@@ -32,7 +34,7 @@ int Programm::zeitplanAnzahl() const {
 }
 
 bool Programm::QueryStop() {
-  if (zeitplanAnzahl() > 0 && !sitzungEndet_ &&
+  if (zeitplanAnzahl() > 0 && !sitzungEndet_ && !stopBestaetigt_ &&
       dialoge_.zeige(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie "
                            u"das Programm beenden wollen?"_s,
                            u"Programm beenden"_s)) != Antwort::Ja)
@@ -57,14 +59,57 @@ void Programm::FinishStop() {
     store_.write(s::abschnittProgramm(), s::width(), werte::zahlText(fenster_->width() * kTwipsProPixel));
     store_.write(s::abschnittProgramm(), s::height(), werte::zahlText(fenster_->height() * kTwipsProPixel));
   }
+  andereFensterSchliessen();
+}
+
+void Programm::andereFensterSchliessen() {
   for (QWidget* fenster : QApplication::topLevelWidgets())
     if (fenster != fenster_.get() && fenster->isVisible()) fenster->close();
+}
+
+void Programm::imLaufRahmen(const std::function<void()>& lauf) {
+  ++laufRahmen_;
+  lauf();
+  if (--laufRahmen_ > 0) return;
+  sicherung_.abbruchAufheben();
+  if (nachLauf_) std::exchange(nachLauf_, {})();
+}
+
+void Programm::nachDemLauf(std::function<void()> aktion) {
+  if (laufRahmen_ == 0) {
+    aktion();
+    return;
+  }
+  // The run still uses the store, the window and the logbook: it unwinds
+  // first, and a question it waits on is closed so that it can.
+  sicherung_.abbrechen();
+  nachLauf_ = std::move(aktion);
+  andereFensterSchliessen();
+}
+
+void Programm::stopWaehrendLauf() {
+  const int aufgabe = sicherung_.aktuelleAufgabe();
+  if (!sitzungEndet_ && aufgabe >= 0 &&
+      dialoge_.zeige(frage(u"Aufgabe "_s + QString::number(aufgabe + 1) +
+                           u" wird gerade gesichert. Soll die Sicherung abgebrochen und Bewahrix "
+                           u"beendet werden?"_s)) != Antwort::Ja)
+    return;
+  // The user has said yes to ending: the timer question is not asked again.
+  stopBestaetigt_ = aufgabe >= 0;
+  nachDemLauf([this] { fenster_->close(); });
+}
+
+void Programm::sitzungEnde() {
+  sitzungEndet_ = true;
+  fenster_->close();
 }
 
 bool Programm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fenster_.get()) return false;
   if (ereignis->type() == QEvent::Close) {
-    if (beendet_ || !QueryStop()) {
+    // During a run the close comes again once the run has unwound.
+    if (laufRahmen_ > 0 && !beendet_) stopWaehrendLauf();
+    if (beendet_ || laufRahmen_ > 0 || !QueryStop()) {
       ereignis->ignore();
       return true;
     }
@@ -95,11 +140,13 @@ void Programm::ResetAll() {
                            u"werden? Das Programm wird danach beendet."_s,
                            u"Löschen"_s)) != Antwort::Ja)
     return;
-  store_.removeAll();
-  // Nothing may be written back into the emptied store.
-  beendet_ = true;
-  tray_->entfernen();
-  sofortBeenden();
+  nachDemLauf([this] {
+    store_.removeAll();
+    // Nothing may be written back into the emptied store.
+    beendet_ = true;
+    tray_->entfernen();
+    sofortBeenden();
+  });
 }
 
 }  // namespace bewahrix

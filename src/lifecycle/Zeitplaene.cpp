@@ -41,6 +41,10 @@ void Programm::TimerAutomatik_Timer() {
   // must not reset the counters or run tasks inside this one.
   if (taktLaeuft_) return;
   const QScopedValueRollback<bool> laeuft(taktLaeuft_, true);
+  imLaufRahmen([this] { automatikTakt(); });
+}
+
+void Programm::automatikTakt() {
   auto& zustand = sicherung_.zustand();
   zustand.fehlerGesamt = 0;
   const auto ergebnis = takt_.takt();
@@ -49,6 +53,7 @@ void Programm::TimerAutomatik_Timer() {
   zustand.automatikLauf = true;
   const auto schreibe = [this](const zeitplan::LogZeile& zeile) { logbuch_.eintrag(zeile.text, zeile.kategorie); };
   for (const auto& faellig : ergebnis.faellig) {
+    if (sicherung_.abgebrochen()) break;
     schreibe(zeitplan::anfangZeile());
     sicherung_.aufgabeKopieren(faellig.index);
     if (zustand.fehlerGesamt == 0) Gruen_TimerNotError();
@@ -66,7 +71,8 @@ void Programm::TimerAutomatik_Timer() {
     tray_->fehler();
   }
   zustand.automatikLauf = false;
-  LogbuchAnzeigen();
+  // Only what the tick wrote: a search's marks and the user's place stay.
+  if (!ergebnis.faellig.isEmpty()) LogbuchAnzeigen();
 }
 
 void Programm::VerpassteAuftraege(verpasst::Modus modus) {

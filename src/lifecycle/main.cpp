@@ -1,6 +1,7 @@
 #include "lifecycle/Copyright.h"
 #include "lifecycle/Instanz.h"
 #include "lifecycle/Programm.h"
+#include "lifecycle/Signale.h"
 #include "lifecycle/Splash.h"
 #include "platform/Uhr.h"
 #include "store/Schluessel.h"
@@ -36,10 +37,16 @@ int main(int argc, char* argv[]) {
   bewahrix::SettingsStore store(bewahrix::schluessel::anwendung());
   bewahrix::SystemUhr uhr;
   std::unique_ptr<bewahrix::Programm> programm;
+  std::unique_ptr<bewahrix::Signalwaechter> signale;
   bewahrix::zeigeSplash(
       bewahrix::startnummer(store, bewahrix::Splash::Modus::Programmstart),
       [&] {
         programm = std::make_unique<bewahrix::Programm>(store, uhr, dialoge);
+        // Logout and shutdown end the program with a signal: an orderly stop.
+        // Before this point nothing is written that a default end would cut.
+        signale = std::make_unique<bewahrix::Signalwaechter>();
+        QObject::connect(signale.get(), &bewahrix::Signalwaechter::beenden, programm.get(),
+                         &bewahrix::Programm::sitzungEnde);
         programm->startSequence();
       },
       [&] { programm->zeigen(); });

@@ -2,7 +2,7 @@
 
 #include "platform/Fehlertext.h"
 
-#include <QFile>
+#include "platform/Pfade.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -16,7 +16,7 @@ Fehler systemfehler() {
 }
 
 Ergebnis<Dateihandle> Dateihandle::oeffnen(const QString& pfad, int flags, mode_t modus) {
-  const QByteArray name = QFile::encodeName(pfad);
+  const QByteArray name = pfade::bytes(pfad);
   int fd;
   do {
     fd = ::open(name.constData(), flags | O_CLOEXEC, modus);

@@ -2,11 +2,12 @@
 
 #include "platform/Dateihandle.h"
 #include "platform/Fehlertext.h"
+#include "platform/Pfade.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -36,8 +37,7 @@ thread_local bool ohneCopyFileRange = false;
 class OffenesVerzeichnis {
  public:
   explicit OffenesVerzeichnis(const QString& pfad) {
-    const int fd = ::open(QFile::encodeName(pfad).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(pfade::bytes(pfad).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
       fehler_ = errno;
       return;
@@ -82,6 +82,19 @@ class OffenesVerzeichnis {
 
 Fehler fehlerFuer(int nummer) { return {nummer, fehlertext(nummer)}; }
 
+// The temporary's name: "." + the target's name + this + six characters.
+constexpr char kRestMarke[] = ".bewahrix-";
+constexpr qsizetype kZufallsLaenge = 6;
+
+bool istRest(const QByteArray& name) {
+  const qsizetype marke = name.size() - kZufallsLaenge - qsizetype(sizeof kRestMarke - 1);
+  if (marke < 2 || name.at(0) != '.' || name.mid(marke, sizeof kRestMarke - 1) != kRestMarke)
+    return false;
+  for (qsizetype i = name.size() - kZufallsLaenge; i < name.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(name.at(i)))) return false;
+  return true;
+}
+
 // The temporary file a copy is written to; removed again unless it has been
 // renamed into place.
 class TemporaereDatei {
@@ -98,7 +111,7 @@ class TemporaereDatei {
   Status anlegen(const QByteArray& ziel) {
     const qsizetype trenner = ziel.lastIndexOf('/');
     QByteArray name = ziel.mid(trenner + 1);
-    const QByteArray zusatz = QByteArrayLiteral(".bewahrix-XXXXXX");
+    const QByteArray zusatz = QByteArray(kRestMarke) + QByteArray(kZufallsLaenge, 'X');
     // A name that already fills NAME_MAX is shortened so the temporary name
     // still fits; cut at a character boundary so a leftover stays readable.
     const qsizetype platz = NAME_MAX - 1 - zusatz.size();
@@ -159,8 +172,8 @@ Verzeichnisinhalt PosixDateisystem::inhalt(const QString& verzeichnis) {
                          ::fstatat(offen.fd(), eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
                          S_ISDIR(info.st_mode);
     }
-    if (datei) inhalt.dateien.append(QFile::decodeName(eintrag->d_name));
-    if (unterverzeichnis) inhalt.unterverzeichnisse.append(QFile::decodeName(eintrag->d_name));
+    if (datei) inhalt.dateien.append(pfade::ausBytes(eintrag->d_name));
+    if (unterverzeichnis) inhalt.unterverzeichnisse.append(pfade::ausBytes(eintrag->d_name));
   }
   if (offen.fehler() != 0) inhalt.fehler = fehlerFuer(offen.fehler());
   inhalt.dateien.sort();
@@ -170,20 +183,64 @@ Verzeichnisinhalt PosixDateisystem::inhalt(const QString& verzeichnis) {
 
 Ergebnis<Dateistatus> PosixDateisystem::status(const QString& pfad) {
   struct stat info {};
-  if (::stat(QFile::encodeName(pfad).constData(), &info) != 0) return systemfehler();
-  return Dateistatus{static_cast<qint64>(info.st_size), static_cast<qint64>(info.st_mtim.tv_sec)};
+  if (::stat(pfade::bytes(pfad).constData(), &info) != 0) return systemfehler();
+  return Dateistatus{static_cast<qint64>(info.st_size), static_cast<qint64>(info.st_mtim.tv_sec),
+                     S_ISREG(info.st_mode)};
 }
 
 Status PosixDateisystem::verzeichnisAnlegen(const QString& pfad) {
-  if (::mkdir(QFile::encodeName(pfad).constData(), 0777) != 0) return systemfehler();
+  if (::mkdir(pfade::bytes(pfad).constData(), 0777) != 0) return systemfehler();
   return erfolg();
 }
 
-Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel) {
+Status Dateisystem::verzeichnisseAnlegen(const QString& pfad) {
+  Status angelegt = verzeichnisAnlegen(pfad);
+  if (angelegt || angelegt.fehler().nummer != ENOENT) return angelegt;
+  QString ohneTrenner = pfad;
+  while (ohneTrenner.size() > 1 && pfade::endetMitTrenner(ohneTrenner)) ohneTrenner.chop(1);
+  const QString eltern = pfade::verzeichnisteil(ohneTrenner);
+  if (eltern.size() <= 1 || eltern.size() >= pfad.size()) return angelegt;
+  if (Status oben = verzeichnisseAnlegen(eltern); !oben && oben.fehler().nummer != EEXIST) return oben;
+  return verzeichnisAnlegen(pfad);
+}
+
+Ergebnis<QStringList> alleEintraege(const QString& verzeichnis) {
+  OffenesVerzeichnis offen(verzeichnis);
+  if (!offen.offen()) return fehlerFuer(offen.fehler());
+  QStringList namen;
+  while (const dirent* eintrag = offen.naechster()) namen.append(pfade::ausBytes(eintrag->d_name));
+  if (offen.fehler() != 0) return fehlerFuer(offen.fehler());
+  return namen;
+}
+
+QStringList PosixDateisystem::resteEntfernen(const QString& verzeichnis) {
+  QStringList entfernt;
+  OffenesVerzeichnis offen(verzeichnis);
+  if (!offen.offen()) return entfernt;
+  while (const dirent* eintrag = offen.naechster()) {
+    const QByteArray name(eintrag->d_name);
+    if (eintrag->d_type != DT_REG && eintrag->d_type != DT_UNKNOWN) continue;
+    if (!istRest(name)) continue;
+    struct stat info {};
+    if (::fstatat(offen.fd(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
+      continue;
+    if (::unlinkat(offen.fd(), name.constData(), 0) == 0) entfernt.append(pfade::ausBytes(name.constData()));
+  }
+  return entfernt;
+}
+
+Status PosixDateisystem::aufPlatteBringen(const QString& verzeichnis) {
+  auto offen = Dateihandle::oeffnen(verzeichnis, O_RDONLY | O_DIRECTORY);
+  if (!offen) return offen.fehler();
+  if (::syncfs(offen.wert().fd()) != 0) return systemfehler();
+  return erfolg();
+}
+
+Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel, const Fortschritt& fortschritt) {
   // Opening a device can have effects of its own (a tape rewinds): only a
   // regular file is opened at all.
   struct stat vorab {};
-  if (::stat(QFile::encodeName(quelle).constData(), &vorab) != 0) return systemfehler();
+  if (::stat(pfade::bytes(quelle).constData(), &vorab) != 0) return systemfehler();
   if (!S_ISREG(vorab.st_mode)) return Fehler{EINVAL, u"Keine reguläre Datei: "_s + quelle};
   // O_NONBLOCK keeps the open from waiting for a writer when the source was
   // swapped for a FIFO meanwhile.
@@ -196,16 +253,19 @@ Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel) {
   const int flags = ::fcntl(von, F_GETFL);
   if (flags < 0 || ::fcntl(von, F_SETFL, flags & ~O_NONBLOCK) != 0) return systemfehler();
 
-  const QByteArray zielName = QFile::encodeName(ziel);
+  const QByteArray zielName = pfade::bytes(ziel);
   TemporaereDatei temporaer;
   if (auto angelegt = temporaer.anlegen(zielName); !angelegt) return angelegt;
 
   ohneCopyFileRange = false;
+  qint64 kopiert = 0;
   for (;;) {
     const ssize_t bewegt = kopiereBlock(von, temporaer.fd(), blockGroesse);
     if (bewegt < 0 && errno == EINTR) continue;
     if (bewegt < 0) return systemfehler();
     if (bewegt == 0) break;
+    kopiert += bewegt;
+    if (fortschritt && !fortschritt(kopiert, info.st_size)) return fehlerFuer(ECANCELED);
   }
 
   // Setuid and setgid bits are not carried over: the copy belongs to

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include <sys/types.h>
@@ -29,7 +30,12 @@ struct Verzeichnisinhalt {
 struct Dateistatus {
   qint64 groesse = 0;
   qint64 geaendert = 0;  // seconds since the epoch, cut to the second
+  bool regulaer = true;  // false for a directory, FIFO or device
 };
+
+// Told during a copy how many of the source's bytes are copied; the copy
+// stops with ECANCELED, leaving the target as it was, when it returns false.
+using Fortschritt = std::function<bool(qint64 kopiert, qint64 gesamt)>;
 
 // The file operations of a backup run. The run goes through this seam only,
 // so tests can make single operations fail (a full disk, a vanished source).
@@ -44,14 +50,30 @@ class Dateisystem {
   virtual Ergebnis<Dateistatus> status(const QString& pfad) = 0;
   // Creates exactly one directory level; fails with EEXIST when it exists.
   virtual Status verzeichnisAnlegen(const QString& pfad) = 0;
+  // Creates pfad with every missing level above it: ok when pfad itself was
+  // created, EEXIST when it was there already.
+  Status verzeichnisseAnlegen(const QString& pfad);
   // Copies quelle over ziel, fail-safe: the content goes into a temporary
   // file beside ziel, which replaces ziel only when complete. On failure the
   // previous ziel is untouched and no temporary file remains. The copy keeps
   // the source's last-write time (to the nanosecond) and permission bits.
   // A source that is not a regular file (FIFO, device, directory) fails
-  // without blocking.
-  virtual Status kopieren(const QString& quelle, const QString& ziel) = 0;
+  // without blocking. fortschritt, when set, is asked after every block.
+  virtual Status kopieren(const QString& quelle, const QString& ziel,
+                          const Fortschritt& fortschritt) = 0;
+  Status kopieren(const QString& quelle, const QString& ziel) { return kopieren(quelle, ziel, {}); }
+  // Removes what copies cut off by a crash left in verzeichnis: regular
+  // files named like the copy's temporary, never through a link. Returns
+  // the removed names.
+  virtual QStringList resteEntfernen(const QString& verzeichnis) = 0;
+  // Writes what the system still holds in memory for the file system of
+  // verzeichnis to its device. May be called from another thread.
+  virtual Status aufPlatteBringen(const QString& verzeichnis) = 0;
 };
+
+// Every entry of a directory (dot-files included), unsorted, or why it could
+// not be read.
+Ergebnis<QStringList> alleEintraege(const QString& verzeichnis);
 
 // The real file system through POSIX calls.
 class PosixDateisystem : public Dateisystem {
@@ -59,7 +81,10 @@ class PosixDateisystem : public Dateisystem {
   Verzeichnisinhalt inhalt(const QString& verzeichnis) override;
   Ergebnis<Dateistatus> status(const QString& pfad) override;
   Status verzeichnisAnlegen(const QString& pfad) override;
-  Status kopieren(const QString& quelle, const QString& ziel) override;
+  using Dateisystem::kopieren;
+  Status kopieren(const QString& quelle, const QString& ziel, const Fortschritt& fortschritt) override;
+  QStringList resteEntfernen(const QString& verzeichnis) override;
+  Status aufPlatteBringen(const QString& verzeichnis) override;
 
  protected:
   // Moves up to anzahl bytes from the source descriptor to the temporary

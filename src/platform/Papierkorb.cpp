@@ -5,7 +5,7 @@
 #include "platform/Dateihandle.h"
 
 #include <QByteArray>
-#include <QFile>
+#include "platform/Pfade.h"
 
 #include <cerrno>
 #include <optional>
@@ -118,7 +118,7 @@ void leeren(int fd, std::optional<Fehler>& ersterFehler) {
 }  // namespace
 
 Status SystemEntferner::inDenPapierkorb(const QString& pfad) {
-  g_autoptr(GFile) datei = g_file_new_for_path(QFile::encodeName(pfad).constData());
+  g_autoptr(GFile) datei = g_file_new_for_path(pfade::bytes(pfad).constData());
   g_autoptr(GError) fehler = nullptr;
   if (!g_file_trash(datei, nullptr, &fehler))
     return Fehler{fehlernummerFuer(fehler), QString::fromUtf8(fehler->message)};
@@ -126,7 +126,7 @@ Status SystemEntferner::inDenPapierkorb(const QString& pfad) {
 }
 
 Status SystemEntferner::endgueltigLoeschen(const QString& pfad) {
-  QByteArray name = QFile::encodeName(pfad);
+  QByteArray name = pfade::bytes(pfad);
   // With a trailing separator a link to a directory would be resolved; the
   // link itself is meant.
   while (name.size() > 1 && name.endsWith('/')) name.chop(1);

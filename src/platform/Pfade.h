@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Every path rule of the program lives here, so that no other file spells a
 // separator or a wildcard suffix on its own.
@@ -30,5 +32,16 @@ QString standardWurzel();
 
 // The root of the file system.
 QString dateisystemWurzel();
+
+// Names are the kernel's bytes and need not be UTF-8. In a QString they are
+// kept losslessly: valid UTF-8 as its characters, every other byte b as the
+// lone surrogate U+DC00 + b, which valid UTF-8 never yields. So a name read
+// from a listing reaches open, mkdir, rename and the Trash unchanged.
+QString ausBytes(const char* bytes, qsizetype laenge);
+QString ausBytes(const char* bytes);
+QByteArray bytes(QStringView pfad);
+// The text shown for a name (logbook, status, boxes): each byte that is not
+// UTF-8 as "?".
+QString anzeige(const QString& pfad);
 
 }  // namespace bewahrix::pfade

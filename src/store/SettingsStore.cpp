@@ -2,11 +2,18 @@
 
 #include "store/SqlAnweisung.h"
 
+#include "platform/Fehlertext.h"
+#include "platform/Pfade.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 #include <sqlite3.h>
 
@@ -53,20 +60,38 @@ void SettingsStore::schliessen() {
 
 void SettingsStore::oeffne() {
   QDir().mkpath(QFileInfo(dateipfad_).absolutePath());
-  const Zustand zustand = versucheOeffnen();
-  if (zustand == Zustand::Bereit) return;
-  schliessen();
+  Zustand zustand = versucheOeffnen();
   // Only a damaged file is set aside; a locked or unreachable one is left
-  // alone, and the program runs on defaults without writing.
+  // alone.
   if (zustand == Zustand::Beschaedigt) {
-    beiseiteLegen();
-    if (versucheOeffnen() == Zustand::Bereit) return;
     schliessen();
+    beiseiteLegen();
+    zustand = versucheOeffnen();
   }
+  if (zustand == Zustand::Bereit) return;
+  // The program runs on defaults; what the user changes lasts until it ends.
+  schreibfehler_ = dateipfad_ + u": "_s + grund();
+  schliessen();
+  if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+      !SqlAnweisung::ausfuehren(db_, kSchema))
+    schliessen();
+}
+
+QString SettingsStore::grund() const {
+  // A file the system lets us read only: SQLite itself sees no error.
+  if (::access(pfade::bytes(dateipfad_).constData(), W_OK) != 0 && errno != ENOENT)
+    return fehlertext(errno);
+  if (!db_) return fehlertext(ENOMEM);
+  const int nummer = sqlite3_system_errno(db_);
+  return nummer != 0 ? fehlertext(nummer) : QString::fromUtf8(sqlite3_errmsg(db_));
+}
+
+void SettingsStore::geschrieben(bool ok) {
+  if (!ok && beiSchreibfehler) beiSchreibfehler(dateipfad_ + u": "_s + grund());
 }
 
 SettingsStore::Zustand SettingsStore::versucheOeffnen() {
-  const QByteArray pfad = QFile::encodeName(dateipfad_);
+  const QByteArray pfad = pfade::bytes(dateipfad_);
   if (sqlite3_open_v2(pfad.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                       nullptr) != SQLITE_OK)
     return Zustand::Unerreichbar;
@@ -80,7 +105,9 @@ SettingsStore::Zustand SettingsStore::versucheOeffnen() {
   if (!SqlAnweisung::ausfuehren(db_, kSchema)) return beurteile();
   SqlAnweisung pruefung(db_, "PRAGMA quick_check");
   if (!pruefung.schritt()) return beurteile();
-  return pruefung.text(0) == u"ok"_s ? Zustand::Bereit : Zustand::Beschaedigt;
+  if (pruefung.text(0) != u"ok"_s) return Zustand::Beschaedigt;
+  // A file the system lets us read only is opened read-only without a word.
+  return sqlite3_db_readonly(db_, "main") == 1 ? Zustand::Unerreichbar : Zustand::Bereit;
 }
 
 void SettingsStore::beiseiteLegen() {
@@ -127,7 +154,7 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
   schreiben.binde(3, value);
   schreiben.binde(4, falte(section));
   schreiben.binde(5, falte(key));
-  schreiben.schritt();
+  geschrieben(schreiben.fertig());
 }
 
 void SettingsStore::remove(const QString& section, const QString& key) {
@@ -136,7 +163,7 @@ void SettingsStore::remove(const QString& section, const QString& key) {
   SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1 AND key_fold=?2");
   loeschen.binde(1, falte(section));
   loeschen.binde(2, falte(key));
-  loeschen.schritt();
+  geschrieben(loeschen.fertig());
 }
 
 void SettingsStore::removeSection(const QString& section) {
@@ -144,12 +171,12 @@ void SettingsStore::removeSection(const QString& section) {
   if (!db_) return;
   SqlAnweisung loeschen(db_, "DELETE FROM settings WHERE section_fold=?1");
   loeschen.binde(1, falte(section));
-  loeschen.schritt();
+  geschrieben(loeschen.fertig());
 }
 
 void SettingsStore::removeAll() {
   ++stand_;
-  if (db_) SqlAnweisung::ausfuehren(db_, "DELETE FROM settings");
+  if (db_) geschrieben(SqlAnweisung::ausfuehren(db_, "DELETE FROM settings"));
 }
 
 Schluesselpaare SettingsStore::list(const QString& section) const {

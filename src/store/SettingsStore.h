@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,6 +43,11 @@ class SettingsStore {
   // Set when the database could not be used and was renamed aside: says
   // where the old file now lies, for the logbook.
   std::optional<QString> wiederherstellungsHinweis() const { return hinweis_; }
+  // Set when the database could not be opened for writing: "<path>: <why>".
+  // Changes are then kept in memory only, until the program ends.
+  std::optional<QString> schreibfehler() const { return schreibfehler_; }
+  // Told of a change that could not be written later on, with "<path>: <why>".
+  std::function<void(const QString&)> beiSchreibfehler;
 
   static QString standardDateipfad(const QString& anwendung);
 
@@ -53,10 +59,14 @@ class SettingsStore {
   Zustand versucheOeffnen();
   void beiseiteLegen();
   void schliessen();
+  // Why the last open or write failed, as the system says it.
+  QString grund() const;
+  void geschrieben(bool ok);
 
   QString dateipfad_;
   sqlite3* db_ = nullptr;
   std::optional<QString> hinweis_;
+  std::optional<QString> schreibfehler_;
   quint64 stand_ = 0;
 };
 

@@ -22,6 +22,8 @@ bool SqlAnweisung::schritt() {
   return sqlite3_step(anweisung_) == SQLITE_ROW;
 }
 
+bool SqlAnweisung::fertig() { return anweisung_ && sqlite3_step(anweisung_) == SQLITE_DONE; }
+
 QString SqlAnweisung::text(int spalte) const {
   const auto* daten = reinterpret_cast<const char*>(sqlite3_column_text(anweisung_, spalte));
   return QString::fromUtf8(daten, sqlite3_column_bytes(anweisung_, spalte));

@@ -18,6 +18,8 @@ class SqlAnweisung {
   void binde(int stelle, const QString& text);
   // Advances to the next row; false at the end or on an error.
   bool schritt();
+  // Runs a statement that returns no rows; false on an error.
+  bool fertig();
   QString text(int spalte) const;
 
   // Runs a statement without parameters to its end; false on any error.

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
@@ -58,9 +59,19 @@ QPixmap logoBild() {
 }
 
 // Every page scrolls rather than squeezes its controls on top of each other
-// when a large desktop font does not fit the window's minimum size.
+// when a large desktop font does not fit the window's minimum size. Unlike a
+// plain scroll area it wishes for the room its page needs, so the window's
+// own wish shows every page whole.
+class Seite : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    const int rand = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(rand, rand);
+  }
+};
+
 QScrollArea* alsSeite(QWidget* inhalt) {
-  auto* seite = new QScrollArea;
+  auto* seite = new Seite;
   seite->setFrameShape(QFrame::NoFrame);
   seite->setWidgetResizable(true);
   seite->setWidget(inhalt);
@@ -137,6 +148,12 @@ QWidget* Saver::baueFuss() {
   cmdEnde = bau::knopf(fuss, u"cmd_Ende"_s, u"Ende"_s);
   zeile->addWidget(cmdEnde);
   return fuss;
+}
+
+QSize Saver::ersteGroesse() const {
+  QSize groesse = sizeHint().expandedTo(minimumSize());
+  if (const QScreen* bildschirm = screen()) groesse = groesse.boundedTo(bildschirm->availableGeometry().size());
+  return groesse;
 }
 
 void Saver::baueZeitgeber() {

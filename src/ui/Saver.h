@@ -67,6 +67,8 @@ class Saver : public QMainWindow {
   static constexpr int kSeiteVerfahren = 6;
   static constexpr int kSeiteTimer = 7;
   static constexpr int kSeiteLogbuch = 8;
+  // The size at a first start: every page whole, within the screen.
+  QSize ersteGroesse() const;
 
   // The checked button of an option group; nullopt when none is.
   template <std::size_t N>

@@ -1,7 +1,9 @@
 #include "LaufUmgebung.h"
 #include "platform/VollePlatte.h"
 
+#include "backup/DateienLoeschen.h"
 #include "platform/Fehlertext.h"
+#include "platform/Pfade.h"
 #include "store/Datensaetze.h"
 
 #include <QDir>
@@ -11,7 +13,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <set>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -30,12 +35,32 @@ class Unlesbar final : public PosixDateisystem {
       return PosixDateisystem::inhalt(verzeichnis);
     return {{}, {}, Fehler{EACCES, fehlertext(EACCES)}};
   }
-  Status kopieren(const QString& quelle, const QString& ziel) override {
+  using PosixDateisystem::kopieren;
+  Status kopieren(const QString& quelle, const QString& ziel, const Fortschritt& fortschritt) override {
     if (dateien.count(quelle)) return Fehler{EACCES, fehlertext(EACCES)};
-    return PosixDateisystem::kopieren(quelle, ziel);
+    return PosixDateisystem::kopieren(quelle, ziel, fortschritt);
   }
 };
 
+
+// The real file system, slow enough that a run yields inside a copy, and
+// with a flush that can be made to fail.
+class Langsam final : public PosixDateisystem {
+ public:
+  int flushes = 0;
+  bool flushScheitert = false;
+  Status aufPlatteBringen(const QString& verzeichnis) override {
+    ++flushes;
+    if (flushScheitert) return Fehler{EIO, fehlertext(EIO)};
+    return PosixDateisystem::aufPlatteBringen(verzeichnis);
+  }
+
+ protected:
+  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    ::usleep(15000);
+    return PosixDateisystem::kopiereBlock(von, nach, std::min<size_t>(anzahl, 256 * 1024));
+  }
+};
 
 }  // namespace
 
@@ -70,20 +95,76 @@ TEST_F(FehlerTest, SonderdateienUndVerweiseImBaum) {
   EXPECT_EQ(test::leseDatei(kopie.filePath()), "über einen Verweis");
 }
 
-TEST_F(FehlerTest, UngewoehnlicheNamenUndTiefeBaeume) {
-  const QStringList namen = {u"mit Leerzeichen.txt"_s, u"Ärger über Öl.doc"_s, u"zeilen\numbruch"_s,
-                             u"-fängt mit Strich an"_s, QString(251, u'n') + u".txt"_s};
-  for (const QString& name : namen) datei(u"quelle/Daten/"_s + name, name.toUtf8());
-  QString tief = u"quelle/Daten/"_s;
-  for (int ebene = 0; ebene < 110; ++ebene) tief += u"e/"_s;
-  datei(tief + u"unten.txt"_s, "ganz unten");
-  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
-  lauf();
+// Every regular file below verzeichnis as raw byte paths, relative to it.
+QList<QByteArray> dateienAlsBytes(const QByteArray& verzeichnis, const QByteArray& relativ = {}) {
+  QList<QByteArray> dateien;
+  DIR* dir = ::opendir((verzeichnis + relativ).constData());
+  if (!dir) return dateien;
+  while (const dirent* e = ::readdir(dir)) {
+    const QByteArray name(e->d_name);
+    if (name == "." || name == "..") continue;
+    if (e->d_type == DT_DIR)
+      dateien += dateienAlsBytes(verzeichnis, relativ + name + '/');
+    else
+      dateien.append(relativ + name);
+  }
+  ::closedir(dir);
+  std::sort(dateien.begin(), dateien.end());
+  return dateien;
+}
 
-  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
-  for (const QString& name : namen)
-    EXPECT_EQ(test::leseDatei(ziel() + u"Daten/"_s + name), name.toUtf8()) << name.toStdString();
-  EXPECT_EQ(test::leseDatei(ziel() + tief.mid(7) + u"unten.txt"_s), "ganz unten");
+// A file whose name is given as bytes, its content that name.
+void schreibeRoh(const QByteArray& wurzel, const QByteArray& name) {
+  QByteArray teil = wurzel;
+  for (const QByteArray& ebene : name.split('/').mid(0, name.count('/'))) {
+    teil += ebene + '/';
+    ::mkdir(teil.constData(), 0755);
+  }
+  const int fd = ::open((wurzel + name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, name.constData(), static_cast<size_t>(name.size())), name.size());
+  ::close(fd);
+}
+
+TEST_F(FehlerTest, NamenAlsBytesInEinNeuesTiefesZiel) {
+  const QByteArray q = pfad(u"quelle/Daten/"_s).toUtf8();
+  QDir().mkpath(QString::fromUtf8(q));
+  QList<QByteArray> namen = {"Fotos Sommer \xe9t\xe9/Bild \xe9.jpg", "zeilen\numbruch",
+                             "-f\xc3\xa4ngt mit Strich an", QByteArray(251, 'n') + ".txt",
+                             "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt", "nur-ignoriert/unten/x.txt"};
+  for (const QByteArray& name : namen) schreibeRoh(q, name);
+  schreibeRoh(q, "nur-ignoriert/desktop.ini");
+  store->write(schluessel::ignorierListe(0), u"desktop.ini"_s, u"01. Jan. 2026"_s);
+  std::sort(namen.begin(), namen.end());
+
+  for (const bool papierkorb : {false, true}) {
+    const QString tief = pfad(u"neu/a/b/"_s);
+    aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
+    store->write(u"SaveZiel"_s, u"Ziel 0"_s, tief);
+    lauf();
+
+    EXPECT_EQ(sicherung->zustand().fehlerGesamt, 0);
+    EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, true}));
+    EXPECT_TRUE(logbuch->zeilen.contains(
+        test::Zeile{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}));
+    const QByteArray kopien = tief.toUtf8() + "Daten/";
+    EXPECT_EQ(dateienAlsBytes(kopien), namen);
+    for (const QByteArray& name : namen) {
+      QByteArray inhalt(512, '\0');
+      const int fd = ::open((kopien + name).constData(), O_RDONLY);
+      inhalt.truncate(fd < 0 ? 0 : ::read(fd, inhalt.data(), 512));
+      if (fd >= 0) ::close(fd);
+      EXPECT_EQ(inhalt, name);
+    }
+    // Shown with a stand-in for each byte that is no UTF-8.
+    EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
+        2, u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + QString::fromUtf8(q) + u"Fotos Sommer \xdce9t\xdce9"_s}));
+    EXPECT_EQ(pfade::anzeige(u"Sommer \xdce9t\xdce9"_s), u"Sommer ?t?"_s);
+
+    EXPECT_TRUE(dateienLoeschen(*entferner, {tief + u"*.*"_s}, papierkorb));
+    EXPECT_TRUE(bewahrix::alleEintraege(tief).wert().isEmpty());
+    QDir(pfad(u"neu"_s)).removeRecursively();
+  }
 }
 
 TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
@@ -98,6 +179,58 @@ TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
   EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});
   EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, "_s + fehlertext(ENOSPC)}));
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 1);
+}
+
+TEST_F(FehlerTest, AbbruchInDerKopieUndResteEinesAbsturzes) {
+  auto langsam = std::make_unique<Langsam>();
+  Langsam& fs = *langsam;
+  dateisystem = std::move(langsam);
+  sicherungAnlegen();
+  const QString gross = datei(u"quelle/gross.bin"_s, QByteArray(2 * 1024 * 1024, 'n'));
+  const QString danach = datei(u"quelle/danach.txt"_s);
+  datei(u"ziel/gross.bin"_s, "die alte Sicherung");
+  aufgabe(0, {gross, danach}, ImmerUeberschreiben);
+  host.beimNachgeben = [&] {
+    if (host.nachgegeben == 3) sicherung->abbrechen();
+  };
+  lauf();
+
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});  // no temporary, nothing after
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{0, u"    => Error, Kopiervorgang abgebrochen"_s}));
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{6, u"<<< Aufgabe 1 fertig verarbeitet"_s}));
+  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
+  EXPECT_EQ(store->read(u"StatusIn"_s, u"Color0"_s, QString()), u"1"_s);
+  ASSERT_FALSE(host.prozente.isEmpty());  // the window heard of the file's progress
+  EXPECT_LT(host.prozente.last(), 100);
+
+  // A crash left its temporary beside the old copy; links and other names stay.
+  datei(u"ziel/.gross.bin.bewahrix-aB3xY9"_s, "halb");
+  test::verknuepfe(gross, ziel() + u".x.bewahrix-Zz99zz"_s);
+  datei(u"ziel/.gross.bin.bewahrix-12345"_s, "fremd");
+  sicherung->abbruchAufheben();
+  host.beimNachgeben = nullptr;
+  zeilenVergessen();
+  lauf();
+  EXPECT_EQ(test::alleEintraege(ziel()),
+            (QStringList{u".gross.bin.bewahrix-12345"_s, u".x.bewahrix-Zz99zz"_s, u"danach.txt"_s, u"gross.bin"_s}));
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), QByteArray(2 * 1024 * 1024, 'n'));
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
+      8, u"    => Rest eines abgebrochenen Kopiervorgangs entfernt: "_s + ziel() + u".gross.bin.bewahrix-aB3xY9"_s}));
+  EXPECT_EQ(fs.flushes, 1);  // once for the task that wrote, not per file
+}
+
+TEST_F(FehlerTest, ScheiterndesAufPlatteBringenIstEinFehler) {
+  auto langsam = std::make_unique<Langsam>();
+  langsam->flushScheitert = true;
+  dateisystem = std::move(langsam);
+  sicherungAnlegen();
+  aufgabe(0, {datei(u"quelle/a.txt"_s)}, ImmerUeberschreiben);
+  lauf();
+  EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
+      0, u"    => Error, Zielverzeichnis "_s + ziel() + u" nicht auf den Datenträger geschrieben: "_s +
+             fehlertext(EIO)}));
+  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
 }
 
 TEST_F(FehlerTest, UnlesbaresVerzeichnisUndUnlesbareDateiWerdenGemeldet) {

@@ -49,7 +49,10 @@ class BeobachtenderHost final : public FesterLaufHost {
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
   void logbuchAnzeigen() override { ++angezeigt; }
-  void fortschritt(qint64 verarbeitet, const QString&) override { fortschritte.append(verarbeitet); }
+  void fortschritt(qint64 verarbeitet, const QString&, int prozent) override {
+    fortschritte.append(verarbeitet);
+    if (prozent >= 0) prozente.append(prozent);
+  }
   void ereignisseVerarbeiten() override {
     ++nachgegeben;
     if (beimNachgeben) beimNachgeben();
@@ -60,6 +63,7 @@ class BeobachtenderHost final : public FesterLaufHost {
   QList<QPair<int, bool>> lampen;
   int angezeigt = 0;
   QList<qint64> fortschritte;
+  QList<int> prozente;
   int nachgegeben = 0;
   std::function<void()> beimNachgeben;  // what the "user" does while the run yields
 };

@@ -127,6 +127,31 @@ TEST_F(LeerenTest, GefaehrlicheZieleWerdenNieGeleert) {
   EXPECT_EQ(test::leseDatei(pfad(u"quelle/Daten/a.txt"_s)), "Original");
 }
 
+TEST_F(LeerenTest, LogbuchUndEinstellungenImZielBleiben) {
+  const QString quelle = datei(u"quelle/a.txt"_s);
+  const QString einstellungen = store->dateipfad();
+  QDir().mkpath(ziel() + u"log"_s);
+  store->write(u"LogBuch"_s, u"Pfad"_s, ziel() + u"log/"_s);
+  const QString logbuchDatei = logbuch->dateipfad();
+  logbuch->eintrag(u"vorher"_s, 7);
+  const QList<QPair<QString, QString>> faelle = {
+      {ziel(), u"das Logbuch "_s + logbuchDatei},
+      {home() + u".config/"_s, u"die Einstellungsdatenbank "_s + einstellungen}};
+  for (const auto& [zielOrdner, was] : faelle) {
+    aufgabe(0, {quelle}, ImmerUeberschreiben);
+    store->write(u"SaveZiel"_s, u"Ziel 0"_s, zielOrdner);
+    host.aufgaben.at(0).zielLeeren = true;
+    host.aufgaben.at(0).papierkorb = false;
+    sicherung->zustand().automatikLauf = true;
+    sicherung->aufgabeKopieren(0);
+    EXPECT_TRUE(logbuch->zeilen.contains(test::Zeile{
+        0, u"    => Error, Zielverzeichnis "_s + zielOrdner + u" wird nicht geleert: "_s + was + u" liegt darin"_s}));
+  }
+  EXPECT_TRUE(QFileInfo::exists(logbuchDatei));
+  EXPECT_TRUE(QFileInfo::exists(einstellungen));
+  EXPECT_EQ(SettingsStore(schluessel::anwendung()).read(u"LogBuch"_s, u"Pfad"_s, QString()), ziel() + u"log/"_s);
+}
+
 TEST(LeerenVerweigert, WurzelHeimatRelativUndQuellen) {
   EXPECT_TRUE(leerenVerweigert(u"/"_s, {}).has_value());
   EXPECT_TRUE(leerenVerweigert(u"//"_s, {}).has_value());

@@ -256,6 +256,10 @@ TEST_F(ProgrammTest, LogbuchseiteSuchtMarkiertUndZeigtDenOrt) {
   const QModelIndexList markiert = f().logbuch->selectionModel()->selectedRows();
   ASSERT_EQ(markiert.size(), 2);
   EXPECT_EQ(markiert.at(0).row() + markiert.at(1).row(), 1 + 2);
+  // A new minute with nothing due leaves the marks where they are.
+  uhr.stellen(uhr.jetzt().addSecs(60));
+  programm->TimerAutomatik_Timer();
+  EXPECT_EQ(f().logbuch->selectionModel()->selectedRows().size(), 2);
   EXPECT_EQ(wert(u"Tool"_s, u"Understood"_s), u"LÖSCHEN VOR"_s);
 
   dialoge.erwarte(ortMeldung(*store));

@@ -1,4 +1,5 @@
 #include "store/SettingsStore.h"
+#include "platform/Fehlertext.h"
 
 #include "support/TestUmgebung.h"
 
@@ -125,12 +126,14 @@ TEST_F(SettingsStoreTest, KaputteDateiWirdBeiseiteGelegtNieGeloescht) {
   EXPECT_FALSE(wieder.wiederherstellungsHinweis().has_value());
 }
 
-TEST_F(SettingsStoreTest, UnerreichbarerOrtGibtVorgabenOhneAbsturz) {
+TEST_F(SettingsStoreTest, UnerreichbarerOrtHaeltAenderungenImSpeicher) {
   // A file where the directory should be: nothing can be created there.
   bewahrix::test::schreibeDatei(home() + u".config/RoroVareduze"_s, "kein Verzeichnis");
   SettingsStore store(u"RoroVareduze"_s);
-  store.write(u"Tool"_s, u"Count"_s, u"5"_s);
   EXPECT_EQ(store.read(u"Tool"_s, u"Count"_s, u"1"_s), u"1"_s);
+  store.write(u"Tool"_s, u"Count"_s, u"5"_s);
+  EXPECT_EQ(store.read(u"Tool"_s, u"Count"_s, u"1"_s), u"5"_s);
+  EXPECT_EQ(store.schreibfehler(), store.dateipfad() + u": "_s + bewahrix::fehlertext(ENOTDIR));
   EXPECT_FALSE(store.wiederherstellungsHinweis().has_value());
   EXPECT_EQ(bewahrix::test::leseDatei(home() + u".config/RoroVareduze"_s), "kein Verzeichnis");
 }

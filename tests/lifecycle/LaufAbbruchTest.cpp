@@ -1,0 +1,165 @@
+#include "ProgrammUmgebung.h"
+
+#include "logbook/LogSatz.h"
+#include "platform/Fehlertext.h"
+#include "ui/Saver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QFileInfo>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+const QString kAbgebrochen = u"=> Error, Kopiervorgang abgebrochen"_s;
+
+// A text as the logbook keeps it: long ones are shortened in the middle.
+QString alsSatz(const QString& text) { return logsatz::lesen(logsatz::slot(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), text)).text; }
+
+}  // namespace
+
+// What the user or the system does while a run yields to the event loop.
+class LaufAbbruchTest : public ProgrammUmgebung {
+ protected:
+  static constexpr int kDateien = 300;
+
+  // Task 1 copies kDateien files of quelle/ into ziel/; a schedule is set,
+  // so an ordinary stop would ask about it.
+  void grosseAufgabe() {
+    for (int n = 0; n < kDateien; ++n)
+      test::schreibeDatei(pfad(u"quelle/d"_s + QString::number(n)), QByteArray(4096, 'x'));
+    store->write(u"Aufgabe0"_s, pfad(u"quelle/*.*"_s), u"05. Dez. 2026"_s);
+    option(u"Vorgang0"_s, u"0"_s);
+    store->write(u"SaveZiel"_s, u"Ziel 0"_s, pfad(u"ziel/"_s));
+    plane(0, u"2"_s, u"05.12.2026"_s, u"20:00:00"_s);
+    starten();
+  }
+  // Starts the run; waehrenddessen comes at its first yield.
+  void laufMit(const std::function<void()>& waehrenddessen) {
+    QTimer::singleShot(0, programm.get(), waehrenddessen);
+    f().aufgabe.at(0).cmdKopieStart->click();
+  }
+  qsizetype kopiert() { return test::alleEintraege(pfad(u"ziel/quelle"_s)).size(); }
+};
+
+TEST_F(LaufAbbruchTest, ResetWartetAufDenLaufUndLeertDannDenSpeicher) {
+  grosseAufgabe();
+  dialoge.erwarte(frage(u"Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
+                        u"Das Programm wird danach beendet."_s,
+                        u"Löschen"_s),
+                  Antwort::Ja);
+  laufMit([this] {
+    EXPECT_EQ(beendet, 0);
+    f().nueReset->trigger();
+    EXPECT_EQ(beendet, 0);  // the run still works on the store
+  });
+  EXPECT_EQ(beendet, 1);
+  EXPECT_EQ(kopiert(), 0);
+  EXPECT_FALSE(QFileInfo::exists(home() + u"d0"_s));  // not into the home directory either
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(store->dateipfad().toUtf8().constData(), &db), SQLITE_OK);
+  sqlite3_stmt* zaehlen = nullptr;
+  sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM settings", -1, &zaehlen, nullptr);
+  ASSERT_EQ(sqlite3_step(zaehlen), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(zaehlen, 0), 0);
+  sqlite3_finalize(zaehlen);
+  sqlite3_close(db);
+}
+
+TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
+  const QString frageText =
+      u"Aufgabe 1 wird gerade gesichert. Soll die Sicherung abgebrochen und Bewahrix beendet werden?"_s;
+  struct Fall {
+    const char* wie;
+    std::optional<Antwort> antwort;  // none: a session end asks nothing
+    std::function<void()> stop;
+  };
+  const Fall faelle[] = {
+      {"Ende, Nein", Antwort::Nein, [this] { f().cmdEnde->click(); }},
+      {"Fenster schließen, Ja", Antwort::Ja, [this] { f().close(); }},
+      {"Sitzungsende", std::nullopt, [this] { programm->sitzungEnde(); }},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.wie);
+    QDir(pfad(u"ziel"_s)).removeRecursively();
+    grosseAufgabe();
+    if (fall.antwort) dialoge.erwarte(frage(frageText), *fall.antwort);
+    if (fall.antwort == Antwort::Nein)
+      dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 1,172 MByte , kopiertes "
+                                  u"Datenvolumen 1,172 MByte\n300 Datei(en) wurden verarbeitet; davon "
+                                  u"Fehlerhaft 0 Datei(en)"_s));
+    const qsizetype vorher = logTexte().size();
+    laufMit(fall.stop);
+    const QStringList texte = logTexte().mid(vorher);
+    if (fall.antwort == Antwort::Nein) {
+      EXPECT_EQ(kopiert(), kDateien);
+      EXPECT_FALSE(texte.contains(u"Programm beendet"_s));
+      continue;
+    }
+    EXPECT_EQ(kopiert(), 0);
+    ASSERT_TRUE(texte.contains(kAbgebrochen));
+    EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 fertig verarbeitet"_s));
+    EXPECT_EQ(texte.last(), u"Programm beendet"_s);
+    EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s), u"14:03:00"_s);
+    EXPECT_EQ(wert(u"StatusIn"_s, u"Color0"_s), u"1"_s);
+  }
+}
+
+TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
+  // The store's folder is taken by a file: root cannot write there either.
+  store.reset();
+  QDir(home() + u".config/RoroVareduze"_s).removeRecursively();
+  test::schreibeDatei(home() + u".config/RoroVareduze"_s, "keine Ordner");
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  const QString grund = store->dateipfad() + u": "_s + fehlertext(ENOTDIR);
+  dialoge.erwarte({u"Die Einstellungen können nicht gespeichert werden: "_s + grund +
+                       u". Bewahrix arbeitet mit den Grundeinstellungen; Änderungen gehen beim Beenden "
+                       u"verloren."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  starten();
+  EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
+  // The program runs on, and keeps changes until it ends.
+  EXPECT_EQ(wert(u"Tool"_s, u"StartDatum"_s), u"05.12.2026"_s);
+}
+
+TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldung) {
+  starten();
+  // Another process holds the store past the busy time-out.
+  sqlite3* anderer = nullptr;
+  ASSERT_EQ(sqlite3_open(store->dateipfad().toUtf8().constData(), &anderer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(anderer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  const QString text = u"Eine Änderung der Einstellungen wurde nicht gespeichert: "_s + store->dateipfad() +
+                       u": "_s + QString::fromUtf8(sqlite3_errstr(SQLITE_BUSY));
+  dialoge.erwarte({text + u". Weitere solche Fehler stehen nur im Logbuch."_s, u"Bewahrix"_s,
+                   Symbol::Ausrufezeichen});
+  f().checkStartUpPosition->trigger();
+  f().checkStartUpPosition->trigger();
+  sqlite3_exec(anderer, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(anderer);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(logTexte().count(alsSatz(text)), 2);
+}
+
+TEST_F(LaufAbbruchTest, ErsterStartZeigtJedeSeiteGanz) {
+  starten();
+  f().show();
+  for (int seite = 0; seite < f().ssTab->count(); ++seite) {
+    f().ssTab->setCurrentIndex(seite);
+    QCoreApplication::processEvents();
+    const auto* flaeche = qobject_cast<QScrollArea*>(f().ssTab->widget(seite));
+    ASSERT_NE(flaeche, nullptr);
+    EXPECT_FALSE(flaeche->verticalScrollBar()->isVisible()) << "Seite " << seite << " bei " << f().height();
+  }
+  const auto* statuszeile = f().findChild<QStatusBar*>();
+  EXPECT_TRUE(!statuszeile || !statuszeile->isVisible());  // shown only while a run works
+}
