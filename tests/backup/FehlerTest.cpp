@@ -131,7 +131,8 @@ TEST_F(FehlerTest, NamenAlsBytesInEinNeuesTiefesZiel) {
   QDir().mkpath(QString::fromUtf8(q));
   QList<QByteArray> namen = {"Fotos Sommer \xe9t\xe9/Bild \xe9.jpg", "zeilen\numbruch",
                              "-f\xc3\xa4ngt mit Strich an", QByteArray(251, 'n') + ".txt",
-                             "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt", "nur-ignoriert/unten/x.txt"};
+                             "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt", "nur-ignoriert/unten/x.txt",
+                             QByteArray("e/").repeated(110) + "unten.txt"};
   for (const QByteArray& name : namen) schreibeRoh(q, name);
   schreibeRoh(q, "nur-ignoriert/desktop.ini");
   store->write(schluessel::ignorierListe(0), u"desktop.ini"_s, u"01. Jan. 2026"_s);
@@ -165,6 +166,31 @@ TEST_F(FehlerTest, NamenAlsBytesInEinNeuesTiefesZiel) {
     EXPECT_TRUE(bewahrix::alleEintraege(tief).wert().isEmpty());
     QDir(pfad(u"neu"_s)).removeRecursively();
   }
+}
+
+TEST_F(FehlerTest, ZuLangerPfadIstEinGezaehlterFehler) {
+  // Twenty levels of 250 bytes: deeper than a path may be.
+  const QByteArray wurzel = pfad(u"quelle/Daten"_s).toUtf8();
+  QDir().mkpath(QString::fromUtf8(wurzel));
+  int fd = ::open(wurzel.constData(), O_RDONLY | O_DIRECTORY);
+  for (int ebene = 0; ebene < 20 && fd >= 0; ++ebene) {
+    const QByteArray name(250, static_cast<char>('a' + ebene));
+    ::mkdirat(fd, name.constData(), 0755);
+    const int unten = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    fd = unten;
+  }
+  const int datei = ::openat(fd, "tief.txt", O_WRONLY | O_CREAT, 0644);
+  ASSERT_GE(datei, 0);
+  ::close(datei);
+  ::close(fd);
+  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
+  lauf();
+  EXPECT_GE(sicherung->zustand().fehlerGesamt, 1);
+  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
+  EXPECT_TRUE(std::any_of(logbuch->zeilen.begin(), logbuch->zeilen.end(), [](const test::Zeile& z) {
+    return z.first == 0 && z.second.endsWith(fehlertext(ENAMETOOLONG));
+  }));
 }
 
 TEST_F(FehlerTest, AbgebrocheneKopieLaesstDasAlteZielUnberuehrt) {
