@@ -104,6 +104,10 @@ Versionspruefung::~Versionspruefung() {
   }
 }
 
+namespace {
+constexpr qint64 kHoechstensBytes = 64 * 1024;
+}
+
 void Versionspruefung::pruefen() {
   if (laeuft_) return;
   laeuft_ = true;
@@ -112,6 +116,11 @@ void Versionspruefung::pruefen() {
   QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
   antwort_ = netz_->get(QNetworkRequest(adresse));
   connect(antwort_, &QNetworkReply::finished, this, &Versionspruefung::fertig);
+  // The version file is a few bytes: more is no usable answer and is not
+  // read into memory.
+  connect(antwort_, &QNetworkReply::readyRead, this, [this] {
+    if (antwort_ && antwort_->bytesAvailable() > kHoechstensBytes) antwort_->abort();
+  });
   frist_->start(zeitlimit_);
 }
 

@@ -167,9 +167,8 @@ Folge Quellenliste::dateienAufnehmen(int i, const QString& verzeichnis, Dateisys
 }
 
 QString Quellenliste::infoText() {
-  // The examples are written for this system's paths.
-  const QString ordner =
-      QStringList{QString(), u"home"_s, u"anna"_s, u"Daten"_s}.join(pfade::trenner());
+  // The examples are written for this system's paths and the user's own home.
+  const QString ordner = pfade::standardWurzel() + u"meine Daten"_s;
   return u"Um eine Datei zusichern, geben Sie den vollständigen Dateinamen inkl. des "
          u"Verzeichnisses an.\n => z.B. "_s +
          ordner + pfade::trennerText() + u"Foto.jpg\n\n"_s +

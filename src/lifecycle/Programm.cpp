@@ -22,7 +22,6 @@
 #include "ui/Saver.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QItemSelection>
 #include <QLineEdit>
@@ -66,8 +65,8 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
   eingabe = [this](const Eingabe& e) {
     return QInputDialog::getText(fenster_.get(), e.titel, e.aufforderung, QLineEdit::Normal, e.vorgabe);
   };
-  ordnerWahl = [this](const QString& titel, const QString& aktuell) {
-    return QFileDialog::getExistingDirectory(fenster_.get(), titel, aktuell);
+  ordnerWahl = [this](const QString& text, const QString& aktuell) {
+    return logbuchOrdnerWaehlen(dialogEltern(fenster_.get()), text, aktuell);
   };
   quellordnerWahl = [this](const QString& titel, const QString& start) {
     return quellordnerWaehlen(dialogEltern(fenster_.get()), titel, start);

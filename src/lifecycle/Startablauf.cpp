@@ -68,8 +68,9 @@ void Programm::startSequence() {
   falls(optionen.verzeichnisSuche, [&](int option) {
     if (option == 0 || option == 1) f.optionVerzeichnisse.at(option)->setChecked(true);
   });
-  if (daten.links && daten.oben)
-    f.move(*daten.links / kTwipsProPixel, *daten.oben / kTwipsProPixel);
+  // Each value on its own: one unreadable value leaves only its own axis.
+  falls(daten.links, [&](int links) { f.move(links / kTwipsProPixel, f.y()); });
+  falls(daten.oben, [&](int oben) { f.move(f.x(), oben / kTwipsProPixel); });
 
   f.txtTime->setText(formate::langeZeit(jetzt.time()));
   f.txtDate.at(0)->setText(u' ' + formate::langesDatum(jetzt.date()));
@@ -87,8 +88,10 @@ void Programm::startSequence() {
   f.ssTab->setCurrentIndex(0);
   if (!store_.enthaelt(s::abschnittProgramm(), s::width()))
     f.resize(f.ersteGroesse());  // the defaults are the minimum, too small for a page
-  else if (daten.breite && daten.hoehe)
-    f.resize(*daten.breite / kTwipsProPixel, *daten.hoehe / kTwipsProPixel);
+  else {
+    falls(daten.breite, [&](int breite) { f.resize(breite / kTwipsProPixel, f.height()); });
+    falls(daten.hoehe, [&](int hoehe) { f.resize(f.width(), hoehe / kTwipsProPixel); });
+  }
   f.ssTabOptionen->setCurrentIndex(0);
   falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
   falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });
@@ -123,6 +126,8 @@ void Programm::startSequence() {
   RefreshSchedulePanel();
   ShowScheduleDescriptions();
   f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
+  // Green is "no errors" in its own help text; grey would explain nothing.
+  f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
   loadComplete_ = true;
   f.timerAutomatik->start();
   f.timerUhr->start();

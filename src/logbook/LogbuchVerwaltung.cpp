@@ -87,7 +87,9 @@ void LogbuchVerwaltung::cmd_LogPfad_Click(const OrdnerWahl& ordnerWahl) {
     return;
   }
   const QString neu = pfade::mitTrenner(gewaehlt);
-  if (neu.compare(alt, Qt::CaseInsensitive) == 0) return;
+  // As the file system compares: byte for byte, and a link to the same
+  // directory is the same directory.
+  if (neu == alt || dieselbeDatei(neu, alt)) return;
 
   const QString quelle = alt + Logbuch::dateiname();
   const QString ziel = neu + Logbuch::dateiname();

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <functional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix {
@@ -17,7 +19,12 @@ QString dateiWaehlen(QWidget* eltern, const DateiSuche& suche) {
   return dialog.selectedFiles().constFirst();
 }
 
-QString quellordnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) {
+namespace {
+
+// Qt's own folder dialog with a line of text below the view; folgen makes
+// the line follow the selected folder.
+QString ordnerMitZeile(QWidget* eltern, const QString& titel, const QString& start,
+                       const std::function<QString(const QString&)>& zeile, bool folgen) {
   QFileDialog dialog(eltern, titel, start);
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
@@ -28,14 +35,26 @@ QString quellordnerWaehlen(QWidget* eltern, const QString& titel, const QString&
   status->setTextFormat(Qt::PlainText);
   if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
     raster->addWidget(status, raster->rowCount(), 0, 1, raster->columnCount());
-  const auto zeige = [status](const QString& pfad) {
-    status->setText(pfad.isEmpty() ? QString() : u"Sie haben "_s + pfad + u" gewählt."_s);
-  };
-  QObject::connect(&dialog, &QFileDialog::currentChanged, status, zeige);
-  QObject::connect(&dialog, &QFileDialog::directoryEntered, status, zeige);
+  const auto zeige = [status, zeile](const QString& pfad) { status->setText(zeile(pfad)); };
+  if (folgen) {
+    QObject::connect(&dialog, &QFileDialog::currentChanged, status, zeige);
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, status, zeige);
+  }
   zeige(start);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString quellordnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) {
+  return ordnerMitZeile(eltern, titel, start, [](const QString& pfad) {
+    return pfad.isEmpty() ? QString() : u"Sie haben "_s + pfad + u" gewählt."_s;
+  }, true);
+}
+
+QString logbuchOrdnerWaehlen(QWidget* eltern, const QString& text, const QString& aktuell) {
+  return ordnerMitZeile(eltern, u"Logbuch verschieben"_s, aktuell, [text](const QString&) { return text; }, false);
 }
 
 }  // namespace bewahrix
