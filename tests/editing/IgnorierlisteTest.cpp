@@ -34,6 +34,7 @@ TEST_F(IgnorierTest, LeereEingabeAlleLoeschenUndNein) {
   EXPECT_TRUE(liste.eintraege().isEmpty());
   EXPECT_EQ(logbuch->saetze,
             (QList<QPair<QString, int>>{{u"alle Einträge aus Ignorierliste Aufgabe 3 gelöscht"_s, 10}}));
+  EXPECT_TRUE(store->list(u"StatusIn"_s).isEmpty()) << "the ignore list leaves the task's status alone";
 }
 
 }  // namespace

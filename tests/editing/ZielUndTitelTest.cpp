@@ -34,7 +34,8 @@ TEST_F(ZielTest, SpeichernSetztStatusAuchOhneAenderung) {
     EXPECT_EQ(status(u"Msgbox3"_s), u"am 05. Dez. 2026 um 14:03:27 wurde das Zielverzeichnis geändert und der "
                                     u"Kopiervorgang noch nicht wieder gestartet."_s);
   }
-  EXPECT_EQ(logbuch->saetze.first().second, 7);
+  EXPECT_EQ(logbuch->saetze.first(),
+            (QPair<QString, int>{u"Zielpfad für Aufgabe 4 gespeichern => /media/usb/Backup/"_s, 7}));
   EXPECT_EQ(ziel().zielSpeichern(1, u"/"_s), u"/"_s);
   EXPECT_EQ(ziel().zielSpeichern(2, u"/Mein Ziel mit Ä "_s), u"/Mein Ziel mit Ä /"_s);
   EXPECT_FALSE(bearbeiten::zielGesichert(u"/mein Ziel mit ä /"_s, ziel().gespeichertesZiel(2)));
