@@ -1,4 +1,4 @@
-#include "SaverUmgebung.h"
+#include "support/SaverUmgebung.h"
 
 #include "ui/QtDialoge.h"
 #include "ui/Zeiger.h"

@@ -2,7 +2,7 @@
 // page behind each index, names that lead to the right control, the menus the
 // end-to-end tests walk by key, and the controls whose index carries a meaning.
 
-#include "SaverUmgebung.h"
+#include "support/SaverUmgebung.h"
 
 #include <QKeySequence>
 #include <QMenuBar>

@@ -1,7 +1,7 @@
 // What the window does by itself: exclusive option groups, clickable texts
 // and lamps, the minimum size and which controls follow the window's edges.
 
-#include "SaverUmgebung.h"
+#include "support/SaverUmgebung.h"
 
 #include <QImage>
 #include <QScrollArea>
