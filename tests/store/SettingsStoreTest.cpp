@@ -5,12 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
 using namespace Qt::Literals::StringLiterals;
 using bewahrix::SettingsStore;
 using bewahrix::Schluesselpaare;
 
+// Rows another tool writes with its own case folding: tests/e2e (werkzeug.py).
 class SettingsStoreTest : public bewahrix::test::FrischeUmgebung {
  protected:
   QString dbPfad() const { return home() + u".config/RoroVareduze/settings.db"_s; }
@@ -55,21 +54,6 @@ TEST_F(SettingsStoreTest, ReihenfolgeBleibtBeimUeberschreibenUndNeuOeffnen) {
   EXPECT_EQ(store.list(u"Aufgabe1"_s), erwartet);
   EXPECT_EQ(store.list(u"Aufgabe3"_s), (Schluesselpaare{{u"/b"_s, u"1"_s}, {u"/a"_s, u"1"_s}}));
   EXPECT_EQ(store.list(u"Aufgabe2"_s).size(), 1);
-}
-
-TEST_F(SettingsStoreTest, AndereWerkzeugeKoennenDieTabelleVorbereiten) {
-  { SettingsStore store(u"RoroVareduze"_s); }
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPfad()).constData(), &db), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(db,
-                         "INSERT INTO settings(section, key, value, section_fold, key_fold) "
-                         "VALUES('SaveZiel', 'Ziel 2', '/sicherung/', 'saveziel', 'ziel 2')",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
-  sqlite3_close(db);
-  SettingsStore store(u"RoroVareduze"_s);
-  EXPECT_EQ(store.read(u"SaveZiel"_s, u"Ziel 2"_s, QString()), u"/sicherung/"_s);
-  EXPECT_FALSE(store.wiederherstellungsHinweis().has_value());
 }
 
 TEST_F(SettingsStoreTest, KaputteDateiWirdBeiseiteGelegtNieGeloescht) {
