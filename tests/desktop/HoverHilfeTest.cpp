@@ -1,32 +1,16 @@
 // The hover help on the real main window: the text of the control under the
 // pointer, the background clearing it, and the switch that hides the line.
 
-#include "desktop/HilfeText.h"
 #include "desktop/HoverHilfe.h"
 #include "desktop/SaverHilfe.h"
-#include "store/Schluessel.h"
 #include "store/SettingsStore.h"
-#include "support/SkriptDialoge.h"  // readable QStrings in failures
-#include "support/TestUmgebung.h"
-#include "ui/Lampe.h"
-#include "ui/Saver.h"
+#include "support/SaverUmgebung.h"
 
-#include <QAction>
-#include <QDateEdit>
 #include <QEnterEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <optional>
 
@@ -35,27 +19,11 @@ using namespace bewahrix;
 
 namespace {
 
-TEST(HilfeText, ZeichenErsatzUndRueckfall) {
-  // "&&" of the old label is one "&" in a plain-text label.
-  EXPECT_EQ(hilfe::text(15), u"genaue Dateiangabe der zu speichernen Datei oder Drag & Drop"_s);
-  EXPECT_EQ(hilfe::text(36), u"Eingefügte Dateien per Drag & Drop sofort abspeichern"_s);
-  EXPECT_EQ(hilfe::text(29), u"an jede zu kopierene Datei \"Sicherheitskopie von\" davor schreiben"_s);
-  EXPECT_EQ(hilfe::text(4), u"Programm startet minimiert (Icon in  der rechten Taskleiste)"_s);
-  // Codes without a place for it ignore the extra text.
-  EXPECT_EQ(hilfe::text(3, u"x"_s), u"Logbuch"_s);
-  EXPECT_EQ(hilfe::text(19, u"frei"_s), u"frei"_s);
-  EXPECT_EQ(hilfe::zeile(0), u" "_s);
-  EXPECT_EQ(hilfe::zeile(45), u" Verfahrensweise festlegen"_s);
-  for (int code : {-1, 46, 1000}) EXPECT_EQ(hilfe::text(code), u"kein Hilfetext vorhanden"_s) << code;
-}
-
-class HoverHilfeTest : public test::FrischeUmgebung {
+class HoverHilfeTest : public test::SaverUmgebung {
  protected:
   void SetUp() override {
-    FrischeUmgebung::SetUp();
-    saver.resize(800, 640);
-    saver.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&saver));
+    SaverUmgebung::SetUp();
+    zeigen();
   }
 
   QWidget* w(const QString& name) {
@@ -82,7 +50,7 @@ class HoverHilfeTest : public test::FrischeUmgebung {
   }
   // The pointer through the window system: Qt picks the widget under it,
   // sends enter and leave, and hands an ignored move on to the parents.
-  void zeigen(QWidget* ziel, QPoint p) {
+  void zeigeAuf(QWidget* ziel, QPoint p) {
     QTest::mouseMove(saver.windowHandle(), ziel->mapTo(&saver, p));
   }
   // A spot of the widget where none of its children lies.
@@ -94,7 +62,6 @@ class HoverHilfeTest : public test::FrischeUmgebung {
   }
   QWidget* seite(int k) { return qobject_cast<QScrollArea*>(saver.ssTab->widget(k))->widget(); }
 
-  Saver saver;
   HoverHilfe hilfe{&saver, saver.hilfe, saverHilfe(saver)};
 };
 
@@ -109,56 +76,48 @@ TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
   }
 }
 
+// The texts that name a task or follow the window's state, as they are now
+// and not when the window was built.
 TEST_F(HoverHilfeTest, ZeigtDenTextMitDerAufgabeUndDemZustand) {
-  EXPECT_EQ(bei(saver.aufgabe.at(2).cmdKopieStart), u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s);
-  EXPECT_EQ(bei(w(u"cmd_Überschrift(4)"_s)), u" Überschrift von Aufgabe 5 ändern"_s);
-
-  // What is typed now, not when the window was built.
   saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);
-  EXPECT_EQ(bei(w(u"cmd_Dazu(1)"_s)), u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s);
-  EXPECT_EQ(saver.hilfe->textFormat(), Qt::PlainText);  // typed text is no markup
-
-  // The first two characters of the count, blank included.
   saver.inhaltAuftraege.at(0)->setText(u"7 Aufträge"_s);
-  EXPECT_EQ(bei(w(u"InhaltAufträge(0)"_s)), u" Aufgabe 1 hat 7  Einträge in der Liste"_s);
   saver.inhaltAuftraege.at(3)->setText(u"12 Aufträge"_s);
-  EXPECT_EQ(bei(w(u"Label_OrtInfo(3)"_s)), u" Aufgabe 4 hat 12 Einträge in der Liste (mit klick zur Aufgabe)"_s);
-
-  // The date list beside the entries has a text of its own.
-  EXPECT_EQ(bei(w(u"txt_SichernGesamt(6)"_s)), u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s);
-  EXPECT_EQ(bei(w(u"txt_SichernGesamt(1)"_s)), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
-
   saver.aufgabe.at(0).pruefLampe->setzeZustand(Lampe::Zustand::Rot);
-  EXPECT_EQ(bei(saver.aufgabe.at(0).pruefLampe), u" letzter Kopiervorgang fehlerhaft"_s);
-  EXPECT_EQ(bei(saver.aufgabe.at(1).pruefLampe), u" es wurde noch kein Kopiervorgang verarbeitet"_s);
-
   // A task without a copy mode shows its schedule on light red.
   QPalette rot = saver.infoTimer.at(1)->palette();
   rot.setColor(QPalette::Window, QColor(0xFF, 0x80, 0x80));
   saver.infoTimer.at(1)->setPalette(rot);
-  EXPECT_EQ(bei(w(u"InfoTimer(1)"_s)), u" gesetzter automatischer Zeitplan (es wurde kein Vorgang gewählt)"_s);
-  EXPECT_EQ(bei(w(u"InfoTimer(2)"_s)), u" gesetzter automatischer Zeitplan"_s);
-
-  // The copy-mode buttons name the task of the tab on show.
   saver.ssTabOptionen->setCurrentIndex(3);
-  EXPECT_EQ(bei(w(u"Option_SOLL(20)"_s)), u" legen Sie hier den Kopiervorgang für die Aufgabe 4 fest"_s);
-
-  EXPECT_EQ(bei(w(u"TxtDate(0)"_s)), u" Datum"_s);
-  EXPECT_EQ(bei(w(u"TxtDate(1)"_s)), u" Datum und Uhrzeit wann das Programm gestartet wurde"_s);
-  EXPECT_EQ(bei(saver.hilfe), u" Hilfefenster"_s);
+  const std::pair<QString, QString> faelle[] = {
+      {u"cmd_KopieStart(2)"_s, u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s},
+      {u"cmd_Überschrift(4)"_s, u" Überschrift von Aufgabe 5 ändern"_s},
+      {u"cmd_Dazu(1)"_s, u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s},
+      // The first two characters of the count, blank included.
+      {u"InhaltAufträge(0)"_s, u" Aufgabe 1 hat 7  Einträge in der Liste"_s},
+      {u"Label_OrtInfo(3)"_s, u" Aufgabe 4 hat 12 Einträge in der Liste (mit klick zur Aufgabe)"_s},
+      // The date list beside the entries has a text of its own.
+      {u"txt_SichernGesamt(6)"_s, u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s},
+      {u"txt_SichernGesamt(1)"_s, u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s},
+      {u"PrüfLampe(0)"_s, u" letzter Kopiervorgang fehlerhaft"_s},
+      {u"InfoTimer(1)"_s, u" gesetzter automatischer Zeitplan (es wurde kein Vorgang gewählt)"_s},
+      {u"InfoTimer(2)"_s, u" gesetzter automatischer Zeitplan"_s},
+      // The copy-mode buttons name the task of the tab on show.
+      {u"Option_SOLL(20)"_s, u" legen Sie hier den Kopiervorgang für die Aufgabe 4 fest"_s},
+      {u"TxtDate(1)"_s, u" Datum und Uhrzeit wann das Programm gestartet wurde"_s},
+  };
+  for (const auto& [name, text] : faelle) EXPECT_EQ(bei(w(name)), text) << name.toStdString();
+  EXPECT_EQ(saver.hilfe->textFormat(), Qt::PlainText);  // typed text is no markup
 }
 
-TEST_F(HoverHilfeTest, InnereTeileGehoerenZumSteuerelement) {
+// Inner parts belong to their control; background, frames and tab strips
+// clear the line.
+TEST_F(HoverHilfeTest, InnereTeileUndHintergrund) {
   bewegen(saver.aufgabe.at(0).txtSichernGesamt->viewport(), {5, 5});
   EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
   bewegen(saver.logbuch->viewport(), {5, 5});
   EXPECT_EQ(zeile(), u" Logbuch"_s);
-  // The tab strip is part of the tab control: it clears.
   bewegen(saver.ssTab->tabBar(), {2, 2});
   EXPECT_EQ(zeile(), u" "_s);
-}
-
-TEST_F(HoverHilfeTest, HintergrundRahmenUndReiterLeerenDieZeile) {
   const auto pruefeLeeren = [&](QWidget* flaeche, const char* wo) {
     betreten(saver.cmdEnde);
     ASSERT_EQ(zeile(), u" Bewahrix beenden"_s);
@@ -196,18 +155,18 @@ TEST_F(HoverHilfeTest, EchterZeigerUeberKnopfUndZurueckAufDenRahmen) {
   // button's text has to stay.
   QPushButton* knopf = saver.aufgabe.at(2).cmdVerzeichnisSpeichern;
   knopf->setMouseTracking(true);
-  zeigen(knopf, knopf->rect().center());
-  zeigen(knopf, knopf->rect().center() + QPoint(1, 0));
+  zeigeAuf(knopf, knopf->rect().center());
+  zeigeAuf(knopf, knopf->rect().center() + QPoint(1, 0));
   EXPECT_EQ(zeile(), u" Zielverzeichnis speichern"_s);
   QWidget* liste = saver.aufgabe.at(2).txtSichernGesamt->viewport();
-  zeigen(liste, {5, 5});
-  zeigen(liste, {6, 5});
+  zeigeAuf(liste, {5, 5});
+  zeigeAuf(liste, {6, 5});
   EXPECT_EQ(zeile(), u" Liste aller zu kopierenden Dateien und Verzeichnisse"_s);
   // Back onto the frame around the button.
   QWidget* rahmen = w(u"FrameZiel(2)"_s);
   const auto frei = freieStelle(rahmen);
   ASSERT_TRUE(frei.has_value());
-  zeigen(rahmen, *frei);
+  zeigeAuf(rahmen, *frei);
   EXPECT_EQ(zeile(), u" "_s);
 }
 

@@ -21,12 +21,9 @@ struct PdfSeite {
 };
 
 QList<PdfSeite> lesePdf(const QString& pfad);
-// Every text line of every page, in order.
-QStringList alleZeilen(const QList<PdfSeite>& seiten);
-// Pixels of that colour in bereich, in points (the whole page when empty).
-// Antialiased edges count while the colour clearly dominates.
-int rotePixel(const QImage& bild, const QRectF& bereich = {});
-int blauePixel(const QImage& bild, const QRectF& bereich = {});
+// Pixels in bereich (points; the whole page when empty) whose colour clearly
+// leans to red (kanal 0) or blue (kanal 2); antialiased edges count too.
+int farbigePixel(const QImage& bild, int kanal, const QRectF& bereich = {});
 
 // The printout of beispielTexte() shown as gezeigt: one page with the blue
 // header, every shown line in order and the closing lines; with rot the two

@@ -96,14 +96,8 @@ lpadmin -d PDF
 lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
 
 export BEWAHRIX_PDF_ORDNER=$ordner/pdf
-status=0
-"$programm" --gtest_filter='-*KeinStandarddrucker*' || status=$?
-# Last: the same server without any printer.
-lpadmin -x PDF
-"$programm" --gtest_filter='*KeinStandarddrucker*' | tee "$ordner/log/ohne-drucker" || status=$?
-grep -q 'PASSED  \] 1 test' "$ordner/log/ohne-drucker" || status=1
-if [ "$status" -ne 0 ]; then
+"$programm" || {
   echo "--- Protokoll des cupsd ---"
   tail -n 40 "$ordner/log/error_log" || true
-fi
-exit "$status"
+  exit 1
+}

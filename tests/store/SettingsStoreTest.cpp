@@ -6,52 +6,27 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
 using namespace Qt::Literals::StringLiterals;
 using bewahrix::SettingsStore;
 using bewahrix::Schluesselpaare;
 
-namespace {
-
-QString erstesSqlErgebnis(const QString& datei, const char* sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open(QFile::encodeName(datei).constData(), &db);
-  sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-  QString text;
-  if (sqlite3_step(st) == SQLITE_ROW)
-    text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-  sqlite3_finalize(st);
-  sqlite3_close(db);
-  return text;
-}
-
-}  // namespace
-
+// Rows another tool writes with its own case folding: tests/e2e (werkzeug.py).
 class SettingsStoreTest : public bewahrix::test::FrischeUmgebung {
  protected:
   QString dbPfad() const { return home() + u".config/RoroVareduze/settings.db"_s; }
 };
 
-TEST_F(SettingsStoreTest, LiegtUnterXdgConfigHome) {
-  SettingsStore store(u"RoroVareduze"_s);
-  store.write(u"Tool"_s, u"Count"_s, u"1"_s);
-  EXPECT_EQ(store.dateipfad(), dbPfad());
-  EXPECT_TRUE(QFileInfo::exists(dbPfad()));
-  EXPECT_EQ(erstesSqlErgebnis(dbPfad(), "PRAGMA journal_mode"), u"wal"_s);
-}
-
 TEST_F(SettingsStoreTest, NamenOhneRuecksichtAufGrossKleinschreibung) {
   SettingsStore store(u"RoroVareduze"_s);
   store.write(u"Aufgabe0"_s, u"/daten/Ärger.doc"_s, u"05. Dez. 2026"_s);
+  EXPECT_EQ(store.dateipfad(), dbPfad());
+  EXPECT_TRUE(QFileInfo::exists(dbPfad() + u"-wal"_s)) << "write-ahead log";
   EXPECT_EQ(store.read(u"AUFGABE0"_s, u"/daten/ärger.doc"_s, u"-"_s), u"05. Dez. 2026"_s);
   EXPECT_TRUE(store.enthaelt(u"aufgabe0"_s, u"/DATEN/ÄRGER.DOC"_s));
 
   // Writing the other spelling overwrites the one key; the first spelling stays.
   store.write(u"aufgabe0"_s, u"/daten/ärger.doc"_s, u"06. Dez. 2026"_s);
-  const Schluesselpaare erwartet = {{u"/daten/Ärger.doc"_s, u"06. Dez. 2026"_s}};
-  EXPECT_EQ(store.list(u"Aufgabe0"_s), erwartet);
+  EXPECT_EQ(store.list(u"Aufgabe0"_s), (Schluesselpaare{{u"/daten/Ärger.doc"_s, u"06. Dez. 2026"_s}}));
 
   store.remove(u"AUFGABE0"_s, u"/daten/ÄRGER.doc"_s);
   EXPECT_TRUE(store.list(u"Aufgabe0"_s).isEmpty());
@@ -69,41 +44,17 @@ TEST_F(SettingsStoreTest, ReihenfolgeBleibtBeimUeberschreibenUndNeuOeffnen) {
     store.write(u"Aufgabe1"_s, u"/C"_s, u"neu"_s);
     store.remove(u"Aufgabe1"_s, u"/a"_s);
     store.write(u"Aufgabe1"_s, u"/a"_s, u"wieder"_s);
+    // A section removed and written again starts a new order.
+    store.write(u"Aufgabe3"_s, u"/a"_s, u"1"_s);
+    store.removeSection(u"AUFGABE3"_s);
+    store.write(u"Aufgabe3"_s, u"/b"_s, u"1"_s);
+    store.write(u"Aufgabe3"_s, u"/a"_s, u"1"_s);
   }
   SettingsStore store(u"RoroVareduze"_s);
   const Schluesselpaare erwartet = {{u"/c"_s, u"neu"_s}, {u"/b"_s, u"3"_s}, {u"/a"_s, u"wieder"_s}};
   EXPECT_EQ(store.list(u"Aufgabe1"_s), erwartet);
-}
-
-TEST_F(SettingsStoreTest, AbschnittUndAllesEntfernen) {
-  SettingsStore store(u"RoroVareduze"_s);
-  store.write(u"Aufgabe0"_s, u"/a"_s, u"1"_s);
-  store.write(u"Aufgabe0"_s, u"/b"_s, u"1"_s);
-  store.write(u"Aufgabe1"_s, u"/a"_s, u"1"_s);
-  store.removeSection(u"AUFGABE0"_s);
-  EXPECT_TRUE(store.list(u"Aufgabe0"_s).isEmpty());
-  EXPECT_EQ(store.list(u"Aufgabe1"_s).size(), 1);
-  store.removeAll();
-  EXPECT_TRUE(store.list(u"Aufgabe1"_s).isEmpty());
-  // A section removed and written again starts a new order.
-  store.write(u"Aufgabe0"_s, u"/b"_s, u"1"_s);
-  store.write(u"Aufgabe0"_s, u"/a"_s, u"1"_s);
-  EXPECT_EQ(store.list(u"Aufgabe0"_s).first().first, u"/b"_s);
-}
-
-TEST_F(SettingsStoreTest, AndereWerkzeugeKoennenDieTabelleVorbereiten) {
-  { SettingsStore store(u"RoroVareduze"_s); }
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPfad()).constData(), &db), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(db,
-                         "INSERT INTO settings(section, key, value, section_fold, key_fold) "
-                         "VALUES('SaveZiel', 'Ziel 2', '/sicherung/', 'saveziel', 'ziel 2')",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
-  sqlite3_close(db);
-  SettingsStore store(u"RoroVareduze"_s);
-  EXPECT_EQ(store.read(u"SaveZiel"_s, u"Ziel 2"_s, QString()), u"/sicherung/"_s);
-  EXPECT_FALSE(store.wiederherstellungsHinweis().has_value());
+  EXPECT_EQ(store.list(u"Aufgabe3"_s), (Schluesselpaare{{u"/b"_s, u"1"_s}, {u"/a"_s, u"1"_s}}));
+  EXPECT_EQ(store.list(u"Aufgabe2"_s).size(), 1);
 }
 
 TEST_F(SettingsStoreTest, KaputteDateiWirdBeiseiteGelegtNieGeloescht) {
