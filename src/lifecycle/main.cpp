@@ -1,4 +1,4 @@
-#include "lifecycle/Copyright.h"
+#include "desktop/Symbol.h"
 #include "lifecycle/Instanz.h"
 #include "lifecycle/Programm.h"
 #include "lifecycle/Splash.h"
