@@ -1,5 +1,6 @@
 #include "Anwendung.h"
 #include "desktop/Symbol.h"
+#include "lifecycle/Befehlszeile.h"
 #include "lifecycle/Instanz.h"
 #include "lifecycle/Programm.h"
 #include "lifecycle/Splash.h"
@@ -18,6 +19,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[]) {
+  if (const auto ende = bewahrix::befehlszeile(argc, argv)) return *ende;
   QApplication app(argc, argv);
   // The window's class and the desktop entry carry the application id.
   QApplication::setApplicationName(QString::fromUtf16(bewahrix::anwendung::kId));
