@@ -6,8 +6,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Bewahrix-Team <kontakt@bewahrix.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dateien und Verzeichnisse nach Zeitplan sichern")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Dateien und Verzeichnisse nach Zeitplan sichern\n Bewahrix kopiert in bis zu fünf Sicherungsaufgaben Dateien, Verzeichnisse\n und Verzeichnisbäume in ein Ziel, von Hand oder nach Zeitplan, und führt\n über jede Aktion ein Logbuch.")
+set(CPACK_PACKAGE_DESCRIPTION "Bewahrix kopiert in bis zu fünf Sicherungsaufgaben Dateien, Verzeichnisse
+und Verzeichnisbäume in ein Ziel, von Hand oder nach Zeitplan, und führt
+über jede Aktion ein Logbuch.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
