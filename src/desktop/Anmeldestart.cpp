@@ -122,7 +122,8 @@ QAction* anmeldestartEinbauen(QAction& nachbar, QLabel& hilfeZeile, Dialoge& dia
     if (!status) dialoge.zeige(warnung(an, status.fehler()));
   });
   QObject::connect(menue, &QMenu::aboutToShow, aktion, [aktion] { aktion->setChecked(aktiv()); });
-  QObject::connect(aktion, &QAction::hovered, &hilfeZeile, [&hilfeZeile] { hilfeZeile.setText(u' ' + QString::fromUtf16(kHilfe)); });
+  QObject::connect(aktion, &QAction::hovered, &hilfeZeile,
+                   [&hilfeZeile] { hilfeZeile.setText(u' ' + QString::fromUtf16(kHilfe)); });
   return aktion;
 }
 
