@@ -1,12 +1,14 @@
-# Shared by scripts/run, scripts/test and the benchmarks: installs the Debian
-# packages Bewahrix needs and configures and builds one build directory.
+# Shared by scripts/run, scripts/test, scripts/package and the benchmarks:
+# installs the Debian packages Bewahrix needs and configures and builds one
+# build directory.
 # Source it, then call bewahrix_setup; it sets BEWAHRIX_ROOT.
 
 BEWAHRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 BEWAHRIX_PAKETE=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-translations-l10n libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
+  desktop-file-utils appstream dpkg-dev
   libgtest-dev libbenchmark-dev
   rsync
   xvfb xauth trayer xdotool x11-utils imagemagick

@@ -1,5 +1,7 @@
 #include "desktop/Tray.h"
 
+#include "desktop/Symbol.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -15,25 +17,20 @@ namespace {
 constexpr int kVersuche = 30;
 constexpr int kAbstandMs = 1000;
 
-// A folder with a check mark (normal) or a cross (error), drawn here.
+// The program's symbol; the error look puts a red disc with a white cross
+// over its lower right corner.
 QIcon bild(bool fehler) {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter maler(&pixmap);
+  if (!fehler) return programmSymbol();
+  QImage symbol = symbolBild(32);
+  QPainter maler(&symbol);
   maler.setRenderHint(QPainter::Antialiasing);
-  maler.setPen(QPen(QColor(60, 60, 60), 1.5));
-  maler.setBrush(QColor(235, 190, 90));
-  maler.drawRoundedRect(QRectF(3, 8, 26, 19), 3, 3);
-  maler.drawRect(QRectF(3, 5, 11, 5));
-  maler.setPen(QPen(fehler ? QColor(200, 30, 30) : QColor(30, 140, 50), 3.5, Qt::SolidLine,
-                    Qt::RoundCap, Qt::RoundJoin));
-  if (fehler) {
-    maler.drawLine(QPointF(11, 12), QPointF(21, 23));
-    maler.drawLine(QPointF(21, 12), QPointF(11, 23));
-  } else {
-    maler.drawPolyline(QPolygonF({QPointF(9, 17), QPointF(14, 22), QPointF(23, 11)}));
-  }
-  return QIcon(pixmap);
+  maler.setPen(QPen(Qt::white, 1.5));
+  maler.setBrush(QColor(200, 30, 30));
+  maler.drawEllipse(QRectF(15, 15, 16, 16));
+  maler.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+  maler.drawLine(QPointF(19.5, 19.5), QPointF(26.5, 26.5));
+  maler.drawLine(QPointF(26.5, 19.5), QPointF(19.5, 26.5));
+  return QIcon(QPixmap::fromImage(symbol));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "ui/Zeiger.h"
 
+#include "Anwendung.h"
+
 #include "store/Werte.h"
 
 #include <QCursor>
@@ -20,9 +22,9 @@ namespace versionspruefung {
 
 static_assert(kZeitlimit <= std::chrono::seconds(10));
 
-QUrl standardServer() { return QUrl(u"http://bewahrix.example"_s); }
+QUrl standardServer() { return QUrl(QString::fromUtf16(anwendung::kVersionsserver)); }
 
-QString webseite() { return u"http://bewahrix.example"_s; }
+QString webseite() { return QString::fromUtf16(anwendung::kWebseite); }
 
 namespace {
 

@@ -22,10 +22,12 @@ using Versionsnummer = std::array<int, 3>;
 
 namespace versionspruefung {
 
-// The program's own server: the version file lies under kDateipfad.
+// The program's own server, set at build time: the version file lies
+// under kDateipfad.
 QUrl standardServer();
 inline constexpr char16_t kDateipfad[] = u"/update/version_bewahrix.txt";
-// The web site named in the message and opened by the menu.
+// The web site named in the message and opened by the menu, set at build
+// time.
 QString webseite();
 inline constexpr std::chrono::milliseconds kZeitlimit{10000};
 

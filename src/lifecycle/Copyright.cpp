@@ -1,5 +1,6 @@
 #include "lifecycle/Copyright.h"
 
+#include "desktop/Symbol.h"
 #include "lifecycle/Version.h"
 #include "ui/Bau.h"
 
@@ -8,8 +9,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,46 +19,6 @@ namespace bewahrix {
 namespace {
 
 constexpr int kLogoKante = 64;
-
-QPixmap zeichneSymbol(int kante) {
-  QPixmap bild(kante, kante);
-  bild.fill(Qt::transparent);
-  QPainter p(&bild);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(kante / 64.0, kante / 64.0);
-
-  // Folder behind the shield.
-  p.setPen(QPen(QColor(0x8a, 0x5a, 0x10), 1.5));
-  p.setBrush(QColor(0xf2, 0xb8, 0x3c));
-  QPainterPath mappe;
-  mappe.moveTo(4, 16);
-  mappe.lineTo(22, 16);
-  mappe.lineTo(27, 21);
-  mappe.lineTo(60, 21);
-  mappe.lineTo(60, 54);
-  mappe.lineTo(4, 54);
-  mappe.closeSubpath();
-  p.drawPath(mappe);
-
-  QPainterPath schild;
-  schild.moveTo(32, 12);
-  schild.cubicTo(40, 17, 47, 18, 52, 18);
-  schild.cubicTo(52, 40, 44, 53, 32, 60);
-  schild.cubicTo(20, 53, 12, 40, 12, 18);
-  schild.cubicTo(17, 18, 24, 17, 32, 12);
-  QLinearGradient verlauf(12, 12, 52, 60);
-  verlauf.setColorAt(0, QColor(0x3d, 0x8b, 0xd9));
-  verlauf.setColorAt(1, QColor(0x15, 0x3e, 0x75));
-  p.setPen(QPen(QColor(0x0d, 0x26, 0x48), 2));
-  p.setBrush(verlauf);
-  p.drawPath(schild);
-
-  // A check mark: the files are safe.
-  p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPolyline(QPolygonF({QPointF(22, 35), QPointF(29, 43), QPointF(43, 27)}));
-  return bild;
-}
 
 // Two labels in one grid cell, the first offset as a shadow of the second.
 void schattenPaar(QGridLayout* raster, int zeile, int spalte, std::array<QLabel*, 2>& paar,
@@ -74,12 +33,6 @@ void schattenPaar(QGridLayout* raster, int zeile, int spalte, std::array<QLabel*
 }
 
 }  // namespace
-
-QIcon programmSymbol() {
-  QIcon symbol;
-  for (const int kante : {16, 32, 48, 64, 128}) symbol.addPixmap(zeichneSymbol(kante));
-  return symbol;
-}
 
 Copyright::Copyright(QWidget* parent) : QDialog(parent) {
   setObjectName(u"Copyright"_s);

@@ -9,10 +9,6 @@ class QPushButton;
 
 namespace bewahrix {
 
-// The program's own symbol, drawn here: a shield over a folder. Used where
-// the main window has no icon of its own.
-QIcon programmSymbol();
-
 // The about window ("Copyright"): title, version, maker and contact lines.
 // Every control carries its name as objectName ("name(index)" for arrays).
 class Copyright : public QDialog {

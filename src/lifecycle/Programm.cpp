@@ -1,5 +1,6 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Anmeldestart.h"
 #include "desktop/Hotkeys.h"
 #include "desktop/HoverHilfe.h"
 #include "desktop/SaverHilfe.h"
@@ -150,6 +151,8 @@ void Programm::verbindeMenues() {
   });
   connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
   connect(f.hotkeyAktion, &QAction::triggered, this, &Programm::HotkeyAktion_Click);
+  // Below the hotkey item: the items above keep their places in the menu.
+  anmeldestartEinbauen(*f.hotkeyAktion, *f.hilfe, dialoge_);
   connect(hotkeys_, &Hotkeys::ausgeloest, this, [this] {
     if (fenster_->hotkeyAktion->isChecked()) BewahrixHerstellen_Click();
   });

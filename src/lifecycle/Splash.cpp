@@ -1,6 +1,6 @@
 #include "lifecycle/Splash.h"
 
-#include "lifecycle/Copyright.h"
+#include "desktop/Symbol.h"
 #include "lifecycle/Version.h"
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"

@@ -1,4 +1,6 @@
-#include "lifecycle/Copyright.h"
+#include "Anwendung.h"
+#include "desktop/Symbol.h"
+#include "lifecycle/Befehlszeile.h"
 #include "lifecycle/Instanz.h"
 #include "lifecycle/Programm.h"
 #include "lifecycle/Signale.h"
@@ -18,8 +20,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[]) {
+  if (const auto ende = bewahrix::befehlszeile(argc, argv)) return *ende;
   QApplication app(argc, argv);
-  QApplication::setApplicationName(u"Bewahrix"_s);
+  // The window's class and the desktop entry carry the application id.
+  QApplication::setApplicationName(QString::fromUtf16(bewahrix::anwendung::kId));
+  QGuiApplication::setDesktopFileName(QString::fromUtf16(bewahrix::anwendung::kId));
   QApplication::setWindowIcon(bewahrix::programmSymbol());
   // The window may sit in the tray with nothing on screen; the program ends
   // when the main window's close is accepted.
