@@ -143,7 +143,9 @@ void Sicherung::zielAufPlatte(int index) {
   // "fertig" must mean on the device: a stick may be pulled right after.
   if (!geschrieben_) return;
   const QString ziel = zielverzeichnis(index);
-  // Writing out gigabytes takes a while: the window stays alive meanwhile.
+  // Writing out gigabytes takes a while: the window stays alive meanwhile,
+  // and the logbook is written before, not while the device is busy.
+  u_.logbuch.schreibeGesammelte();
   auto auftrag = std::async(std::launch::async, [this, ziel] { return u_.dateisystem.aufPlatteBringen(ziel); });
   while (auftrag.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) nachgeben(ziel);
   if (const Status geschrieben = auftrag.get(); !geschrieben) {

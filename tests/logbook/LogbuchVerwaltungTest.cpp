@@ -113,11 +113,12 @@ TEST_F(LogbuchVerschiebenTest, InEinNeuesVerzeichnis) {
             Meldung{u"Das Logbuch befindet sich derzeit im Verzeichnis\n"_s + pfad(u"Ziel/"_s)});
 }
 
-TEST_F(LogbuchVerschiebenTest, AbbruchUndGleichesVerzeichnisInAndererSchreibweise) {
+TEST_F(LogbuchVerschiebenTest, AbbruchUndGleichesVerzeichnisUeberEinenVerweis) {
   store->write(u"LogBuch"_s, u"Pfad"_s, pfad(u"Ziel/"_s));
   logbuch->eintrag(u"dort"_s, SonstigeMeldung);
   const QByteArray dort = test::leseDatei(pfad(u"Ziel/Logbuch.log"_s));
-  for (const QString& wahl : {QString(), pfad(u"ZIEL"_s), pfad(u"ziel/"_s)}) {
+  test::verknuepfe(pfad(u"Ziel"_s), pfad(u"Verweis"_s));
+  for (const QString& wahl : {QString(), pfad(u"Ziel"_s), pfad(u"Verweis/"_s)}) {
     verschiebe(wahl);
     EXPECT_EQ(pfadEinstellung(), pfad(u"Ziel/"_s));
     EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)), dort);
