@@ -47,19 +47,15 @@ class LogbuchUmgebung : public FrischeUmgebung {
         }});
   }
 
-  // Every entry in its shown form, as the file holds it now.
-  QStringList zeilen() {
+  // Every entry in its shown form as the file holds it now; texte() without
+  // date and time.
+  QStringList zeilen(int ab = 0) {
     modell->neuLaden();
     QStringList alle;
-    for (int i = 0; i < modell->rowCount(); ++i) alle.append(modell->zeile(i));
+    for (int i = 0; i < modell->rowCount(); ++i) alle.append(modell->zeile(i).mid(ab));
     return alle;
   }
-  // The same without date and time.
-  QStringList texte() {
-    QStringList alle;
-    for (const QString& zeile : zeilen()) alle.append(zeile.mid(24));
-    return alle;
-  }
+  QStringList texte() { return zeilen(24); }
   void setzePfad(const QString& verzeichnis) {
     store->write(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), verzeichnis);
   }

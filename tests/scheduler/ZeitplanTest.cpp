@@ -24,19 +24,15 @@ QList<int> indizes(const QList<AutomatikTakt::Faellig>& faellig) {
 
 TEST(Lampen, ZustandUndHinweisAusDemGespeichertenCode) {
   using lampen::Zustand;
-  const QList<std::tuple<std::optional<QString>, Zustand, QString>> faelle = {
-      {std::nullopt, Zustand::Grau, u"es wurde noch kein Kopiervorgang verarbeitet"_s},
-      {u""_s, Zustand::Grau, u"es wurde noch kein Kopiervorgang verarbeitet"_s},
-      {u"0"_s, Zustand::Gruen, u"Fehlerfreie Verarbeitung des letzten Vorgangs"_s},
-      {u"3"_s, Zustand::Gelb, u"seit der letzten Änderung wurde kein neuer Kopiervorgang gestartet"_s},
-      {u"17"_s, Zustand::Rot, u"letzter Kopiervorgang fehlerhaft"_s},
-      {u"1"_s, Zustand::Rot, u"letzter Kopiervorgang fehlerhaft"_s},
-      {u"-3"_s, Zustand::Rot, u"letzter Kopiervorgang fehlerhaft"_s}};
-  for (const auto& [code, zustand, hinweis] : faelle) {
-    EXPECT_EQ(lampen::ausCode(code), zustand) << code.value_or(u"(fehlt)"_s).toStdString();
-    EXPECT_EQ(lampen::hinweis(zustand), hinweis);
-  }
-  EXPECT_EQ(lampen::ausCode(u"rot"_s), std::nullopt);
+  const QList<std::pair<std::optional<QString>, std::optional<Zustand>>> codes = {
+      {std::nullopt, Zustand::Grau}, {u""_s, Zustand::Grau}, {u"0"_s, Zustand::Gruen}, {u"3"_s, Zustand::Gelb},
+      {u"17"_s, Zustand::Rot},       {u"1"_s, Zustand::Rot}, {u"-3"_s, Zustand::Rot},  {u"rot"_s, std::nullopt}};
+  for (const auto& [code, zustand] : codes) EXPECT_EQ(lampen::ausCode(code), zustand) << code.value_or(u"-"_s).toStdString();
+  EXPECT_EQ((QStringList{lampen::hinweis(Zustand::Grau), lampen::hinweis(Zustand::Gruen), lampen::hinweis(Zustand::Gelb),
+                         lampen::hinweis(Zustand::Rot)}),
+            (QStringList{u"es wurde noch kein Kopiervorgang verarbeitet"_s, u"Fehlerfreie Verarbeitung des letzten Vorgangs"_s,
+                         u"seit der letzten Änderung wurde kein neuer Kopiervorgang gestartet"_s,
+                         u"letzter Kopiervorgang fehlerhaft"_s}));
 }
 
 class ZeitplanTest : public test::ZeitplanUmgebung {};
@@ -90,33 +86,34 @@ TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
   EXPECT_EQ(indizes(mitternacht.takt().faellig), QList<int>{3});
 }
 
-TEST_F(ZeitplanTest, EinmaligerZeitplanVerliertAllesAusserZusatz) {
+TEST_F(ZeitplanTest, EinmaligerZeitplanUndSeineZeilen) {
   plane(2, u"0"_s, u"05.12.2026"_s, u"09:15:00"_s);
   store->write(s::abschnittTimer(), s::zusatz(2), u"1"_s);
   zeitplan::entferneEinmalig(*store, 2);
   EXPECT_EQ(store->list(s::abschnittTimer()).size(), 1);
+  // The run's lines and the switches that filter them.
+  EXPECT_EQ((QList<LogKategorie>{zeitplan::anfangZeile().kategorie, zeitplan::endeZeile().kategorie,
+                                 zeitplan::einmaligBeendetZeile(2).kategorie}),
+            (QList<LogKategorie>{StartDesVorgangs, Endreport, Endreport}));
 }
 
+// Each kind's text; red on white without a copy mode; an unknown kind keeps
+// only the time; an absent date is today's.
 TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
   using zeitplan::Beschreibung;
   plane(0, u"0"_s, u"24.12.2026"_s, u"09:15:00"_s, u"5"_s);
   plane(1, u"1"_s, u"15.03.2026"_s, u"20:00:00"_s, u"2"_s);
   plane(2, u"2"_s, u"01.12.2025"_s, u"08:30:00"_s);
-  plane(3, u"3"_s, u"05.12.2026"_s, u"08:30:00"_s);
+  plane(3, u"7"_s, QString(), u"23:59:59"_s);
   const std::array<Beschreibung, 5> erwartet = {
       Beschreibung{u" nur am 24.12.2026 um 09:15 Uhr"_s, zeitplan::kHellrot, zeitplan::kWeiss},
       Beschreibung{u" immer am 15. des Monats um 20:00 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
       Beschreibung{u" einmal pro Woche  um 08:30 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
-      Beschreibung{u" Täglich um 08:30 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
-      // Nothing stored: switched off, no copy mode.
-      Beschreibung{u" Timer deaktiv"_s, zeitplan::kHellrot, zeitplan::kWeiss}};
+      Beschreibung{u" um 23:59 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
+      Beschreibung{u" Timer deaktiv"_s, zeitplan::kHellrot, zeitplan::kWeiss}};  // nothing stored
   EXPECT_EQ(zeitplan::beschreibungen(*store, uhr), erwartet);
-  // An unknown kind keeps only the time; an absent date is today's.
-  plane(4, u"7"_s, QString(), u"23:59:59"_s, QString());
-  EXPECT_EQ(zeitplan::beschreibung(*store, 4, uhr).text, u" um 23:59 Uhr"_s);
-  plane(4, u"0"_s, QString(), QString(), u"1"_s);
-  EXPECT_EQ(zeitplan::beschreibung(*store, 4, uhr),
-            (Beschreibung{u" nur am 05.12.2026 um 23:59 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz}));
+  plane(3, u"0"_s, QString(), QString());
+  EXPECT_EQ(zeitplan::beschreibung(*store, 3, uhr).text, u" nur am 05.12.2026 um 23:59 Uhr"_s);
 }
 
 TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArt) {
