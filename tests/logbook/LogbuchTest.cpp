@@ -109,11 +109,10 @@ TEST_F(LogbuchTest, SitzungSchreibtGesammeltInEinemZug) {
   EXPECT_EQ(texte(), (QStringList{u"vorher"_s, u"eins"_s, u"zwei"_s, u"drei"_s}));
   EXPECT_EQ(zeilen().at(2), u"05.12.2026 um 14:03:32: zwei"_s);  // its own time
   // A fallback on writing: its notes come ahead of what was collected.
-  {
-    Logbuch::Sitzung sitzung(*logbuch);
-    logbuch->eintrag(u"gesammelt"_s, SonstigeMeldung);
-    setzePfad(pfad(u"weg/"_s));
-  }
+  Logbuch::Sitzung sitzung(*logbuch);
+  logbuch->eintrag(u"gesammelt"_s, SonstigeMeldung);
+  setzePfad(pfad(u"weg/"_s));
+  logbuch->schreibeGesammelte();
   EXPECT_EQ(texte().mid(4), (QStringList{u"Logbuch.log Error, "_s + fehlertext(ENOENT),
                                          u"Logbuch.log auf "_s + home() + u" gespeichert"_s, u"gesammelt"_s}));
 }
