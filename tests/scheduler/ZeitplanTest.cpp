@@ -102,12 +102,12 @@ TEST_F(ZeitplanTest, EinmaligerZeitplanUndSeineZeilen) {
 TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
   using zeitplan::Beschreibung;
   plane(0, u"0"_s, u"24.12.2026"_s, u"09:15:00"_s, u"5"_s);
-  plane(1, u"1"_s, u"15.03.2026"_s, u"20:00:00"_s, u"2"_s);
+  plane(1, u"1"_s, u"05.03.2026"_s, u"20:00:00"_s, u"2"_s);
   plane(2, u"2"_s, u"01.12.2025"_s, u"08:30:00"_s);
   plane(3, u"7"_s, QString(), u"23:59:59"_s);
   const std::array<Beschreibung, 5> erwartet = {
       Beschreibung{u" nur am 24.12.2026 um 09:15 Uhr"_s, zeitplan::kHellrot, zeitplan::kWeiss},
-      Beschreibung{u" immer am 15. des Monats um 20:00 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
+      Beschreibung{u" immer am 05. des Monats um 20:00 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
       Beschreibung{u" einmal pro Woche  um 08:30 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
       Beschreibung{u" um 23:59 Uhr"_s, zeitplan::kHellgelb, zeitplan::kSchwarz},
       Beschreibung{u" Timer deaktiv"_s, zeitplan::kHellrot, zeitplan::kWeiss}};  // nothing stored
@@ -118,11 +118,11 @@ TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
 
 TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArt) {
   // Without a chosen kind the stored one stays.
-  zeitplan::speichere(*store, 2, {QDate(2026, 3, 1), QTime(8, 30), true, KeinZeitplan});
+  zeitplan::speichere(*store, 2, {QDate(2026, 3, 1), QTime(8, 30), true, Woechentlich});
   zeitplan::speichere(*store, 2, {QDate(2026, 12, 5), QTime(7, 0), false, std::nullopt});
   const auto timer = [this](const QString& key) { return store->read(s::abschnittTimer(), key, u"(fehlt)"_s); };
   EXPECT_EQ((QStringList{timer(u"DayArt2"_s), timer(u"SollDay2"_s), timer(u"SollTime2"_s), timer(u"Zusatz2"_s)}),
-            (QStringList{u"4"_s, u"05.12.2026"_s, u"07:00:00"_s, u"0"_s}));
+            (QStringList{u"2"_s, u"05.12.2026"_s, u"07:00:00"_s, u"0"_s}));
   // Not switched off, so the line on the name prefix follows.
   EXPECT_EQ(zeitplan::speicherZeilen(2, {{}, {}, false, std::nullopt}, u" Timer deaktiv"_s),
             (QList<zeitplan::LogZeile>{
