@@ -13,19 +13,30 @@ inline QDateTime um(int jahr, int monat, int tag, int stunde, int minute, int se
   return QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde));
 }
 
-// A store in the test's own HOME and a clock that stands still.
+// A store in the test's own HOME and a clock that stands still on Saturday,
+// 05.12.2026 14:03:27.
 class ZeitplanUmgebung : public FrischeUmgebung {
  protected:
-  explicit ZeitplanUmgebung(const QDateTime& jetzt) : uhr(jetzt) {}
-
   void SetUp() override {
     FrischeUmgebung::SetUp();
     // Opened here: only now does HOME point at the test's own folder.
     store = std::make_unique<SettingsStore>(schluessel::anwendung());
   }
+  // Task i's schedule and its copy mode; an empty text is not stored.
+  void plane(int i, const QString& art, const QString& tag, const QString& zeit,
+             const QString& vorgang = QStringLiteral("0")) {
+    namespace s = schluessel;
+    const auto setze = [this](const QString& abschnitt, const QString& key, const QString& wert) {
+      if (!wert.isEmpty()) store->write(abschnitt, key, wert);
+    };
+    setze(s::abschnittTimer(), s::dayArt(i), art);
+    setze(s::abschnittTimer(), s::sollDay(i), tag);
+    setze(s::abschnittTimer(), s::sollTime(i), zeit);
+    setze(s::abschnittOptionen(), s::vorgang(i), vorgang);
+  }
 
   std::unique_ptr<SettingsStore> store;
-  GestellteUhr uhr;
+  GestellteUhr uhr{um(2026, 12, 5, 14, 3, 27)};
 };
 
 }  // namespace bewahrix::test

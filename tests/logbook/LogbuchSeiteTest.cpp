@@ -1,0 +1,227 @@
+#include "LogbuchUmgebung.h"
+
+#include "logbook/LogSatz.h"
+#include "logbook/LogbuchSuche.h"
+#include "platform/Fehlertext.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+TEST(Bereiche, AufeinanderfolgendeZeilenWerdenEinBereich) {
+  using B = QList<QPair<int, int>>;
+  EXPECT_TRUE(bereiche({}).isEmpty());
+  EXPECT_EQ(bereiche({0, 1, 2, 7, 9, 10}), (B{{0, 2}, {7, 7}, {9, 10}}));
+}
+
+class LogbuchSeiteTest : public test::LogbuchUmgebung {
+ protected:
+  // Entries on two days; the second day starts at row 3.
+  void schreibeTage() {
+    logbuch->eintrag(u"Programm gestartet"_s, SonstigeMeldung);
+    logbuch->eintrag(u"    => Error, Zugriff verweigert"_s, Fehlermeldung);
+    uhr.sekundenWeiter(1);
+    logbuch->eintrag(u"Logbuch wird geführt"_s, SonstigeMeldung);
+    uhr.tageWeiter(1);
+    logbuch->eintrag(u"Logbuch.log Error, kein Platz"_s, Fehlermeldung);
+    logbuch->eintrag(u"Programm beendet"_s, SonstigeMeldung);
+    modell->neuLaden();
+  }
+  QList<int> suche(const QString& begriff) { return treffer(*modell, logbuch->dateipfad(), begriff); }
+  // The picker answers with waehle and remembers what it was shown.
+  void verschiebe(const QString& waehle) {
+    seite->cmd_LogPfad_Click([&](const QString& titel, const QString& aktuell) {
+      gezeigt = {titel, aktuell};
+      return waehle;
+    });
+  }
+  void erwarteErsetzen(const QString& verzeichnis, Antwort antwort) {
+    dialoge.erwarte(frage(u"Im Verzeichnis "_s + verzeichnis +
+                              u" gibt es schon eine Datei Logbuch.log. Soll sie durch das Logbuch "
+                              u"ersetzt werden? Ihr bisheriger Inhalt geht dabei verloren."_s,
+                          u"Frage"_s),
+                    antwort);
+  }
+  QStringList gezeigt;
+};
+
+// The file is read in blocks; the result must be that of the model's lines,
+// case-insensitive, also for a record cut short, a record without a valid
+// date, a term across time and message and more rows than one block.
+TEST_F(LogbuchSeiteTest, SucheBlockweiseWieDieZeilenDesModells) {
+  QByteArray datei;
+  QDateTime zeit(QDate(2026, 12, 31), QTime(23, 0));
+  for (int i = 0; i < 9000; ++i)
+    logsatz::anhaengen(datei, logsatz::zeitKopf(zeit.addSecs(i)),
+                       i % 7 ? u"Kopie Ä"_s + QString::number(i) : u"    => Error, Nr. "_s + QString(70, u'.') + u"Ende"_s);
+  datei.replace(216 * 4000, 8, QByteArray(8, '\xff'));  // NaN: no date
+  datei.append(logsatz::slot(zeit, u"abgeschnitten ERROR"_s).left(100));
+  test::schreibeDatei(logbuch->dateipfad(), datei);
+  modell->neuLaden();
+  ASSERT_EQ(modell->rowCount(), 9001);
+  for (const QString& begriff : {u"error"_s, u"01.01.2027 um 00:"_s, u"--.--"_s, u"kopie ä"_s, u"ABGESCH"_s,
+                                 u"9: kopie ä8"_s, u"..ende"_s}) {
+    QList<int> vonHand;
+    for (int row = 0; row < modell->rowCount(); ++row)
+      if (modell->zeile(row).contains(begriff, Qt::CaseInsensitive)) vonHand.append(row);
+    EXPECT_EQ(suche(begriff), vonHand) << begriff.toStdString();
+  }
+  EXPECT_EQ(suche(u"error"_s).size(), 1287);
+  EXPECT_EQ(suche(u"--.--"_s), QList<int>{4000});
+}
+
+// The setting names another file than the one the view shows (not yet
+// refreshed): the shown rows decide.
+TEST_F(LogbuchSeiteTest, SucheNimmtDieZeilenDesModellsWennDerPfadAbweicht) {
+  schreibeTage();
+  test::schreibeDatei(pfad(u"anders/Logbuch.log"_s), logsatz::slot(uhr.jetzt(), u"Programm anders"_s));
+  setzePfad(pfad(u"anders/"_s));
+  EXPECT_EQ(suche(u"programm"_s), (QList<int>{0, 4}));
+  EXPECT_TRUE(suche(u"anders"_s).isEmpty());
+}
+
+TEST(Suchergebnis, MeldungJeAnzahl) {
+  for (const auto& [anzahl, text] : QList<QPair<int, QString>>{{0, u"Keine Übereinstimmung gefunden."_s},
+                                                              {1, u"Eine Übereinstimmung wurde gefunden."_s},
+                                                              {2, u"Es wurden 2 Übereinstimmungen gefunden."_s}})
+    EXPECT_EQ(suchErgebnis(anzahl), information(text, u"Ergebnis"_s));
+}
+
+TEST_F(LogbuchSeiteTest, SuchenFragtMarkiertUndMeldet) {
+  schreibeTage();
+  QList<Eingabe> gefragt;
+  QString antwort;
+  const auto eingabe = [&](const Eingabe& e) {
+    gefragt.append(e);
+    return antwort;
+  };
+  std::optional<QList<int>> markiert;
+  const auto markieren = [&](const QList<int>& zeilen) { markiert = zeilen; };
+  // Cancelled: nothing marked, no box.
+  EXPECT_FALSE(seite->cmd_LogbuchSuchen_Click(eingabe, markieren));
+  EXPECT_FALSE(markiert);
+  // The matches are marked before the box appears; no match clears the marks.
+  for (const auto& [begriff, zeilen] : QList<QPair<QString, QList<int>>>{{u"error"_s, {1, 3}}, {u"Sicherung"_s, {}}}) {
+    const QList<int> erwartet = zeilen;
+    antwort = begriff;
+    dialoge.beimZeigen = [&markiert, erwartet] { EXPECT_EQ(markiert, erwartet); };
+    dialoge.erwarte(suchErgebnis(erwartet.size()));
+    EXPECT_EQ(seite->cmd_LogbuchSuchen_Click(eingabe, markieren), erwartet);
+  }
+  EXPECT_EQ(gefragt, (QList<Eingabe>(2, Eingabe{u"Suchen"_s, u"Geben Sie den Suchbegriff ein:"_s, QString()})
+                      << Eingabe{u"Suchen"_s, u"Geben Sie den Suchbegriff ein:"_s, u"error"_s}));
+  // Only a Search value that reads as 1 offers the last term.
+  for (const auto& [wert, angeboten] :
+       QList<QPair<QString, bool>>{{u"1,0"_s, true}, {u"0"_s, false}, {u"2"_s, false}, {u"ja"_s, false}}) {
+    store->write(u"Tool"_s, u"Search"_s, wert);
+    EXPECT_EQ(seite->suchEingabe().vorgabe, angeboten ? u"Sicherung"_s : QString()) << wert.toStdString();
+  }
+}
+
+TEST_F(LogbuchSeiteTest, LoeschenNachDerFrage) {
+  schreibeTage();
+  const QByteArray vorher = test::leseDatei(logbuch->dateipfad());
+  const auto loesche = [this](Antwort antwort) {
+    dialoge.erwarte(frage(u"Sind Sie sich sicher, dass Sie das Logbuch löschen wollen?"_s, u"Löschen"_s), antwort);
+    seite->cmd_LogbuchClear_Click();
+  };
+  loesche(Antwort::Nein);
+  EXPECT_EQ(test::leseDatei(logbuch->dateipfad()), vorher);
+  EXPECT_EQ(angezeigt, 0);
+  loesche(Antwort::Ja);
+  EXPECT_EQ(angezeigt, 1);
+  EXPECT_EQ(zeilen(), QStringList{u"06.12.2026 um 14:03:28: Logbuch gelöscht"_s});
+  EXPECT_EQ(modell->groessenText(), u"(0,21 KB)"_s);
+  // With recording off, or its category off, the new file stays empty.
+  for (const bool aus : {true, false}) {
+    schalter.setzeAufzeichnungAus(aus);
+    schalter.setzeKategorie(SonstigeMeldung, aus);
+    logbuch->eintrag(u"Programm gestartet"_s, Fehlermeldung);
+    loesche(Antwort::Ja);
+    EXPECT_EQ(modell->rowCount(), 0);
+    EXPECT_TRUE(QFile::exists(logbuch->dateipfad()));
+    EXPECT_EQ(QFile(logbuch->dateipfad()).size(), 0);
+  }
+}
+
+TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
+  schreibeTage();
+  const QByteArray alt = test::leseDatei(logbuch->dateipfad());
+  QDir().mkpath(pfad(u"Ziel"_s));
+  verschiebe(pfad(u"Ziel"_s));
+  EXPECT_EQ(gezeigt, (QStringList{u"Wählen Sie ein Verzeichnis für das Logbuch aus\n(aktuell: "_s + home() + u")"_s,
+                                  home()}));
+  EXPECT_FALSE(QFile::exists(home() + u"Logbuch.log"_s));
+  EXPECT_EQ(pfadEinstellung(), pfad(u"Ziel/"_s));
+  EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)), QStringList{u"Logbuch.log"_s});
+  EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)).left(alt.size()), alt);
+  EXPECT_EQ(angezeigt, 1);
+  EXPECT_EQ(modell->rowCount(), 6);  // the view shows the entry on the move
+  EXPECT_EQ(texte().last(), u"Logbuch.log nach "_s + pfad(u"Ziel"_s) + u" verschoben"_s);
+  EXPECT_EQ(ortMeldung(*store), Meldung{u"Das Logbuch befindet sich derzeit im Verzeichnis\n"_s + pfad(u"Ziel/"_s)});
+
+  // Cancelled, or the same directory written otherwise: nothing happens.
+  const QByteArray dort = test::leseDatei(pfad(u"Ziel/Logbuch.log"_s));
+  // The same directory, also through a link; another spelling would be another one.
+  test::verknuepfe(pfad(u"Ziel"_s), pfad(u"Verweis"_s));
+  for (const QString& wahl : {QString(), pfad(u"Ziel"_s), pfad(u"Verweis/"_s)}) verschiebe(wahl);
+  EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)), dort);
+  EXPECT_EQ(angezeigt, 1);
+
+  test::schreibeDatei(pfad(u"Voll/Logbuch.log"_s), "fremd");
+  erwarteErsetzen(pfad(u"Voll"_s), Antwort::Ja);
+  verschiebe(pfad(u"Voll"_s));
+  EXPECT_FALSE(QFile::exists(pfad(u"Ziel/Logbuch.log"_s)));
+  EXPECT_EQ(test::leseDatei(pfad(u"Voll/Logbuch.log"_s)).left(dort.size()), dort);
+  EXPECT_EQ(pfadEinstellung(), pfad(u"Voll/"_s));
+}
+
+// A relative path, a file, a missing directory, an answer No, a removal or a
+// rename that fails: the old file and the setting stay, a box says why, and
+// the chosen directory holds what it held before.
+TEST_F(LogbuchSeiteTest, VerschiebenScheitertOhneFolgen) {
+  schreibeTage();
+  const QByteArray alt = test::leseDatei(logbuch->dateipfad());
+  test::schreibeDatei(pfad(u"datei"_s), "kein Verzeichnis");
+  QDir().mkpath(pfad(u"Leer"_s));
+  test::schreibeDatei(pfad(u"Voll/Logbuch.log"_s), "fremd");
+  QDir().mkpath(pfad(u"Ordner/Logbuch.log"_s));  // cannot be replaced by a file
+  const auto scheitern = [](const QString& grund) {
+    return information(u"Das Logbuch konnte nicht verschoben werden: "_s + grund);
+  };
+  struct Fall {
+    QString wahl;
+    std::optional<Antwort> ersetzen;
+    std::optional<Fehler> entfernen;
+    std::optional<Meldung> meldung;
+  };
+  const Fehler belegt{EBUSY, u"Gerät oder Ressource belegt"_s};
+  for (const Fall& fall : {
+           Fall{u"Ziel"_s, {}, {}, Meldung{u"Fehler beim Extrahieren des ausgewählten Pfades"_s}},
+           Fall{pfad(u"datei"_s), {}, {}, scheitern(fehlertext(ENOTDIR))},
+           Fall{pfad(u"fehlt"_s), {}, {}, scheitern(fehlertext(ENOENT))},
+           Fall{pfad(u"Leer"_s), {}, belegt, scheitern(belegt.text)},
+           Fall{pfad(u"Voll"_s), Antwort::Nein, {}, {}},
+           Fall{pfad(u"Voll"_s), Antwort::Ja, belegt, scheitern(belegt.text)},
+           Fall{pfad(u"Ordner"_s), Antwort::Ja, {}, scheitern(fehlertext(EISDIR))}}) {
+    const QStringList vorher = test::alleEintraege(fall.wahl);
+    if (fall.ersetzen) erwarteErsetzen(fall.wahl, *fall.ersetzen);
+    if (fall.meldung) dialoge.erwarte(*fall.meldung);
+    entferner.fehler = fall.entfernen;
+    verschiebe(fall.wahl);
+    EXPECT_EQ(test::leseDatei(home() + u"Logbuch.log"_s), alt) << fall.wahl.toStdString();
+    EXPECT_EQ(test::alleEintraege(fall.wahl), vorher) << fall.wahl.toStdString();
+  }
+  EXPECT_FALSE(store->enthaelt(u"LogBuch"_s, u"Pfad"_s));
+  EXPECT_EQ(angezeigt, 0);
+  EXPECT_EQ(test::leseDatei(pfad(u"datei"_s)), "kein Verzeichnis");
+  EXPECT_EQ(test::leseDatei(pfad(u"Voll/Logbuch.log"_s)), "fremd");
+}
+
+}  // namespace
