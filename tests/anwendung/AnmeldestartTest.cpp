@@ -1,6 +1,5 @@
-// Start at login on a fresh HOME: the item writes and removes the autostart
-// entry, its mark shows the entry as it is, also after a failure.
-
+// Start at login: the item writes and removes the autostart entry, its mark
+// shows the entry as it is, also after a failure.
 #include "Anwendung.h"
 #include "desktop/Anmeldestart.h"
 #include "platform/Dialoge.h"
@@ -45,14 +44,12 @@ TEST_F(Anmeldestart, HakenLegtDenEintragAnUndEntferntNurIhn) {
   EXPECT_EQ(menue.actions(), (QList<QAction*>{nachbar, punkt, danach}));
   emit punkt->hovered();
   EXPECT_TRUE(zeile.text().startsWith(u" Trägt Bewahrix in den Autostart"_s)) << zeile.text().toStdString();
-
   test::schreibeDatei(ordner() + u"/anderes.desktop"_s, "[Desktop Entry]\n");
   punkt->trigger();
   EXPECT_TRUE(punkt->isChecked());
   const QByteArray eintrag = test::leseDatei(datei());
   EXPECT_TRUE(eintrag.contains("\nExec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) + '\n'));
   EXPECT_EQ(QProcess::execute(u"desktop-file-validate"_s, {datei()}), 0) << eintrag.toStdString();
-
   punkt->trigger();
   EXPECT_FALSE(punkt->isChecked());
   EXPECT_EQ(QDir(ordner()).entryList(QDir::Files), QStringList{u"anderes.desktop"_s});
@@ -64,12 +61,10 @@ TEST_F(Anmeldestart, HakenFolgtDemEintrag) {
   eintragen();
   QAction* punkt = einbauen();
   EXPECT_TRUE(punkt->isChecked());
-  // Removed in the desktop's settings while the program runs.
-  QFile::remove(datei());
+  QFile::remove(datei());  // removed in the desktop's settings meanwhile
   emit menue.aboutToShow();
   EXPECT_FALSE(punkt->isChecked());
-  // Switched off there by marking it hidden.
-  eintragen("Hidden=true\n");
+  eintragen("Hidden=true\n");  // switched off there
   EXPECT_FALSE(einbauen()->isChecked());
 }
 
@@ -85,8 +80,8 @@ TEST_F(Anmeldestart, SchreibgeschuetzterOrdnerWarntUndDerHakenStimmt) {
         [&]() -> Status {
           QAction* punkt = einbauen();
           punkt->trigger();
-          if (punkt->isChecked() != vorhanden) return Fehler{0, u"der Haken lügt"_s};
           const Meldung m = gezeigt.value(0);
+          if (punkt->isChecked() != vorhanden) return Fehler{0, u"der Haken lügt"_s};
           if (gezeigt.size() != 1 || m.symbol != Symbol::Ausrufezeichen || !m.text.contains(datei()) ||
               !m.text.endsWith(fehlertext(EACCES)))
             return Fehler{0, u"statt einer Warnung mit Datei und Grund: "_s + m.text};

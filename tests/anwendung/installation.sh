@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# cmake --install into a temporary prefix: exactly the expected files, the
-# desktop entry and the metainfo pass their validators and name the
-# application id, and the PNGs have their sizes and are drawn.
+# cmake --install into a temporary prefix: exactly the expected files, valid
+# desktop entry and metainfo naming the id, PNGs of their size and drawn.
 set -uo pipefail
 bau=$1 id=$2
 prefix=$(mktemp -d)

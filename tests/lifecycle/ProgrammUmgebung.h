@@ -39,12 +39,19 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
   QString wert(const QString& abschnitt, const QString& key) {
     return store->read(abschnitt, key, QStringLiteral("(fehlt)"));
   }
+  QStringList werte(const QString& abschnitt, const QStringList& keys) {
+    QStringList w;
+    for (const QString& key : keys) w << wert(abschnitt, key);
+    return w;
+  }
+  void setze(const QString& abschnitt, std::initializer_list<std::pair<QString, QString>> paare) {
+    for (const auto& [key, w] : paare) store->write(abschnitt, key, w);
+  }
   void option(const QString& key, const QString& wert) { store->write(QStringLiteral("Optionen"), key, wert); }
   void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
     const QString n = QString::number(i);
-    store->write(QStringLiteral("Timer"), QStringLiteral("DayArt") + n, art);
-    store->write(QStringLiteral("Timer"), QStringLiteral("SollDay") + n, tag);
-    store->write(QStringLiteral("Timer"), QStringLiteral("SollTime") + n, zeit);
+    const auto key = [&n](const char* name) { return QLatin1String(name) + n; };
+    setze(QStringLiteral("Timer"), {{key("DayArt"), art}, {key("SollDay"), tag}, {key("SollTime"), zeit}});
   }
   // Task i copies quelle/a.txt, overwriting, into the existing directory ziel/.
   void aufgabeMitDatei(int i) {
@@ -54,6 +61,12 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     option(QStringLiteral("Vorgang") + n, QStringLiteral("0"));
     store->write(QStringLiteral("SaveZiel"), QStringLiteral("Ziel ") + n, pfad(QStringLiteral("ziel/")));
     QDir().mkpath(pfad(QStringLiteral("ziel")));
+  }
+
+  static Meldung resetFrage() {
+    return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
+                                "Das Programm wird danach beendet."),
+                 QStringLiteral("Löschen"));
   }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};

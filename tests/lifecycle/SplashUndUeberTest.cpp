@@ -1,0 +1,185 @@
+#include "lifecycle/Copyright.h"
+#include "lifecycle/Splash.h"
+#include "lifecycle/Version.h"
+#include "store/Schluessel.h"
+#include "store/SettingsStore.h"
+#include "support/SkriptDialoge.h"
+#include "support/TestUmgebung.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+QStringList texte(const QWidget* fenster, const QStringList& namen) {
+  QStringList t;
+  for (const QString& n : namen) t << (fenster->findChild<QLabel*>(n) ? fenster->findChild<QLabel*>(n)->text() : n);
+  return t;
+}
+
+// What the splash asked of the main window, and after how many ms.
+struct Hauptfenster {
+  QStringList protokoll;
+  QElapsedTimer uhr;
+  QList<qint64> nach;
+  std::function<void()> schritt(const QString& was) {
+    return [this, was] {
+      protokoll << was;
+      nach << uhr.elapsed();
+    };
+  }
+  QPointer<Splash> zeige() {
+    uhr.start();
+    return zeigeSplash(u"1"_s, schritt(u"erzeugen"_s), schritt(u"zeigen"_s));
+  }
+};
+const QStringList kBeide{u"erzeugen"_s, u"zeigen"_s};
+
+QIcon einfarbig(Qt::GlobalColor farbe) {
+  QPixmap bild(64, 64);
+  bild.fill(farbe);
+  return QIcon(bild);
+}
+QColor logoMitte(const Copyright* fenster) {
+  const QImage bild = fenster->findChild<QLabel*>(u"ImageLogo"_s)->pixmap().toImage();
+  return bild.isNull() ? QColor() : bild.pixelColor(bild.width() / 2, bild.height() / 2);
+}
+
+}  // namespace
+
+class SplashTest : public test::FrischeUmgebung {};
+
+TEST_F(SplashTest, ProgrammstartErzeugtNach50msUndZeigtNachAnzeigezeit) {
+  Hauptfenster haupt;
+  QPointer<Splash> splash = haupt.zeige();
+  EXPECT_EQ(splash->objectName(), u"frmSplash"_s);
+  EXPECT_TRUE(splash->isVisible());
+  EXPECT_TRUE(splash->windowFlags().testFlags(Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint));
+  EXPECT_EQ(texte(splash, {u"LaufInfo(0)"_s, u"LaufInfo(1)"_s, u"lblVersion(0)"_s, u"lblVersion(1)"_s, u"Go_Info"_s}),
+            (QStringList{u"Programmstart 1"_s, u"Programmstart 1"_s, u"Version 3.02.02"_s, u"Version 3.02.02"_s,
+                         u"Bitte warten, Initialisiere..."_s}));
+  EXPECT_TRUE(splash->goInfo->isVisible());
+  EXPECT_FALSE(splash->image1->pixmap().isNull());
+  EXPECT_TRUE(haupt.protokoll.isEmpty());
+  // Built behind the splash, shown after the display time.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !haupt.protokoll.isEmpty(); }, 1000));
+  EXPECT_TRUE(splash && splash->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return haupt.protokoll.size() == 2; }, 5000));
+  EXPECT_EQ(haupt.protokoll, kBeide);
+  EXPECT_GE(haupt.nach.at(0), 40);
+  EXPECT_GE(haupt.nach.at(1), 1400);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 1000));
+}
+
+TEST_F(SplashTest, TasteVorOderNachDemLadenErzeugtUndZeigtGenauEinmal) {
+  for (const bool nachDemLaden : {false, true}) {
+    SCOPED_TRACE(nachDemLaden);
+    Hauptfenster haupt;
+    QPointer<Splash> splash = haupt.zeige();
+    if (nachDemLaden) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !haupt.protokoll.isEmpty(); }, 1000));
+    }
+    QTest::keyClick(splash.data(), Qt::Key_A);
+    EXPECT_EQ(haupt.protokoll, kBeide);
+    QTest::qWait(1700);  // past both timers: neither may act again
+    EXPECT_EQ(haupt.protokoll, kBeide);
+    EXPECT_TRUE(splash.isNull());
+  }
+}
+
+TEST_F(SplashTest, SchliessenWaehrendDasHauptfensterEntstehtZeigtEsDanach) {
+  // The start may wait in a message box longer than the splash stays.
+  QStringList protokoll;
+  QPointer<Splash> splash = zeigeSplash(
+      u"1"_s,
+      [&] {
+        protokoll << u"beginnt"_s;
+        QTest::qWait(1800);
+        protokoll << u"fertig"_s;
+      },
+      [&] { protokoll << u"zeigen"_s; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return protokoll.contains(u"zeigen"_s); }, 5000));
+  EXPECT_EQ(protokoll, (QStringList{u"beginnt"_s, u"fertig"_s, u"zeigen"_s}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 1000));
+}
+
+TEST_F(SplashTest, ErneutModalFuenfSekundenOhneGoInfoUndOhneZweitesHauptfenster) {
+  QWidget hauptfenster;
+  hauptfenster.show();
+  QPointer<Splash> splash = zeigeSplashErneut(&hauptfenster, u"4"_s);
+  EXPECT_EQ(QApplication::activeModalWidget(), splash.data());
+  EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(texte(splash, {u"LaufInfo(0)"_s, u"LaufInfo(1)"_s, u"lblVersion(1)"_s}),
+            (QStringList{u"Programmstart 4"_s, u"Programmstart 4"_s, u"Version 3.02.02"_s}));
+  EXPECT_FALSE(splash->goInfo->isVisible());
+  QTest::qWait(1700);
+  ASSERT_TRUE(splash && splash->isVisible()) << "closed after the start's display time";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 6000));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  Hauptfenster haupt;
+  Splash erneut(Splash::Modus::Erneut, u"4"_s, haupt.schritt(u"erzeugen"_s), haupt.schritt(u"zeigen"_s));
+  erneut.show();
+  QTest::qWait(200);
+  QTest::keyClick(&erneut, Qt::Key_Space);
+  EXPECT_EQ(haupt.protokoll, QStringList{u"zeigen"_s});
+  EXPECT_FALSE(erneut.isVisible());
+}
+
+TEST_F(SplashTest, StartnummerAusDemZaehlerUndVersionstext) {
+  namespace s = schluessel;
+  SettingsStore store(s::anwendung());
+  const auto nummern = [&] {
+    return startnummer(store, Splash::Modus::Programmstart) + u'/' + startnummer(store, Splash::Modus::Erneut);
+  };
+  // Empty store: 1 at start; reset ("Programm Counter Reset") gives 0 again.
+  EXPECT_EQ(nummern(), u"1/0"_s);
+  for (const auto& [count, soll] : {std::pair{u"2"_s, u"2/1"_s}, {u"130"_s, u"130/129"_s}, {u"abc"_s, u"abc/abc"_s}}) {
+    store.write(s::abschnittTool(), s::count(), count);
+    EXPECT_EQ(nummern(), soll);
+  }
+  EXPECT_EQ(versionstext({3, 12, 2}), u"Version 3.012.02"_s);
+  EXPECT_EQ(versionstext({10, 0, 11}), u"Version 10.00.011"_s);
+}
+
+TEST(UeberTest, ModalMitDemSymbolDesHauptfenstersAberNichtZuoberst) {
+  QWidget hauptfenster;
+  hauptfenster.setWindowIcon(einfarbig(Qt::red));
+  hauptfenster.show();
+  QPointer<Copyright> ueber = zeigeUeber(&hauptfenster);
+  EXPECT_EQ(QApplication::activeModalWidget(), ueber.data());
+  EXPECT_FALSE(ueber->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(texte(ueber, {u"txt_Titel(0)"_s, u"txt_Titel(1)"_s, u"roLabel"_s, u"Label1(0)"_s, u"Label1(1)"_s}),
+            (QStringList{u"Bewahrix"_s, u"Bewahrix"_s, u" Version 3.02.02"_s, u"Internet"_s, u"Email"_s}));
+  EXPECT_FALSE(texte(ueber, {u"txt_Name"_s}).value(0).isEmpty());
+  EXPECT_TRUE(texte(ueber, {u"roLabel1(0)"_s}).value(0).endsWith(u".example"_s));
+  EXPECT_TRUE(texte(ueber, {u"roLabel1(1)"_s}).value(0).contains(u'@'));
+  EXPECT_EQ(logoMitte(ueber), QColor(Qt::red));
+  // The logo follows the main window's symbol at each activation.
+  hauptfenster.setWindowIcon(einfarbig(Qt::blue));
+  QEvent aktiviert(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(ueber, &aktiviert);
+  EXPECT_EQ(logoMitte(ueber), QColor(Qt::blue));
+
+  auto* okay = ueber->findChild<QPushButton*>(u"cmdOK"_s);
+  ASSERT_NE(okay, nullptr);
+  EXPECT_EQ(okay->text(), u"Okay"_s);
+  QTest::mouseClick(okay, Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ueber.isNull(); }, 1000));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(UeberTest, OhneSymbolDesHauptfenstersDasEigene) {
+  QWidget hauptfenster;
+  Copyright ueber(&hauptfenster);
+  Copyright ohneEltern;
+  EXPECT_GT(logoMitte(&ueber).alpha(), 0) << "a visible picture, not an empty one";
+  EXPECT_TRUE(logoMitte(&ohneEltern).isValid());
+}
