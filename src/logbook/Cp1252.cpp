@@ -39,12 +39,6 @@ qsizetype kodieren(const QString& text, char* ziel) {
   return n;
 }
 
-QByteArray kodieren(const QString& text) {
-  QByteArray bytes(text.size(), Qt::Uninitialized);
-  bytes.truncate(kodieren(text, bytes.data()));
-  return bytes;
-}
-
 QString dekodieren(const QByteArray& bytes) {
   QString text;
   text.reserve(bytes.size());

@@ -6,9 +6,8 @@
 // The single-byte code page of the logbook's text field.
 namespace bewahrix::cp1252 {
 
-// One byte per character; a character the code page cannot hold becomes "?".
-QByteArray kodieren(const QString& text);
-// The same into ziel, which must hold text.size() bytes; returns the count.
+// One byte per character into ziel, which must hold text.size() bytes; a
+// character the code page cannot hold becomes "?". Returns the count.
 qsizetype kodieren(const QString& text, char* ziel);
 // Bytes the code page leaves undefined become U+FFFD.
 QString dekodieren(const QByteArray& bytes);

@@ -8,7 +8,18 @@
 namespace bewahrix::test {
 
 // A logbook with chosen entries, its model and scripted boxes.
-using DruckUmgebung = LogbuchUmgebung;
+class DruckUmgebung : public LogbuchUmgebung {
+ protected:
+  // Writes the entries one second apart.
+  void schreibe(const QStringList& texte) {
+    for (const QString& text : texte) {
+      logbuch->eintrag(text, SonstigeMeldung);
+      uhr.sekundenWeiter(1);
+    }
+    modell->neuLaden();
+  }
+  QStringList gezeigteZeilen() { return zeilen(); }
+};
 
 // A run's typical lines: two error entries, one with "Error" elsewhere and
 // one in small letters.
