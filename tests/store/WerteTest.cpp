@@ -1,11 +1,16 @@
+// The stored values: formats, numbers, truth values and the records read back.
+
+#include "store/Anzeige.h"
+#include "store/Datensaetze.h"
 #include "store/Formate.h"
 #include "store/Werte.h"
 
+#include "platform/Uhr.h"
 #include "support/SkriptDialoge.h"  // readable QStrings in failures
+#include "support/TestUmgebung.h"
 
 using namespace Qt::Literals::StringLiterals;
-namespace formate = bewahrix::formate;
-namespace werte = bewahrix::werte;
+using namespace bewahrix;
 
 TEST(Formate, GeschriebenWieDasProgrammEsZeigt) {
   const QDate samstag(2026, 12, 5);
@@ -48,4 +53,49 @@ TEST(Werte, GespeicherteTexteAlsBooleanOderZahl) {
   EXPECT_EQ(werte::alsGanzzahl(u"2.5"_s), 2);  // half to even
   EXPECT_EQ(werte::alsGanzzahl(u"3,5"_s), 4);
   EXPECT_EQ(werte::alsGanzzahl(u"1e12"_s), std::nullopt);
+}
+
+class DatensaetzeTest : public test::FrischeUmgebung {
+ protected:
+  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
+};
+
+// Only the defaults the program's first start in tests/lifecycle does not show.
+TEST_F(DatensaetzeTest, LeererSpeicherGibtDieUebrigenVorgaben) {
+  SettingsStore store(schluessel::anwendung());
+  for (int i = 0; i < schluessel::kAnzahlAufgaben; ++i) {
+    const Aufgabe a = leseAufgabe(store, i, uhr);
+    EXPECT_EQ(std::tuple(a.namensZusatz, a.zeitplanDatum, a.zeitplanZeit, a.ignorierListe.size()),
+              std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0))
+        << i;
+  }
+  const Programmoptionen o = leseProgrammoptionen(store);
+  EXPECT_EQ(std::tuple(o.startMinimiert, o.logVerzeichnis, o.verzeichnisAuflisten, o.letzterSuchbegriff,
+                       o.suchbegriffAnbieten),
+            std::tuple(false, home(), 0, QString(), 1.0));
+  const Programmdaten p = leseProgrammdaten(store);
+  EXPECT_EQ(std::tuple(p.endDatum, p.links, p.oben, p.breite, p.hoehe),
+            std::tuple(std::nullopt, 1125, 1110, 7875, 5940));
+}
+
+// The keys tests/lifecycle does not read back through the window.
+TEST_F(DatensaetzeTest, GespeicherteUndUnlesbareWerte) {
+  SettingsStore store(schluessel::anwendung());
+  store.write(u"Titel"_s, u"Titel2"_s, u"Fotos"_s);
+  store.write(u"LogBuch"_s, u"Pfad"_s, u"/var/tmp"_s);
+  store.write(u"Timer"_s, u"SollDay0"_s, u"irgendwann"_s);
+  store.write(u"Tool"_s, u"MeLeft"_s, u"links"_s);
+  store.write(u"Tool"_s, u"LogWriting 4"_s, u"vielleicht"_s);
+  store.write(u"Tool"_s, u"LogWriting 5"_s, u"false"_s);
+  EXPECT_EQ(leseAufgabe(store, 2, uhr).titel, u"Fotos"_s);
+  EXPECT_EQ(leseAufgabe(store, 1, uhr).titel, u"Sicherungsaufgabe 2"_s);
+  EXPECT_EQ(leseLogVerzeichnis(store), u"/var/tmp/"_s);
+  EXPECT_EQ(leseAufgabe(store, 0, uhr).zeitplanDatum, std::nullopt);
+  const Programmdaten p = leseProgrammdaten(store);
+  EXPECT_EQ(std::tuple(p.links, p.oben), std::tuple(std::nullopt, 1110));
+  const auto k = leseProgrammoptionen(store).kategorien;
+  EXPECT_EQ(std::tuple(k.at(4), k.at(5), k.at(6)), std::tuple(std::nullopt, false, true));
+  // A stored copy mode out of range shows nothing and blocks nothing.
+  EXPECT_EQ(anzeige::verfahren(-1).beschreibung, QString());
+  EXPECT_TRUE(anzeige::verfahren(-1).startAktiv);
 }
