@@ -141,19 +141,13 @@ TEST_F(VersionspruefungTest, JedeArtDerAntwortEndetMitIhremKasten) {
     EXPECT_FALSE(dialoge.alleGezeigt());
     pruefung.pruefen();  // a second click while waiting starts nothing
     ASSERT_TRUE(ende.wait(kWarteMs));
-    EXPECT_TRUE(dialoge.alleGezeigt());
-    EXPECT_EQ(ende.size(), 1);
+    EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size()), std::tuple(true, 1));
     EXPECT_EQ(server.anfragen, art == Art::Weg ? QList<QByteArray>{}
                                                : QList<QByteArray>{"GET /update/version_bewahrix.txt HTTP/1.1"});
-    EXPECT_FALSE(zeigerImKasten);
-    EXPECT_FALSE(pruefung.laeuft());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(std::tuple(zeigerImKasten, pruefung.laeuft(), QGuiApplication::overrideCursor()),
+              std::tuple(false, false, nullptr));
     EXPECT_LT(uhr.elapsed(), 3000);
-    if (art >= Art::Schweigen) {
-      EXPECT_GE(uhr.elapsed(), 300);
-      EXPECT_GE(takte, 5);
-      EXPECT_TRUE(beschaeftigt);
-    }
+    EXPECT_TRUE(art < Art::Schweigen || (uhr.elapsed() >= 300 && takte >= 5 && beschaeftigt)) << uhr.elapsed();
   }
   // The window goes while the check waits: no box, and the normal pointer again.
   KleinerServer server(Art::Schweigen);
@@ -176,9 +170,8 @@ TEST_F(VersionspruefungTest, WebseiteMitSanduhr) {
     return false;  // a failure says nothing
   });
   pruefung.webseiteOeffnen();
-  EXPECT_EQ(geoeffnet, QList<QUrl>{QUrl(u"http://bewahrix.example"_s)});
-  EXPECT_EQ(zeiger, Qt::WaitCursor);
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(std::tuple(geoeffnet, zeiger, QGuiApplication::overrideCursor()),
+            std::tuple(QList<QUrl>{QUrl(u"http://bewahrix.example"_s)}, Qt::WaitCursor, nullptr));
 }
 
 }  // namespace

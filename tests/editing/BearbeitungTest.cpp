@@ -147,8 +147,7 @@ TEST_F(BearbeitungTest, AbgelegtesVerzeichnisAuflisten) {
                               u"werden nicht mit einbezogen)."_s));
   const Folge f = liste().ablegen(0, QString(), {{ordner, true}, {pfad(u"leer"_s), true}}, fs);
   EXPECT_EQ(liste().eintraege(0), (QStringList{ordner + u"/a Ä.txt"_s, ordner + u"/b.txt"_s}));
-  EXPECT_EQ(f.startKnopf, true);
-  EXPECT_EQ(logbuch->saetze.size(), 2);
+  EXPECT_EQ(std::tuple(f.startKnopf, logbuch->saetze.size()), std::tuple(true, 2));
 }
 
 TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {

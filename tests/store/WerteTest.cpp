@@ -37,22 +37,21 @@ TEST(Formate, GeschriebenesWirdZurueckgelesen) {
   // A time stored after a date (the default of a schedule time) gives the time.
   EXPECT_EQ(formate::leseZeit(u"05.12.2026 08:30:00"_s), QTime(8, 30));
   EXPECT_EQ(formate::leseZeit(u"8:30"_s), QTime(8, 30));
-  EXPECT_EQ(formate::leseKurzDatum(u"31.02.2026"_s), std::nullopt);
-  EXPECT_EQ(formate::leseZeit(u"25:00:00"_s), std::nullopt);
-  EXPECT_EQ(formate::leseDatumZeit(u"morgen"_s), std::nullopt);
+  EXPECT_EQ(std::tuple(formate::leseKurzDatum(u"31.02.2026"_s), formate::leseZeit(u"25:00:00"_s),
+                       formate::leseDatumZeit(u"morgen"_s)),
+            std::tuple(std::nullopt, std::nullopt, std::nullopt));
 }
 
 TEST(Werte, GespeicherteTexteAlsBooleanOderZahl) {
   for (const auto& wahr : {u" tRuE "_s, u"-1"_s, u"2,5"_s}) EXPECT_EQ(werte::alsBoolean(wahr), true) << wahr.toStdString();
   for (const auto& falsch : {u"fAlSe"_s, u"0.0"_s}) EXPECT_EQ(werte::alsBoolean(falsch), false) << falsch.toStdString();
   for (const auto& nichts : {u"ja"_s, u""_s, u"Truex"_s, u"nan"_s}) EXPECT_EQ(werte::alsBoolean(nichts), std::nullopt);
-  EXPECT_EQ(werte::alsZahl(u"1.5"_s), 1.5);
-  EXPECT_EQ(werte::alsZahl(u"1,5"_s), 1.5);
-  EXPECT_EQ(werte::alsZahl(u"inf"_s), std::nullopt);
-  EXPECT_EQ(werte::alsGanzzahl(u" 7 "_s), 7);
-  EXPECT_EQ(werte::alsGanzzahl(u"2.5"_s), 2);  // half to even
-  EXPECT_EQ(werte::alsGanzzahl(u"3,5"_s), 4);
-  EXPECT_EQ(werte::alsGanzzahl(u"1e12"_s), std::nullopt);
+  EXPECT_EQ(std::tuple(werte::alsZahl(u"1.5"_s), werte::alsZahl(u"1,5"_s), werte::alsZahl(u"inf"_s)),
+            std::tuple(1.5, 1.5, std::nullopt));
+  // Half to even.
+  EXPECT_EQ(std::tuple(werte::alsGanzzahl(u" 7 "_s), werte::alsGanzzahl(u"2.5"_s), werte::alsGanzzahl(u"3,5"_s),
+                       werte::alsGanzzahl(u"1e12"_s)),
+            std::tuple(7, 2, 4, std::nullopt));
 }
 
 class DatensaetzeTest : public test::FrischeUmgebung {
