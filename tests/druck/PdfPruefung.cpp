@@ -28,8 +28,7 @@ QByteArray laufe(const QString& programm, const QStringList& argumente) {
   return p.readAllStandardOutput();
 }
 
-// poppler splits a printed line where blanks leave a gap and keeps
-// ligatures: pieces on one baseline become one line again, in plain letters.
+// poppler splits lines at gaps and keeps ligatures: one baseline, one plain line.
 void zusammenfuegen(QList<PdfZeile>& zeilen) {
   std::stable_sort(zeilen.begin(), zeilen.end(), [](const PdfZeile& a, const PdfZeile& b) {
     return std::abs(a.box.top() - b.box.top()) >= 2 ? a.box.top() < b.box.top() : a.box.left() < b.box.left();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "logbook/LogbuchUmgebung.h"
+#include "platform/Dialoge.h"
+
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -7,6 +10,20 @@
 #include <QStringList>
 
 namespace bewahrix::test {
+
+// Two error entries, one with "Error" elsewhere and one in small letters.
+inline QStringList beispielTexte() {
+  return QStringLiteral("<Anfang, Manueller Start>|>>> Aufgabe 1|  ==> /home/anna/Daten/brief.odt|    => Datei kopiert|"
+                        "    => Error, Zugriff verweigert|Logbuch.log Error, Datei fehlt|"
+                        "    => error, klein geschrieben|    => Error, Datenträger voll|<Ende, Manueller Start>")
+      .split(u'|');
+}
+
+// The question before printing, with Ja as the default button.
+inline Meldung frageRot() {
+  return {QStringLiteral("Wünschen Sie, das Error Meldungen im Logbuch Rot gedruckt werden?"),
+          QStringLiteral("Bewahrix"), Symbol::Frage, Knoepfe::JaNeinAbbrechen, Antwort::Ja};
+}
 
 // One text line of a PDF page with its box in points.
 struct PdfZeile {
@@ -21,13 +38,10 @@ struct PdfSeite {
 };
 
 QList<PdfSeite> lesePdf(const QString& pfad);
-// Pixels in bereich (points; the whole page when empty) whose colour clearly
-// leans to red (kanal 0) or blue (kanal 2); antialiased edges count too.
+// Pixels in bereich (points; empty: the page) clearly red (kanal 0) or blue (2).
 int farbigePixel(const QImage& bild, int kanal, const QRectF& bereich = {});
 
-// The printout of beispielTexte() shown as gezeigt: one page with the blue
-// header, every shown line in order and the closing lines; with rot the two
-// "    => Error, " entries are red and nothing else is.
+// beispielTexte() on one page, blue header; with rot the "    => Error" lines red, only they.
 void pruefeBeispielDruck(const QList<PdfSeite>& seiten, const QStringList& gezeigt, bool rot);
 
 }  // namespace bewahrix::test

@@ -1,0 +1,100 @@
+// The stored values: formats, numbers, truth values and the records read back.
+
+#include "store/Anzeige.h"
+#include "store/Datensaetze.h"
+#include "store/Formate.h"
+#include "store/Werte.h"
+
+#include "platform/Uhr.h"
+#include "support/SkriptDialoge.h"  // readable QStrings in failures
+#include "support/TestUmgebung.h"
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+TEST(Formate, GeschriebenWieDasProgrammEsZeigt) {
+  const QDate samstag(2026, 12, 5);
+  const std::pair<QString, QString> faelle[] = {
+      {formate::kurzDatum(samstag), u"05.12.2026"_s},
+      {formate::langesDatum(samstag), u"Samstag, 5. Dezember 2026"_s},
+      {formate::eintragsDatum(QDate(2026, 3, 1)), u"01. Mrz. 2026"_s},
+      {formate::statusDatum(QDate(2026, 3, 9)), u"09.März 2026"_s},
+      {formate::langeZeit(QTime(9, 5, 3)), u"09:05:03"_s},
+      {formate::stundeMinute(QTime(14, 7, 59)), u"14:07"_s},
+      {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(9, 5, 3))), u"01.02.2026 09:05:03"_s},
+      {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(0, 0))), u"01.02.2026"_s},
+      {formate::festkomma(12960 / 1024.0, 2), u"12,66"_s},
+      {formate::festkomma(123456.789, 3), u"123456,789"_s},  // no grouping
+  };
+  for (const auto& [ist, soll] : faelle) EXPECT_EQ(ist, soll);
+}
+
+TEST(Formate, GeschriebenesWirdZurueckgelesen) {
+  const QDateTime zeitpunkt(QDate(2026, 12, 31), QTime(23, 59, 58));
+  EXPECT_EQ(formate::leseKurzDatum(formate::kurzDatum(zeitpunkt.date())), zeitpunkt.date());
+  EXPECT_EQ(formate::leseDatumZeit(formate::datumZeit(zeitpunkt)), zeitpunkt);
+  EXPECT_EQ(formate::leseDatumZeit(u"01.02.2026"_s), QDateTime(QDate(2026, 2, 1), QTime(0, 0)));
+  // A time stored after a date (the default of a schedule time) gives the time.
+  EXPECT_EQ(formate::leseZeit(u"05.12.2026 08:30:00"_s), QTime(8, 30));
+  EXPECT_EQ(formate::leseZeit(u"8:30"_s), QTime(8, 30));
+  EXPECT_EQ(std::tuple(formate::leseKurzDatum(u"31.02.2026"_s), formate::leseZeit(u"25:00:00"_s),
+                       formate::leseDatumZeit(u"morgen"_s)),
+            std::tuple(std::nullopt, std::nullopt, std::nullopt));
+}
+
+TEST(Werte, GespeicherteTexteAlsBooleanOderZahl) {
+  for (const auto& wahr : {u" tRuE "_s, u"-1"_s, u"2,5"_s}) EXPECT_EQ(werte::alsBoolean(wahr), true) << wahr.toStdString();
+  for (const auto& falsch : {u"fAlSe"_s, u"0.0"_s}) EXPECT_EQ(werte::alsBoolean(falsch), false) << falsch.toStdString();
+  for (const auto& nichts : {u"ja"_s, u""_s, u"Truex"_s, u"nan"_s}) EXPECT_EQ(werte::alsBoolean(nichts), std::nullopt);
+  EXPECT_EQ(std::tuple(werte::alsZahl(u"1.5"_s), werte::alsZahl(u"1,5"_s), werte::alsZahl(u"inf"_s)),
+            std::tuple(1.5, 1.5, std::nullopt));
+  // Half to even.
+  EXPECT_EQ(std::tuple(werte::alsGanzzahl(u" 7 "_s), werte::alsGanzzahl(u"2.5"_s), werte::alsGanzzahl(u"3,5"_s),
+                       werte::alsGanzzahl(u"1e12"_s)),
+            std::tuple(7, 2, 4, std::nullopt));
+}
+
+class DatensaetzeTest : public test::FrischeUmgebung {
+ protected:
+  GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
+};
+
+// Only the defaults the program's first start in tests/lifecycle does not show.
+TEST_F(DatensaetzeTest, LeererSpeicherGibtDieUebrigenVorgaben) {
+  SettingsStore store(schluessel::anwendung());
+  for (int i = 0; i < schluessel::kAnzahlAufgaben; ++i) {
+    const Aufgabe a = leseAufgabe(store, i, uhr);
+    EXPECT_EQ(std::tuple(a.namensZusatz, a.zeitplanDatum, a.zeitplanZeit, a.ignorierListe.size()),
+              std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0))
+        << i;
+  }
+  const Programmoptionen o = leseProgrammoptionen(store);
+  EXPECT_EQ(std::tuple(o.startMinimiert, o.logVerzeichnis, o.verzeichnisAuflisten, o.letzterSuchbegriff,
+                       o.suchbegriffAnbieten),
+            std::tuple(false, home(), 0, QString(), 1.0));
+  const Programmdaten p = leseProgrammdaten(store);
+  EXPECT_EQ(std::tuple(p.endDatum, p.links, p.oben, p.breite, p.hoehe),
+            std::tuple(std::nullopt, 1125, 1110, 7875, 5940));
+}
+
+// The keys tests/lifecycle does not read back through the window.
+TEST_F(DatensaetzeTest, GespeicherteUndUnlesbareWerte) {
+  SettingsStore store(schluessel::anwendung());
+  store.write(u"Titel"_s, u"Titel2"_s, u"Fotos"_s);
+  store.write(u"LogBuch"_s, u"Pfad"_s, u"/var/tmp"_s);
+  store.write(u"Timer"_s, u"SollDay0"_s, u"irgendwann"_s);
+  store.write(u"Tool"_s, u"MeLeft"_s, u"links"_s);
+  store.write(u"Tool"_s, u"LogWriting 4"_s, u"vielleicht"_s);
+  store.write(u"Tool"_s, u"LogWriting 5"_s, u"false"_s);
+  EXPECT_EQ(leseAufgabe(store, 2, uhr).titel, u"Fotos"_s);
+  EXPECT_EQ(leseAufgabe(store, 1, uhr).titel, u"Sicherungsaufgabe 2"_s);
+  EXPECT_EQ(leseLogVerzeichnis(store), u"/var/tmp/"_s);
+  EXPECT_EQ(leseAufgabe(store, 0, uhr).zeitplanDatum, std::nullopt);
+  const Programmdaten p = leseProgrammdaten(store);
+  EXPECT_EQ(std::tuple(p.links, p.oben), std::tuple(std::nullopt, 1110));
+  const auto k = leseProgrammoptionen(store).kategorien;
+  EXPECT_EQ(std::tuple(k.at(4), k.at(5), k.at(6)), std::tuple(std::nullopt, false, true));
+  // A stored copy mode out of range shows nothing and blocks nothing.
+  EXPECT_EQ(anzeige::verfahren(-1).beschreibung, QString());
+  EXPECT_TRUE(anzeige::verfahren(-1).startAktiv);
+}
