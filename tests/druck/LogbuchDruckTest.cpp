@@ -73,6 +73,7 @@ class PdfDruck : public LogbuchUmgebung {
       logbuch->eintrag(text, SonstigeMeldung);
       uhr.sekundenWeiter(1);
     }
+    modell->neuLaden();
   }
   QStringList gezeigteZeilen() { return zeilen(); }
 
