@@ -2,8 +2,10 @@
 
 #include "logbook/LogSatz.h"
 
-#include <QFile>
+#include <QDir>
+#include <QDirIterator>
 
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,58 +15,73 @@ void LaufUmgebung::SetUp() {
   FrischeUmgebung::SetUp();
   store = std::make_unique<SettingsStore>(schluessel::anwendung());
   logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
-  logbuch->beachte(schalter);
-  sicherungAnlegen();
+  nimm(std::move(dateisystem));
 }
 
 void LaufUmgebung::TearDown() {
   const QByteArray datei = leseDatei(logbuch->dateipfad());
-  QStringList imFile;
+  QStringList imFile, erwartet;
   for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
     imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
-  QStringList erwartet;
-  for (const auto& [kategorie, text] : logbuch->zeilen)
-    erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), text)).text);
-  ASSERT_GE(imFile.size(), erwartet.size());
+  for (const auto& zeile : logbuch->zeilen)
+    erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
   EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
 }
 
-void LaufUmgebung::sicherungAnlegen() {
+void LaufUmgebung::nimm(std::unique_ptr<Dateisystem> neu) {
+  dateisystem = std::move(neu);
   sicherung = std::make_unique<Sicherung>(Sicherung::Umgebung{
       *store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
 }
 
-QString LaufUmgebung::datei(const QString& relativ, const QByteArray& inhalt,
-                            const QDateTime& geaendert) {
+QString LaufUmgebung::datei(const QString& relativ, const QByteArray& inhalt, const QDateTime& geaendert) {
   const QString ganz = pfad(relativ);
   schreibeDatei(ganz, inhalt);
-  setzeZeit(ganz, geaendert);
+  const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
+  setzeZeiten(ganz, zeit, zeit);
   return ganz;
 }
 
-void LaufUmgebung::setzeZeit(const QString& pfad, const QDateTime& geaendert) {
-  const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
-  setzeZeiten(pfad, zeit, zeit);
-}
-
-void LaufUmgebung::aufgabe(int index, const QStringList& quellen, int modus) {
+void LaufUmgebung::aufgabe(int index, const QStringList& quellen, int modus, const QString& zielOrdner) {
   host.aufgaben.at(index).quellen = quellen;
   host.aufgaben.at(index).modus = modus;
-  store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), ziel());
+  store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), zielOrdner.isEmpty() ? ziel() : zielOrdner);
   QDir().mkpath(ziel());
 }
 
+void LaufUmgebung::lauf() {
+  logbuch->zeilen.clear();
+  sicherung->zustand().automatikLauf = true;
+  sicherung->aufgabeKopieren(0);
+}
+
 Zeilen LaufUmgebung::dateiZeilen() const {
+  static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
+                                     u"    Gesamtdatenvolumen"_s, u"... von "_s};
   Zeilen zeilen;
-  for (const auto& zeile : logbuch->zeilen) {
-    const QString& t = zeile.second;
-    const bool rahmen = t.startsWith(u"<Anfang"_s) || t.startsWith(u"<Ende"_s) ||
-                        t.startsWith(u">>> "_s) || t.startsWith(u"<<< "_s) ||
-                        t.startsWith(u"===> "_s) || t.startsWith(u"    Gesamtdatenvolumen"_s) ||
-                        t.startsWith(u"... von "_s);
-    if (!rahmen) zeilen.append(zeile);
-  }
+  for (const auto& zeile : logbuch->zeilen)
+    if (std::none_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return zeile.second.startsWith(r); }))
+      zeilen.append(zeile);
   return zeilen;
+}
+
+QStringList LaufUmgebung::baum(const QString& verzeichnis) {
+  QStringList alles;
+  QDirIterator it(verzeichnis, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QFileInfo info = it.nextFileInfo();
+    alles.append(QDir(verzeichnis).relativeFilePath(info.filePath()) + (info.isDir() && !info.isSymLink() ? u"/"_s : QString()));
+  }
+  alles.sort();
+  return alles;
+}
+
+QStringList LaufUmgebung::zeilenDer(int kategorie) const {
+  QStringList texte;
+  for (const auto& [k, text] : logbuch->zeilen)
+    if (k == kategorie) texte.append(text);
+  return texte;
 }
 
 }  // namespace bewahrix::test

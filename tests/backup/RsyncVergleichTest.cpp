@@ -1,7 +1,5 @@
 #include "LaufUmgebung.h"
 
-#include "store/Datensaetze.h"
-
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
@@ -22,12 +20,13 @@ QMap<QString, QString> abbild(const QString& wurzel) {
     const QString pfad = it.next();
     struct stat info {};
     lstat(QFile::encodeName(pfad).constData(), &info);
-    QString beschreibung = QString::number(info.st_mode, 8);
-    if (S_ISREG(info.st_mode))
-      beschreibung += u' ' + QString::number(info.st_mtim.tv_sec) + u'.' +
-                      QString::number(info.st_mtim.tv_nsec) + u' ' +
-                      QString::fromLatin1(test::leseDatei(pfad).toHex());
-    alles.insert(pfad.mid(wurzel.size()), beschreibung);
+    // Directories carry the time of the run, not the source's: only the
+    // files' times are the backup's business.
+    alles.insert(pfad.mid(wurzel.size()),
+                 QString::number(info.st_mode, 8) +
+                     (S_ISREG(info.st_mode) ? u" %1.%2 "_s.arg(info.st_mtim.tv_sec).arg(info.st_mtim.tv_nsec) +
+                                                  QString::fromLatin1(test::leseDatei(pfad).toHex())
+                                            : QString()));
   }
   return alles;
 }
@@ -48,9 +47,8 @@ TEST_F(RsyncVergleichTest, BaumWirdKopiertWieRsyncEsTaete) {
   // A time with nanoseconds, as modern file systems keep it.
   test::setzeZeiten(skript, {1700000000, 123456789}, {1700000000, 123456789});
 
-  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben);
-  sicherung->zustand().automatikLauf = true;
-  sicherung->aufgabeKopieren(0);
+  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)});
+  lauf();
   ASSERT_EQ(sicherung->zustand().fehlerGesamt, 0);
 
   QDir().mkpath(pfad(u"rsync"_s));
@@ -59,13 +57,5 @@ TEST_F(RsyncVergleichTest, BaumWirdKopiertWieRsyncEsTaete) {
   ASSERT_TRUE(rsync.waitForFinished(60000));
   ASSERT_EQ(rsync.exitCode(), 0) << rsync.readAllStandardError().toStdString();
 
-  const auto erwartet = abbild(pfad(u"rsync/Daten"_s));
-  const auto kopie = abbild(ziel() + u"Daten"_s);
-  EXPECT_EQ(kopie.keys(), erwartet.keys());
-  for (auto it = erwartet.begin(); it != erwartet.end(); ++it) {
-    // Directories carry the time of the run, not the source's: only the
-    // files' times are the backup's business.
-    if (it.value().startsWith(u"40"_s)) continue;
-    EXPECT_EQ(kopie.value(it.key()), it.value()) << it.key().toStdString();
-  }
+  EXPECT_EQ(abbild(ziel() + u"Daten"_s), abbild(pfad(u"rsync/Daten"_s)));
 }
