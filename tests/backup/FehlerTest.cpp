@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,7 +24,7 @@ namespace {
 // a copy, and a flush that can fail.
 class Gestoert final : public PosixDateisystem {
  public:
-  std::set<QString> unlesbar;
+  std::set<QString> unlesbar;  // directories and files
   bool langsam = false;
   bool flushScheitert = false;
   int flushes = 0;
@@ -52,17 +51,6 @@ class Gestoert final : public PosixDateisystem {
   }
 };
 
-// Every file below verzeichnis as its raw byte path and size, sorted.
-QList<QByteArray> dateienAlsBytes(const QString& verzeichnis) {
-  QProcess find;
-  find.start(u"find"_s, {verzeichnis, u"-type"_s, u"f"_s, u"-printf"_s, u"%P %s\\0"_s});
-  find.waitForFinished();
-  QList<QByteArray> dateien = find.readAllStandardOutput().split('\0');
-  dateien.removeLast();
-  std::sort(dateien.begin(), dateien.end());
-  return dateien;
-}
-
 // A file whose name is given as bytes, its content that name.
 void schreibeRoh(const QByteArray& wurzel, const QByteArray& name) {
   for (qsizetype i = name.indexOf('/'); i >= 0; i = name.indexOf('/', i + 1))
@@ -72,32 +60,9 @@ void schreibeRoh(const QByteArray& wurzel, const QByteArray& name) {
   ::close(fd);
 }
 
-// Twenty levels of 250 bytes below wurzel: deeper than a path may be.
-void zuTief(const QByteArray& wurzel) {
-  int fd = ::open(wurzel.constData(), O_RDONLY | O_DIRECTORY);
-  for (int ebene = 0; ebene < 20 && fd >= 0; ++ebene) {
-    const QByteArray name(250, static_cast<char>('a' + ebene));
-    ::mkdirat(fd, name.constData(), 0755);
-    const int unten = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
-    ::close(fd);
-    fd = unten;
-  }
-  ASSERT_GE(fd, 0);
-  ::close(::openat(fd, "tief.txt", O_WRONLY | O_CREAT, 0644));
-  ::close(fd);
-}
-
 }  // namespace
 
-class FehlerTest : public test::LaufUmgebung {
- protected:
-  Gestoert& gestoert() {
-    auto neu = std::make_unique<Gestoert>();
-    Gestoert& g = *neu;
-    nimm(std::move(neu));
-    return g;
-  }
-};
+class FehlerTest : public test::LaufUmgebung {};
 
 // Odd names, special files, links, unreadable parts and a too deep path in
 // one tree, copied into a target that does not exist yet.
@@ -119,10 +84,19 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   test::verknuepfe(u".."_s, q + u"schleife"_s);
   test::verknuepfe(u"gibt-es-nicht"_s, q + u"kaputt"_s);
   test::legeSocketAn(q + u"sockel"_s);
-  zuTief(qb);
-  Gestoert& fs = gestoert();
+  // Twenty levels of 250 bytes: deeper than a path may be.
+  const QString vorher = QDir::currentPath();
+  ASSERT_EQ(::chdir(qb.constData()), 0);
+  for (char c = 'a'; c < 'a' + 20; ++c) {
+    ::mkdir(QByteArray(250, c).constData(), 0755);
+    ASSERT_EQ(::chdir(QByteArray(250, c).constData()), 0);
+  }
+  ::close(::creat("tief.txt", 0644));
+  QDir::setCurrent(vorher);
+  auto* fs = new Gestoert;
+  nimm(std::unique_ptr<Dateisystem>(fs));
   const QString geheim = q + u"zz geheim "_s + QChar(0xdce9);
-  fs.unlesbar = {geheim, q + u"gesperrt.txt"_s};
+  fs->unlesbar = {geheim, q + u"gesperrt.txt"_s};
 
   const QString tief = pfad(u"neu/a/b/"_s);
   aufgabe(0, {q + u"*.***"_s}, ImmerUeberschreiben, tief);
@@ -145,29 +119,17 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   EXPECT_TRUE(hat(1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s));
 
   // Each copy is as long as its name, which is its content.
-  QList<QByteArray> erwartet = {"verweis.txt " + QByteArray::number(QByteArray("über einen Verweis").size())};
-  for (const QByteArray& name : namen) erwartet.append(name + ' ' + QByteArray::number(name.size()));
-  std::sort(erwartet.begin(), erwartet.end());
-  EXPECT_EQ(dateienAlsBytes(tief + u"Daten"_s), erwartet);
-  EXPECT_EQ(test::leseDatei(tief + u"Daten/verweis.txt"_s), "über einen Verweis");
+  QStringList erwartet = {u"verweis.txt "_s + QString::number(QByteArray("über einen Verweis").size())};
+  for (const QByteArray& name : namen) erwartet.append(QString::fromUtf8(name + ' ' + QByteArray::number(name.size())));
+  erwartet.sort();
+  EXPECT_EQ(finde(tief + u"Daten"_s, {u"-type"_s, u"f"_s, u"-printf"_s, u"%P %s\\0"_s}), erwartet);
   EXPECT_NE(::access(QFile::encodeName(tief + u"Daten/zz geheim"_s).append(" \xe9").constData(), F_OK), 0);
 }
 
-TEST_F(FehlerTest, VollePlatteLaesstDasAlteZielUnberuehrt) {
-  const QString quelle = datei(u"quelle/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'));
-  datei(u"ziel/gross.bin"_s, "die alte Sicherung");
-  nimm(std::make_unique<test::VollePlatte>(4096));  // full after the first block
-  aufgabe(0, {quelle});
-  lauf();
-  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
-  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});
-  EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, "_s + fehlertext(ENOSPC)});
-  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 1);
-}
-
 TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteBringen) {
-  Gestoert& fs = gestoert();
-  fs.langsam = true;
+  auto* fs = new Gestoert;
+  nimm(std::unique_ptr<Dateisystem>(fs));
+  fs->langsam = true;
   const QString gross = datei(u"quelle/gross.bin"_s, QByteArray(2 * 1024 * 1024, 'n'));
   datei(u"ziel/gross.bin"_s, "die alte Sicherung");
   aufgabe(0, {gross, datei(u"quelle/danach.txt"_s)});
@@ -190,19 +152,19 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   datei(u"ziel/.gross.bin.bewahrix-12345"_s, "fremd");
   sicherung->abbruchAufheben();
   host.beimNachgeben = nullptr;
-  fs.flushScheitert = true;
+  fs->flushScheitert = true;
   lauf();
   EXPECT_EQ(test::alleEintraege(ziel()),
             (QStringList{u".gross.bin.bewahrix-12345"_s, u".x.bewahrix-Zz99zz"_s, u"danach.txt"_s, u"gross.bin"_s}));
   EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), QByteArray(2 * 1024 * 1024, 'n'));
   EXPECT_TRUE(hat(8, u"    => Rest eines abgebrochenen Kopiervorgangs entfernt: "_s + ziel() + u".gross.bin.bewahrix-aB3xY9"_s));
-  EXPECT_EQ(fs.flushes, 1);  // once for the task that wrote, not per file
+  EXPECT_EQ(fs->flushes, 1);  // once for the task that wrote, not per file
   EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, Zielverzeichnis "_s + ziel() +
                                       u" nicht auf den Datenträger geschrieben: "_s + fehlertext(EIO)});
-  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
 }
 
-TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
+TEST_F(FehlerTest, NichtBeschreibbaresZielUndVollePlatte) {
+  // A target that is a file fails each entry.
   datei(u"sperre"_s, "eine Datei, kein Verzeichnis");
   aufgabe(0, {datei(u"quelle/a.txt"_s), pfad(u"quelle/*.*"_s)}, ImmerUeberschreiben, pfad(u"sperre/"_s));
   lauf();
@@ -212,4 +174,12 @@ TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
   EXPECT_EQ(fehler.size(), 2);
   EXPECT_EQ(fehler.filter(u"    => Error, "_s), fehler);
   EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
+
+  datei(u"ziel/gross.bin"_s, "die alte Sicherung");
+  nimm(std::make_unique<test::VollePlatte>(4096));  // full after the first block
+  aufgabe(0, {datei(u"gross/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'))});
+  lauf();
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});
+  EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, "_s + fehlertext(ENOSPC)});
 }

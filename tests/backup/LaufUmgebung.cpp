@@ -3,7 +3,7 @@
 #include "logbook/LogSatz.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QProcess>
 
 #include <algorithm>
 
@@ -65,16 +65,13 @@ Zeilen LaufUmgebung::dateiZeilen() const {
   return zeilen;
 }
 
-QStringList LaufUmgebung::baum(const QString& verzeichnis) {
-  QStringList alles;
-  QDirIterator it(verzeichnis, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QFileInfo info = it.nextFileInfo();
-    alles.append(QDir(verzeichnis).relativeFilePath(info.filePath()) + (info.isDir() && !info.isSymLink() ? u"/"_s : QString()));
-  }
-  alles.sort();
-  return alles;
+QStringList LaufUmgebung::finde(const QString& verzeichnis, const QStringList& ausdruck) {
+  QProcess find;
+  find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
+  find.waitForFinished();
+  QStringList zeilen = QString::fromUtf8(find.readAllStandardOutput()).split(QChar(0), Qt::SkipEmptyParts);
+  zeilen.sort();
+  return zeilen;
 }
 
 QStringList LaufUmgebung::zeilenDer(int kategorie) const {

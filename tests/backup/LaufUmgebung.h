@@ -78,8 +78,10 @@ class LaufUmgebung : public FrischeUmgebung {
   void lauf();
   // The lines of the run without the frame lines common to every run.
   Zeilen dateiZeilen() const;
-  // Every entry below verzeichnis, relative, directories with "/", sorted.
-  static QStringList baum(const QString& verzeichnis);
+  // What find prints for the entries below verzeichnis (by default each
+  // type letter and relative path), sorted.
+  static QStringList finde(const QString& verzeichnis,
+                           const QStringList& ausdruck = {QStringLiteral("-printf"), QStringLiteral("%y %P\\0")});
   // The lines of one category.
   QStringList zeilenDer(int kategorie) const;
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
