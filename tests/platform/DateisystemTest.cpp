@@ -45,40 +45,23 @@ class DateisystemTest : public test::FrischeUmgebung {
   int fehlerVon(const Status& s) { return s.ok() ? 0 : s.fehler().nummer; }
 };
 
-// Listing, status and directory creation on one tree of odd entries.
-TEST_F(DateisystemTest, InhaltStatusUndVerzeichnisAnlegen) {
-  const QString baum = pfad(u"baum/"_s);
-  schreibeDatei(baum + u"b.txt"_s, "fünf");
-  schreibeDatei(baum + u".versteckt/y"_s, "y");
-  schreibeDatei(baum + u"unter/tief.txt"_s, "t");
-  verknuepfe(u"b.txt"_s, baum + u"a link"_s);
-  verknuepfe(u"fehlt"_s, baum + u"kaputt"_s);
-  verknuepfe(u"unter"_s, baum + u"zum Ordner"_s);
-  verknuepfe(u".."_s, baum + u"unter/zurueck"_s);
-  verknuepfe(u"/dev/null"_s, baum + u"geraet"_s);
-  ASSERT_EQ(::mkfifo(QFile::encodeName(baum + u"fifo"_s).constData(), 0600), 0);
-  test::legeSocketAn(baum + u"sock"_s);
-  setzeZeiten(baum + u"b.txt"_s, {1600000000, 0}, {1700000000, 999999999});
-
-  const auto liste = [&](const QString& angabe) {
-    const auto inhalt = dateisystem.inhalt(angabe);
-    return inhalt.dateien.join(u',') + u'|' + inhalt.unterverzeichnisse.join(u',') + (inhalt.fehler ? u"|!"_s : QString());
-  };
-  // Links to directories are not followed; a missing directory or a file is empty, no error.
-  EXPECT_EQ(QStringList({liste(baum), liste(baum.chopped(1)), liste(baum + u"unter"_s), liste(pfad(u"fehlt/tiefer/"_s)),
-                         liste(baum + u"b.txt"_s)}),
-            QStringList({u"a link,b.txt|.versteckt,unter"_s, u"a link,b.txt|.versteckt,unter"_s, u"tief.txt|"_s, u"|"_s, u"|"_s}));
-  for (const QString& angabe : {baum + u"b.txt"_s, baum + u"a link"_s}) {
+// The walk of a backup run shows how links, FIFOs and sockets are listed;
+// here what it cannot show.
+TEST_F(DateisystemTest, StatusUndVerzeichnisAnlegen) {
+  schreibeDatei(pfad(u"b.txt"_s), "fünf");
+  setzeZeiten(pfad(u"b.txt"_s), {1600000000, 0}, {1700000000, 999999999});
+  verknuepfe(u"b.txt"_s, pfad(u"a link"_s));
+  for (const QString& angabe : {pfad(u"b.txt"_s), pfad(u"a link"_s)}) {
     const auto status = dateisystem.status(angabe);
     // Cut to the second, never rounded up.
     EXPECT_EQ(QList<qint64>({status.wert().groesse, status.wert().geaendert}), QList<qint64>({5, 1700000000}));
   }
-  EXPECT_EQ(dateisystem.status(baum + u"fehlt"_s).fehler().nummer, ENOENT);
-  EXPECT_EQ(QList<int>({fehlerVon(dateisystem.verzeichnisAnlegen(baum + u"neu"_s)),
-                        fehlerVon(dateisystem.verzeichnisAnlegen(baum + u"neu"_s)),
-                        fehlerVon(dateisystem.verzeichnisAnlegen(baum + u"fehlt/neu"_s))}),
+  EXPECT_EQ(dateisystem.status(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
+  EXPECT_EQ(QList<int>({fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s))),
+                        fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s))),
+                        fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"fehlt/neu"_s)))}),
             QList<int>({0, EEXIST, ENOENT}));
-  EXPECT_EQ(dateisystem.verzeichnisAnlegen(baum + u"neu"_s).fehler().text, fehlertext(EEXIST));
+  EXPECT_EQ(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s)).fehler().text, fehlertext(EEXIST));
 }
 
 TEST_F(DateisystemTest, UnlesbaresVerzeichnisMeldetFehler) {
