@@ -114,7 +114,7 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 3);
   EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
   // Shown with a stand-in for each byte that is no UTF-8.
-  EXPECT_EQ(store->read(u"StatusIn"_s, u"Msgbox0"_s, QString()),
+  EXPECT_EQ(sicherung->zustand().aufgabenStatusText.at(0),
             u"letzte Fehler: am 05.Dezember 2026 um 14:03:27, Verzeichnis "_s + q + u"zz geheim ? nicht lesbar: "_s + verweigert);
   EXPECT_TRUE(hat(1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s));
 

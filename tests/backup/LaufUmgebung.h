@@ -2,6 +2,7 @@
 
 #include "backup/FesterLaufHost.h"
 #include "backup/Sicherung.h"
+#include "logbook/LogSatz.h"
 #include "logbook/LogSchalter.h"
 #include "logbook/Logbuch.h"
 #include "platform/Dateisystem.h"
@@ -13,12 +14,17 @@
 #include "support/TestUmgebung.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QProcess>
 #include <QPair>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace bewahrix::test {
+
+using namespace Qt::Literals::StringLiterals;
 
 using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
@@ -63,30 +69,74 @@ class BeobachtenderHost final : public FesterLaufHost {
 // and Trash in a fresh temporary HOME.
 class LaufUmgebung : public FrischeUmgebung {
  protected:
-  void SetUp() override;
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    store = std::make_unique<SettingsStore>(schluessel::anwendung());
+    logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
+    nimm(std::move(dateisystem));
+  }
   // Every recorded line is in the file too, in the same order.
-  void TearDown() override;
-
+  void TearDown() override {
+    const QByteArray datei = leseDatei(logbuch->dateipfad());
+    QStringList imFile, erwartet;
+    for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
+      imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
+    for (const auto& zeile : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
+    EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
+  }
+  // Runs on another file system from now on.
+  void nimm(std::unique_ptr<Dateisystem> neu) {
+    dateisystem = std::move(neu);
+    sicherung = std::make_unique<Sicherung>(
+        Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
+  }
   // A file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
-                const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
-  // Task index gets sources, mode and a target (default pfad("ziel/")).
-  void aufgabe(int index, const QStringList& quellen, int modus = ImmerUeberschreiben,
-               const QString& zielOrdner = {});
-  QString ziel() const { return pfad(QStringLiteral("ziel/")); }
+                const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
+    const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
+    schreibeDatei(pfad(relativ), inhalt);
+    setzeZeiten(pfad(relativ), zeit, zeit);
+    return pfad(relativ);
+  }
+  QString ziel() const { return pfad(u"ziel/"_s); }
+  // Task index gets sources, mode and a target (default ziel()).
+  void aufgabe(int index, const QStringList& quellen, int modus = ImmerUeberschreiben, const QString& zielOrdner = {}) {
+    host.aufgaben.at(index).quellen = quellen;
+    host.aufgaben.at(index).modus = modus;
+    store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), zielOrdner.isEmpty() ? ziel() : zielOrdner);
+    QDir().mkpath(ziel());
+  }
   // An automatic run of task 0 (no summary box), with fresh lines.
-  void lauf();
+  void lauf() {
+    logbuch->zeilen.clear();
+    sicherung->zustand().automatikLauf = true;
+    sicherung->aufgabeKopieren(0);
+  }
   // The lines of the run without the frame lines common to every run.
-  Zeilen dateiZeilen() const;
+  Zeilen dateiZeilen() const {
+    static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
+                                       u"    Gesamtdatenvolumen"_s, u"... von "_s};
+    Zeilen zeilen = logbuch->zeilen;
+    zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
+    return zeilen;
+  }
+  QStringList zeilenDer(int kategorie) const {
+    QStringList texte;
+    for (const auto& [k, text] : logbuch->zeilen)
+      if (k == kategorie) texte.append(text);
+    return texte;
+  }
+  bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
   // What find prints for the entries below verzeichnis (by default each
   // type letter and relative path), sorted.
-  static QStringList finde(const QString& verzeichnis,
-                           const QStringList& ausdruck = {QStringLiteral("-printf"), QStringLiteral("%y %P\\0")});
-  // The lines of one category.
-  QStringList zeilenDer(int kategorie) const;
-  bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
-  // Runs on another file system from now on.
-  void nimm(std::unique_ptr<Dateisystem> neu);
+  static QStringList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
+    QProcess find;
+    find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
+    find.waitForFinished();
+    QStringList zeilen = QString::fromUtf8(find.readAllStandardOutput()).split(QChar(0), Qt::SkipEmptyParts);
+    zeilen.sort();
+    return zeilen;
+  }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
   LogSchalterWerte schalter;

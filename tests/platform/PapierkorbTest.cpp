@@ -16,7 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 using test::leseDatei;
 using test::schreibeDatei;
-using test::verknuepfe;
 
 namespace {
 
@@ -68,30 +67,6 @@ TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
   ASSERT_FALSE(ohne.ok());
   EXPECT_FALSE(ohne.fehler().text.isEmpty());
   EXPECT_EQ(leseDatei(datei), "bleibt");
-}
-
-TEST_F(PapierkorbTest, EndgueltigLoeschenFolgtKeinerVerknuepfung) {
-  const QString draussen = pfad(u"draussen"_s);
-  schreibeDatei(draussen + u"/datei"_s, "draussen");
-  schreibeDatei(draussen + u"/ordner/tief"_s, "tief");
-  const QString baum = pfad(u"baum mit Ümlaut"_s);
-  schreibeDatei(baum + u"/.versteckt"_s, "v");
-  schreibeDatei(baum + u"/unter/tiefer/b"_s, "b");
-  verknuepfe(draussen + u"/datei"_s, baum + u"/zur Datei"_s);
-  verknuepfe(draussen + u"/ordner"_s, baum + u"/unter/zum Ordner"_s);
-  verknuepfe(u"fehlt"_s, baum + u"/kaputt"_s);
-  ASSERT_EQ(::mkfifo(QFile::encodeName(baum + u"/fifo"_s).constData(), 0600), 0);
-  // A link handed over directly goes as a link.
-  verknuepfe(draussen + u"/ordner"_s, pfad(u"verweis"_s));
-
-  SystemEntferner entferner;
-  for (const QString& angabe : {baum, pfad(u"verweis"_s), draussen + u"/datei"_s}) {
-    const Status status = entferner.endgueltigLoeschen(angabe);
-    EXPECT_TRUE(status.ok()) << angabe.toStdString() << ": " << status.fehler().text.toStdString();
-    EXPECT_FALSE(gibtEs(angabe));
-  }
-  EXPECT_EQ(leseDatei(draussen + u"/ordner/tief"_s), "tief");
-  EXPECT_EQ(entferner.endgueltigLoeschen(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
 }
 
 TEST_F(PapierkorbTest, EndgueltigLoeschenMeldetErstenFehlerUndLoeschtDenRest) {
