@@ -2,44 +2,46 @@
 
 #include "backup/FesterLaufHost.h"
 #include "backup/Sicherung.h"
+#include "logbook/LogSatz.h"
 #include "logbook/LogSchalter.h"
 #include "logbook/Logbuch.h"
 #include "platform/Dateisystem.h"
 #include "platform/Papierkorb.h"
 #include "platform/Uhr.h"
+#include "store/Datensaetze.h"
 #include "store/SettingsStore.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
 
-#include <QList>
-#include <QPair>
+#include <QDateTime>
 #include <QDir>
+#include <QProcess>
+#include <QPair>
 
+#include <algorithm>
 #include <functional>
-
 #include <memory>
 
 namespace bewahrix::test {
 
+using namespace Qt::Literals::StringLiterals;
+
 using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
 
-// The real logbook, which also remembers every entry it was asked for with
-// its category, so tests can compare a run's lines exactly.
+// The real logbook, which also remembers every line it recorded.
 class MitschreibendesLogbuch final : public Logbuch {
  public:
-  using Logbuch::Logbuch;
+  MitschreibendesLogbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalter)
+      : Logbuch(store, uhr, schalter), schalter_(schalter) {}
   void eintrag(const QString& text, int kategorie) override {
-    if (!schalterAus_(kategorie)) zeilen.append({kategorie, text});
+    if (!schalter_.aufzeichnungAus() && schalter_.kategorieAn(kategorie)) zeilen.append({kategorie, text});
     Logbuch::eintrag(text, kategorie);
-  }
-  void beachte(const LogSchalter& schalter) {
-    schalterAus_ = [&schalter](int k) { return schalter.aufzeichnungAus() || !schalter.kategorieAn(k); };
   }
   Zeilen zeilen;
 
  private:
-  std::function<bool(int)> schalterAus_ = [](int) { return false; };
+  const LogSchalter& schalter_;
 };
 
 // A host that remembers what the run showed.
@@ -48,21 +50,16 @@ class BeobachtenderHost final : public FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
-  void logbuchAnzeigen() override { ++angezeigt; }
-  void fortschritt(qint64 verarbeitet, const QString&, int prozent) override {
-    fortschritte.append(verarbeitet);
+  void fortschritt(qint64, const QString&, int prozent) override {
     if (prozent >= 0) prozente.append(prozent);
   }
   void ereignisseVerarbeiten() override {
     ++nachgegeben;
     if (beimNachgeben) beimNachgeben();
   }
-
   QList<int> begonnen;
   int beendet = 0;
   QList<QPair<int, bool>> lampen;
-  int angezeigt = 0;
-  QList<qint64> fortschritte;
   QList<int> prozente;
   int nachgegeben = 0;
   std::function<void()> beimNachgeben;  // what the "user" does while the run yields
@@ -72,21 +69,74 @@ class BeobachtenderHost final : public FesterLaufHost {
 // and Trash in a fresh temporary HOME.
 class LaufUmgebung : public FrischeUmgebung {
  protected:
-  void SetUp() override;
-  // Every recorded line is in the file too, in the same order: collecting
-  // entries during a run loses, doubles or reorders none.
-  void TearDown() override;
-
-  // Creates a file under the test folder with content and last-write time.
+  void SetUp() override {
+    FrischeUmgebung::SetUp();
+    store = std::make_unique<SettingsStore>(schluessel::anwendung());
+    logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
+    nimm(std::move(dateisystem));
+  }
+  // Every recorded line is in the file too, in the same order.
+  void TearDown() override {
+    const QByteArray datei = leseDatei(logbuch->dateipfad());
+    QStringList imFile, erwartet;
+    for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
+      imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
+    for (const auto& zeile : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
+    EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
+  }
+  // Runs on another file system from now on.
+  void nimm(std::unique_ptr<Dateisystem> neu) {
+    dateisystem = std::move(neu);
+    sicherung = std::make_unique<Sicherung>(
+        Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
+  }
+  // A file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
-                const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
-  void setzeZeit(const QString& pfad, const QDateTime& geaendert);
-  // Task index gets sources, mode and the target pfad("ziel/").
-  void aufgabe(int index, const QStringList& quellen, int modus);
-  QString ziel() const { return pfad(QStringLiteral("ziel/")); }
-  // The lines of the run, without the frame lines common to every run.
-  Zeilen dateiZeilen() const;
-  void zeilenVergessen() { logbuch->zeilen.clear(); }
+                const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
+    const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
+    schreibeDatei(pfad(relativ), inhalt);
+    setzeZeiten(pfad(relativ), zeit, zeit);
+    return pfad(relativ);
+  }
+  QString ziel() const { return pfad(u"ziel/"_s); }
+  // Task index gets sources, mode and a target (default ziel()).
+  void aufgabe(int index, const QStringList& quellen, int modus = ImmerUeberschreiben, const QString& zielOrdner = {}) {
+    host.aufgaben.at(index).quellen = quellen;
+    host.aufgaben.at(index).modus = modus;
+    store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), zielOrdner.isEmpty() ? ziel() : zielOrdner);
+    QDir().mkpath(ziel());
+  }
+  // An automatic run of task 0 (no summary box), with fresh lines.
+  void lauf() {
+    logbuch->zeilen.clear();
+    sicherung->zustand().automatikLauf = true;
+    sicherung->aufgabeKopieren(0);
+  }
+  // The lines of the run without the frame lines common to every run.
+  Zeilen dateiZeilen() const {
+    static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
+                                       u"    Gesamtdatenvolumen"_s, u"... von "_s};
+    Zeilen zeilen = logbuch->zeilen;
+    zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
+    return zeilen;
+  }
+  QStringList zeilenDer(int kategorie) const {
+    QStringList texte;
+    for (const auto& [k, text] : logbuch->zeilen)
+      if (k == kategorie) texte.append(text);
+    return texte;
+  }
+  bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
+  // What find prints for the entries below verzeichnis (by default each
+  // type letter and relative path), sorted.
+  static QStringList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
+    QProcess find;
+    find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
+    find.waitForFinished();
+    QStringList zeilen = QString::fromUtf8(find.readAllStandardOutput()).split(QChar(0), Qt::SkipEmptyParts);
+    zeilen.sort();
+    return zeilen;
+  }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
   LogSchalterWerte schalter;
@@ -97,9 +147,6 @@ class LaufUmgebung : public FrischeUmgebung {
   std::unique_ptr<Dateisystem> dateisystem = std::make_unique<PosixDateisystem>();
   std::unique_ptr<Entferner> entferner = std::make_unique<SystemEntferner>();
   std::unique_ptr<Sicherung> sicherung;
-
-  // Builds the run anew, e.g. after a test swapped the file system.
-  void sicherungAnlegen();
 };
 
 }  // namespace bewahrix::test

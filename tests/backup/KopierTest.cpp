@@ -1,0 +1,220 @@
+#include "LaufUmgebung.h"
+
+#include "backup/Verfahren.h"
+#include "platform/Fehlertext.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
+
+namespace {
+
+const QDateTime kAlt(QDate(2025, 6, 1), QTime(12, 0));
+const QDateTime kNeu(QDate(2026, 6, 1), QTime(12, 0));
+const test::Zeile kModus0{4, u"    => Vorgang: kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s};
+const test::Zeile kOkay{4, u"    => Okay, Fehlerfrei verarbeitet"_s};
+// The lines of one copied file; nach is empty for a single-file entry.
+test::Zeilen kopiert(const QString& quelle, const QString& nach, const QString& groesse,
+                     const test::Zeilen& nachDemVorgang = {}) {
+  test::Zeilen z{{2, u"  ==> Kopiere "_s + quelle}};
+  if (!nach.isEmpty()) z.append({1, u"  ==> ...nach "_s + nach});
+  z.append(kModus0);
+  z += nachDemVorgang;
+  return z + test::Zeilen{{4, u"    => Datei kopiert"_s}, kOkay,
+                          {3, u"    => (Dateigröße "_s + groesse + u" KByte)"_s}};
+}
+
+}  // namespace
+
+class KopierTest : public test::LaufUmgebung {
+ protected:
+  // Runs the entries in the mode and gives the lines after "  ==> Kopiere".
+  test::Zeilen laufIn(int modus, const QStringList& eintraege) {
+    aufgabe(0, eintraege, modus);
+    lauf();
+    return dateiZeilen().mid(1);
+  }
+  QByteArray zielInhalt() { return test::leseDatei(ziel() + u"Brief.txt"_s); }
+};
+
+TEST(EintragsArt, AmEndeErkannt) {
+  const QList<EintragsArt> arten = {eintragsArt(u"/d/*.*"_s), eintragsArt(u"/d/*.***"_s), eintragsArt(u"/d/B"_s),
+                                    eintragsArt(u"/d/a*.*"_s), eintragsArt(u"*.*"_s)};
+  EXPECT_EQ(arten, (QList<EintragsArt>{EintragsArt::Verzeichnis, EintragsArt::Baum, EintragsArt::Datei,
+                                       EintragsArt::Datei, EintragsArt::Datei}));
+}
+
+// Every kind of entry with its odd cases in one run.
+TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
+  const QString q = pfad(u"quelle/"_s);
+  datei(u"quelle/Briefe/a.txt"_s, QByteArray(1024, 'a'));
+  datei(u"quelle/Briefe/.versteckt"_s, QByteArray(512, 'v'));
+  datei(u"quelle/Briefe/unter/nicht.txt"_s);
+  QDir().mkpath(q + u"leer"_s);
+  datei(u"quelle/Daten/a.txt"_s, QByteArray(2048, 'a'));
+  datei(u"quelle/Daten/Briefe/2024/b.txt"_s, QByteArray(1024, 'b'));
+  QDir().mkpath(q + u"Daten/Leer"_s);
+  datei(u"quelle/Brief.txt"_s, "relativ");
+  const QStringList eintraege = {q + u"Briefe/*.*"_s, q + u"leer/*.*"_s, q + u"fehlt/*.*"_s, q + u"Daten/*.***"_s,
+                                 q + u"Weg/*.***"_s, q + u"Briefe"_s, u"Brief.txt"_s, q + u"Daten/"_s};
+  aufgabe(0, eintraege);
+  const QString vorher = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(q));  // an entry without separator is relative to it
+  lauf();
+  QDir::setCurrent(vorher);
+
+  const auto verzeichnis = [&](const QString& rel, bool flach = false) {
+    return test::Zeile{2, u"==> Kopiere Datei(en) aus dem Verzeichnis "_s + q + rel +
+                              (flach ? u" (ohne Unterverzeichnisse)"_s : QString())};
+  };
+  const auto erstellt = [&](const QString& rel) { return test::Zeile{1, u"  ==> Verzeichniss "_s + ziel() + rel + u" erstellt"_s}; };
+  const auto wurzel = [&](const QString& e) { return test::Zeile{9, u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + e}; };
+  const test::Zeile leer{2, u"    => keine Datei gefunden, Verzeichnis ist leer"_s};
+  const test::Zeile nichts{2, u"    => keine Datei gefunden"_s};
+
+  test::Zeilen erwartet{verzeichnis(u"Briefe"_s, true)};
+  erwartet += kopiert(q + u"Briefe/.versteckt"_s, ziel() + u"Briefe"_s, u"0,50"_s,
+                      {{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu  erstellt"_s}});
+  erwartet += kopiert(q + u"Briefe/a.txt"_s, ziel() + u"Briefe"_s, u"1,00"_s);
+  erwartet += test::Zeilen{verzeichnis(u"leer"_s, true), leer, verzeichnis(u"fehlt"_s, true), leer,
+               wurzel(eintraege.at(3)), verzeichnis(u"Daten"_s)};
+  erwartet += kopiert(q + u"Daten/a.txt"_s, ziel() + u"Daten/"_s, u"2,00"_s);
+  erwartet += test::Zeilen{verzeichnis(u"Daten/Briefe"_s), nichts, erstellt(u"Daten/Briefe/"_s), verzeichnis(u"Daten/Briefe/2024"_s)};
+  erwartet += kopiert(q + u"Daten/Briefe/2024/b.txt"_s, ziel() + u"Daten/Briefe/2024/"_s, u"1,00"_s);
+  erwartet += test::Zeilen{verzeichnis(u"Daten/Leer"_s), nichts, erstellt(u"Daten/Leer/"_s),
+               wurzel(eintraege.at(4)), verzeichnis(u"Weg"_s), nichts, erstellt(u"Weg/"_s),
+               {2, u"  ==> Kopiere "_s + q + u"Briefe"_s}, kModus0, {0, u"    => Error, Keine reguläre Datei: "_s + q + u"Briefe"_s}};
+  erwartet += kopiert(u"Brief.txt"_s, {}, u"0,01"_s);
+  erwartet.append({0, u" ==> Lesefehler, Datei wurde nicht angegeben, "_s + q + u"Daten/"_s});
+  EXPECT_EQ(dateiZeilen(), erwartet);
+  EXPECT_TRUE(hat(6, u"... von 6 Datei(en) wurden 5 Datei(en) Fehlerfrei verarbeitet"_s));
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
+  EXPECT_EQ(test::leseDatei(ziel() + u"Daten/Briefe/2024/b.txt"_s), QByteArray(1024, 'b'));
+  EXPECT_EQ(finde(ziel()), (QStringList{u"d Briefe"_s, u"d Daten"_s, u"d Daten/Briefe"_s, u"d Daten/Briefe/2024"_s,
+                                        u"d Daten/Leer"_s, u"d Weg"_s, u"f Brief.txt"_s, u"f Briefe/.versteckt"_s,
+                                        u"f Briefe/a.txt"_s, u"f Daten/Briefe/2024/b.txt"_s, u"f Daten/a.txt"_s}));
+
+  // The prefix goes on the top level and on files, not on subdirectories.
+  store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
+  aufgabe(0, {q + u"Daten/*.***"_s, q + u"Briefe/*.*"_s, q + u"Brief.txt"_s}, ImmerUeberschreiben, pfad(u"zusatz/"_s));
+  lauf();
+  EXPECT_TRUE(hat(4, u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s));
+  QStringList mitZusatz = {u"d §Briefe"_s, u"d §Daten"_s, u"d §Daten/Briefe"_s, u"d §Daten/Briefe/2024"_s,
+                           u"d §Daten/Leer"_s, u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s,
+                           u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
+  EXPECT_EQ(finde(pfad(u"zusatz"_s)), mitZusatz.replaceInStrings(u"§"_s, u"Sicherheitskopie von "_s));
+}
+
+TEST_F(KopierTest, BaumWirdKopiertWieRsyncEsTaete) {
+  datei(u"quelle/Daten/a.txt"_s, "A", QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59)));
+  datei(u"quelle/Daten/.versteckt"_s, "", QDateTime(QDate(1999, 12, 31), QTime(0, 0)));
+  datei(u"quelle/Daten/Fotos 2026/Ölgemälde.jpg"_s, QByteArray(200000, 'j'));
+  datei(u"quelle/Daten/Fotos 2026/Urlaub/tief/unten.bin"_s, QByteArray(70000, '\0'));
+  QDir().mkpath(pfad(u"quelle/Daten/leer/auch leer"_s));
+  const QString skript = pfad(u"quelle/Daten/skript.sh"_s);
+  datei(u"quelle/Daten/skript.sh"_s, "#!/bin/sh\n");
+  ASSERT_EQ(chmod(QFile::encodeName(skript).constData(), 0750), 0);
+  // A time with nanoseconds, as modern file systems keep it.
+  test::setzeZeiten(skript, {1700000000, 123456789}, {1700000000, 123456789});
+
+  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)});
+  lauf();
+  ASSERT_EQ(sicherung->zustand().fehlerGesamt, 0);
+
+  QDir().mkpath(pfad(u"rsync"_s));
+  QProcess rsync;
+  rsync.start(u"rsync"_s, {u"-a"_s, pfad(u"quelle/Daten"_s), pfad(u"rsync/"_s)});
+  ASSERT_TRUE(rsync.waitForFinished(60000));
+  ASSERT_EQ(rsync.exitCode(), 0) << rsync.readAllStandardError().toStdString();
+
+  // Directories carry the time of the run, not the source's: only the files' times count.
+  const QStringList art = {u"-type"_s, u"d"_s, u"-printf"_s, u"%P %m\\0"_s, u"-o"_s, u"-printf"_s, u"%P %y %m %s %T@\\0"_s};
+  EXPECT_EQ(finde(ziel() + u"Daten"_s, art), finde(pfad(u"rsync/Daten"_s), art));
+  EXPECT_EQ(QProcess::execute(u"diff"_s, {u"-r"_s, ziel() + u"Daten"_s, pfad(u"rsync/Daten"_s)}), 0);
+}
+
+// Each mode against an existing target: the decision line (none where the
+// mode writes none), the size line of the target afterwards and its content.
+TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
+  const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s,
+                             u"wenn Zieldatei vorhanden, dann nicht kopieren"_s,
+                             u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
+                             u"kopieren, kleinere Zieldatei überschreiben"_s,
+                             u"kopieren, größere Zieldatei überschreiben"_s, u"kein Vorgang gewählt"_s};
+  const QString kopiert = u"    => Datei kopiert"_s;
+  const QString nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s;
+  const QString neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
+  const QString groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
+  const struct {
+    int modus;
+    QByteArray quelle, ziel;
+    QDateTime zielZeit;
+    QString zeile, groesse;
+  } faelle[] = {
+      {NurWennFehlend, "neu", "alt, aber länger", kAlt, nichtKopiert, u"0,02"_s},
+      {ImmerUeberschreiben, "neu", "alt, aber länger", kAlt, kopiert, u"0,00"_s},
+      {NurAelteres, "quelle", "gleich", kNeu, neuerOderGleich, u"0,01"_s},
+      {NurAelteres, "quelle", "neuer", kNeu.addSecs(1), neuerOderGleich, u"0,00"_s},
+      {NurAelteres, "quelle", "aelter", kNeu.addSecs(-1), kopiert, u"0,01"_s},
+      {NurKleineres, "12345", "abcde", kNeu, groesserOderGleich, u"0,00"_s},
+      {NurKleineres, "12345", "abc", kNeu, kopiert, u"0,00"_s},
+      // An empty target is always replaced, also by an empty source.
+      {NurKleineres, "", "", kNeu, kopiert, u"0,00"_s},
+      {NurGroesseres, "123", "abc", kNeu, QString(), u"0,00"_s},
+      {NurGroesseres, "123", "ab", kNeu, QString(), u"0,00"_s},
+      {NurGroesseres, "123", "abcdef", kNeu, kopiert, u"0,00"_s},
+      {KeinVerfahren, "123", "abcdef", kNeu, QString(), u"0,01"_s},
+      {-1, "123", "abcdef", kNeu, QString(), u"0,01"_s},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.modus);
+    const QString quelle = datei(u"quelle/Brief.txt"_s, f.quelle, kNeu);
+    datei(u"ziel/Brief.txt"_s, f.ziel, f.zielZeit);
+    test::Zeilen erwartet{{4, u"    => Vorgang: "_s + texte.at(f.modus < 0 ? KeinVerfahren : f.modus)}};
+    if (!f.zeile.isEmpty()) erwartet.append({4, f.zeile});
+    erwartet += test::Zeilen{kOkay, {3, u"    => (Dateigröße "_s + f.groesse + u" KByte)"_s}};
+    EXPECT_EQ(laufIn(f.modus, {quelle}), erwartet);
+    EXPECT_EQ(zielInhalt(), f.zeile == kopiert ? f.quelle : f.ziel);
+  }
+  EXPECT_EQ(verfahren::beschriftung(1), u"wenn vorhanden, dann Datei nicht sichern"_s);
+  EXPECT_EQ(verfahren::beschriftung(9), u"keinen Vorgang ausführen"_s);
+}
+
+TEST_F(KopierTest, FehlendeQuelleOderFehlendesZielverzeichnis) {
+  datei(u"ziel/Brief.txt"_s, "alte Sicherung", kAlt);
+  for (const int modus : {NurAelteres, NurKleineres, NurGroesseres}) {
+    const test::Zeile fehler{0, u"    => Error, "_s + fehlertext(ENOENT)};
+    EXPECT_TRUE(laufIn(modus, {pfad(u"quelle/Brief.txt"_s)}).contains(fehler)) << modus;
+    EXPECT_EQ(zielInhalt(), "alte Sicherung");
+  }
+  // Updating writes the line of a new target directory for trees too; mode 1
+  // only for a directory entry, with one blank.
+  const test::Zeile neu{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s};
+  datei(u"quelle/Daten/x.txt"_s);
+  EXPECT_TRUE(laufIn(NurAelteres, {pfad(u"quelle/Daten/*.***"_s)}).contains(neu));
+  EXPECT_EQ(test::leseDatei(ziel() + u"Daten/x.txt"_s), "inhalt");
+  datei(u"quelle/Briefe/y.txt"_s);
+  EXPECT_TRUE(laufIn(NurWennFehlend, {pfad(u"quelle/Briefe/*.*"_s)}).contains(neu));
+}
+
+TEST_F(KopierTest, IgnorierlisteVergleichtGanzeZielnamenOhneGrossKlein) {
+  const QString brief = datei(u"quelle/Brief.txt"_s);
+  const QString bak = datei(u"quelle/Brief.txt.bak"_s);
+  store->write(u"IgnorierListe_1"_s, u"BRIEF.TXT"_s, u"05.12.2026 14:00:00"_s);
+  EXPECT_EQ(laufIn(ImmerUeberschreiben, {brief, bak}).mid(0, 3),
+            (test::Zeilen{{10, u"    => \""_s + ziel() + u"Brief.txt\" wird ignoriert"_s}, kOkay,
+                          {2, u"  ==> Kopiere "_s + bak}}));
+  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"Brief.txt.bak"_s});
+
+  // With the name prefix on, the list is matched against the prefixed name;
+  // another task's list does not count.
+  store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
+  store->write(u"IgnorierListe_2"_s, u"Brief.txt.bak"_s, QString());
+  laufIn(ImmerUeberschreiben, {brief, bak});
+  EXPECT_EQ(test::alleEintraege(ziel()), (QStringList{u"Brief.txt.bak"_s, u"Sicherheitskopie von Brief.txt"_s,
+                                                      u"Sicherheitskopie von Brief.txt.bak"_s}));
+}
