@@ -30,9 +30,8 @@ class SteuerbarerEntferner final : public Entferner {
   SystemEntferner echt_;
 };
 
-// A store, a logbook in the fresh HOME, its model, the page's operations
-// (refreshing through a counted LogbuchAnzeigen) and scripted boxes; the
-// clock stands at 05.12.2026 14:03:27.
+// A logbook in the fresh HOME, its model and the page's operations (counting
+// the view's refreshes); the clock stands at 05.12.2026 14:03:27.
 class LogbuchUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override {
@@ -47,8 +46,7 @@ class LogbuchUmgebung : public FrischeUmgebung {
         }});
   }
 
-  // Every entry in its shown form as the file holds it now; texte() without
-  // date and time.
+  // Every entry as shown, read anew; texte() without date and time.
   QStringList zeilen(int ab = 0) {
     modell->neuLaden();
     QStringList alle;
