@@ -60,17 +60,6 @@ TEST_F(LogbuchTest, UnbrauchbaresVerzeichnisFaelltAufsHeimatverzeichnisZurueck) 
   EXPECT_FALSE(logbuch->oeffnen().ok());
 }
 
-TEST_F(LogbuchTest, DateiAusZufallsbytesWirdGelesenUndFortgeschrieben) {
-  QByteArray zufall(5000, Qt::Uninitialized);
-  quint32 x = 12345;
-  for (char& b : zufall) b = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
-  test::schreibeDatei(home() + u"Logbuch.log"_s, zufall);
-  EXPECT_EQ(zeilen().size(), 24);  // the last record cut short
-  logbuch->eintrag(u"danach"_s, SonstigeMeldung);
-  EXPECT_EQ(test::leseDatei(logbuch->dateipfad()).left(5000), zufall);
-  EXPECT_EQ(zeilen().last(), u"05.12.2026 um 14:03:27: danach"_s);
-}
-
 TEST_F(LogbuchTest, SpeicherWiederherstellungWirdProtokolliert) {
   test::schreibeDatei(pfad(u"kaputt.db"_s), QByteArray(4096, 'k'));
   const auto kaputt = SettingsStore::oeffneDatei(pfad(u"kaputt.db"_s));

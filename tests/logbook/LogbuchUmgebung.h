@@ -20,10 +20,7 @@ namespace bewahrix::test {
 class SteuerbarerEntferner final : public Entferner {
  public:
   Status inDenPapierkorb(const QString& pfad) override { return echt_.inDenPapierkorb(pfad); }
-  Status endgueltigLoeschen(const QString& pfad) override {
-    if (fehler) return *fehler;
-    return echt_.endgueltigLoeschen(pfad);
-  }
+  Status endgueltigLoeschen(const QString& pfad) override { return fehler ? Status(*fehler) : echt_.endgueltigLoeschen(pfad); }
   std::optional<Fehler> fehler;
 
  private:
