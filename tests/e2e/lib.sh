@@ -55,9 +55,7 @@ e2e_aufraeumen() {
   exit "$status"
 }
 trap e2e_aufraeumen EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+for signal in HUP:129 INT:130 TERM:143; do trap "exit ${signal#*:}" "${signal%:*}"; done
 
 # e2e_warte SEKUNDEN WAS BEFEHL...: until the command succeeds (output in E2E_AUSGABE), else fails with WAS.
 e2e_warte() {

@@ -21,13 +21,8 @@ schritt "erster Start: Begrüßungsfenster, Hauptfenster, Logbuch"
 e2e_bewahrix_starten
 erster=$E2E_BEWAHRIX
 e2e_warte 15 "kein Fenster \"Bewahrix\" erscheint" e2e_fenster_von "$erster"
-splash=""
-for id in $E2E_AUSGABE; do
-  e2e_geometrie "$id"
-  [ "$BREITE.$HOEHE" = 480.300 ] && splash=$id
-done
-[ -n "$splash" ] || fehler "das erste Fenster \"Bewahrix\" ist nicht das Begrüßungsfenster (480x300)"
-e2e_geometrie "$splash"
+splash=$(e2e_groesser 300 480 "" $E2E_AUSGABE) && e2e_geometrie "$splash" && [ "$BREITE.$HOEHE" = 480.300 ] ||
+  fehler "das erste Fenster \"Bewahrix\" ist nicht das Begrüßungsfenster (480x300)"
 splash_gemalt() { import -window root -crop "${BREITE}x$HOEHE+$X+$Y" +repage "$E2E_TMP/splash.png" && ! e2e_leer "$E2E_TMP/splash.png"; }
 e2e_warte 30 "das Begrüßungsfenster bleibt leer" splash_gemalt
 e2e_hauptfenster_abwarten "$erster"

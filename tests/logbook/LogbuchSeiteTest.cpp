@@ -35,17 +35,11 @@ class LogbuchSeiteTest : public test::LogbuchUmgebung {
   QList<int> suche(const QString& begriff) { return treffer(*modell, logbuch->dateipfad(), begriff); }
   // The picker answers with waehle and remembers what it was shown.
   void verschiebe(const QString& waehle) {
-    seite->cmd_LogPfad_Click([&](const QString& titel, const QString& aktuell) {
-      gezeigt = {titel, aktuell};
-      return waehle;
-    });
+    seite->cmd_LogPfad_Click([&](const QString& titel, const QString& aktuell) { return gezeigt = {titel, aktuell}, waehle; });
   }
   void erwarteErsetzen(const QString& verzeichnis, Antwort antwort) {
-    dialoge.erwarte(frage(u"Im Verzeichnis "_s + verzeichnis +
-                              u" gibt es schon eine Datei Logbuch.log. Soll sie durch das Logbuch "
-                              u"ersetzt werden? Ihr bisheriger Inhalt geht dabei verloren."_s,
-                          u"Frage"_s),
-                    antwort);
+    dialoge.erwarte(frage(u"Im Verzeichnis "_s + verzeichnis + u" gibt es schon eine Datei Logbuch.log. Soll sie durch das "
+                          u"Logbuch ersetzt werden? Ihr bisheriger Inhalt geht dabei verloren."_s, u"Frage"_s), antwort);
   }
   QStringList gezeigt;
 };
@@ -144,11 +138,9 @@ TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
   EXPECT_EQ(gezeigt, (QStringList{u"Wählen Sie ein Verzeichnis für das Logbuch aus\n(aktuell: "_s + home() + u")"_s,
                                   home()}));
   EXPECT_FALSE(QFile::exists(home() + u"Logbuch.log"_s));
-  EXPECT_EQ(pfadEinstellung(), pfad(u"Ziel/"_s));
-  EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)), QStringList{u"Logbuch.log"_s});
+  EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)) << pfadEinstellung(), (QStringList{u"Logbuch.log"_s, pfad(u"Ziel/"_s)}));
   EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)).left(alt.size()), alt);
-  EXPECT_EQ(angezeigt, 1);
-  EXPECT_EQ(modell->rowCount(), 6);  // the view shows the entry on the move
+  EXPECT_EQ(std::pair(angezeigt, modell->rowCount()), std::pair(1, 6));  // the view shows the entry on the move
   EXPECT_EQ(texte().last(), u"Logbuch.log nach "_s + pfad(u"Ziel"_s) + u" verschoben"_s);
   EXPECT_EQ(ortMeldung(*store), Meldung{u"Das Logbuch befindet sich derzeit im Verzeichnis\n"_s + pfad(u"Ziel/"_s)});
 

@@ -30,12 +30,10 @@ std::pair<QStringList, QStringList> minutenweise(const QDateTime& ende, const QD
     t = t.addSecs(60);
     if (t.time().hour() != geplant.time().hour() || t.time().minute() != geplant.time().minute())
       continue;
-    bool passt = false;
-    if (art == u"0"_s) passt = t.date() == geplant.date();
-    if (art == u"1"_s) passt = t.date().day() == geplant.date().day();
-    if (art == u"2"_s) passt = t.date().dayOfWeek() == geplant.date().dayOfWeek();
-    if (art == u"3"_s) passt = true;
-    if (passt) treffer.append(formate::datumZeit(t));
+    const QDate d = t.date(), g = geplant.date();
+    if (art == u"3"_s || (art == u"0"_s && d == g) || (art == u"1"_s && d.day() == g.day()) ||
+        (art == u"2"_s && d.dayOfWeek() == g.dayOfWeek()))
+      treffer.append(formate::datumZeit(t));
     if (zeitplan::faellig(plan, t)) faellig.append(formate::datumZeit(t));
   }
   return {treffer, faellig};
