@@ -30,11 +30,10 @@ e2e_warte 15 "das andere Programm bekommt ALT+S nicht" test -e "$E2E_TMP/gegriff
 python3 "$E2E_DIR/werkzeug.py" unterstuetzt _NET_WM_STATE _NET_WM_STATE_SKIP_TASKBAR
 e2e_bewahrix_starten
 e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
-fenster=$E2E_HAUPTFENSTER
 
 schritt "ALT+S anderswo belegt: Start ohne Meldung; mit Symbol im Infobereich kein Eintrag in der Taskleiste"
 e2e_warte 30 "kein Symbol von Bewahrix im Infobereich" e2e_tray_symbol
-xprop -id "$fenster" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fehler "das Hauptfenster trägt kein _NET_WM_STATE_SKIP_TASKBAR"
+xprop -id "$E2E_HAUPTFENSTER" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fehler "das Hauptfenster trägt kein _NET_WM_STATE_SKIP_TASKBAR"
 sleep 1
 [ "$(e2e_fenster_von "$E2E_BEWAHRIX" | wc -l)" = 1 ] || fehler "mehr Fenster \"Bewahrix\" als das Hauptfenster (eine Meldung?)"
 [ "$(e2e_einstellung Tool HotkeyAktion)" = True ] || fehler "die fehlgeschlagene Anmeldung hat \"Tool\"/\"HotkeyAktion\" geändert"
@@ -50,7 +49,7 @@ e2e_warte 15 "das Logbuch zeigt Anfang, Lauf und Ende des automatischen Zeitplan
 [ "$(e2e_einstellung Timer DayArt1)" = 3 ] || fehler "Timer/DayArt1 ist nach dem Lauf nicht mehr 3"
 
 schritt "Programm > Aufgabe 1: Quelle eintippen und mit Enter hinzufügen"
-e2e_seite_waehlen "$fenster" 1
+e2e_seite_waehlen "$E2E_HAUPTFENSTER" 1
 xdotool type --delay 30 "$quelle"
 xdotool key Return
 e2e_warte 15 "der Eintrag \"$quelle\" steht nicht im Speicher" e2e_einstellung Aufgabe0 "$quelle"

@@ -16,11 +16,7 @@ schritt() { echo "-- $*"; }
 e2e_merke() { echo "$1" >>"$E2E_TMP/pids"; }
 e2e_jetzt_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 # A zombie counts as ended, which kill -0 would not tell.
-e2e_laeuft() {
-  local stat
-  stat=$(sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null) || return 1
-  [ "${stat%% *}" != Z ]
-}
+e2e_laeuft() { [ "$(sed 's/^.*) \(.\).*/\1/' "/proc/$1/stat" 2>/dev/null || echo Z)" != Z ]; }
 
 # e2e_ende_abwarten PID SEKUNDEN: true when the child ended in time, with its status in E2E_STATUS.
 e2e_ende_abwarten() {
@@ -35,12 +31,7 @@ e2e_ende_abwarten() {
 }
 
 # TERM, after 15 s KILL.
-e2e_beende() {
-  kill -TERM "$1" 2>/dev/null || true
-  e2e_ende_abwarten "$1" 15 && return 0
-  kill -KILL "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
+e2e_beende() { kill -TERM "$1" 2>/dev/null || true; e2e_ende_abwarten "$1" 15 || { kill -KILL "$1"; wait "$1"; } 2>/dev/null || true; }
 
 e2e_aufraeumen() {
   local status=$? pid log
@@ -77,8 +68,7 @@ e2e_umgebung() {
   export XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
   chmod 0700 "$XDG_RUNTIME_DIR"
-  E2E_LOGBUCH="$HOME/Logbuch.log"
-  E2E_EINSTELLUNGEN="$XDG_CONFIG_HOME/RoroVareduze/settings.db"
+  E2E_LOGBUCH="$HOME/Logbuch.log" E2E_EINSTELLUNGEN="$XDG_CONFIG_HOME/RoroVareduze/settings.db"
   Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   e2e_merke $!
   e2e_warte 15 "Xvfb startet nicht" grep -qx '[0-9][0-9]*' "$E2E_TMP/display"
@@ -101,9 +91,8 @@ e2e_bewahrix_starten() {
 
 # e2e_warte_logbuch SEKUNDEN ZEILE...: until the logbook holds every line.
 e2e_warte_logbuch() {
-  local frist=$1 zeile
-  shift
-  for zeile in "$@"; do e2e_warte "$frist" "im Logbuch fehlt \"$zeile\"" e2e_im_logbuch "$zeile"; done
+  local zeile
+  for zeile in "${@:2}"; do e2e_warte "$1" "im Logbuch fehlt \"$zeile\"" e2e_im_logbuch "$zeile"; done
 }
 e2e_im_logbuch() { e2e_logbuch | grep -xF "$1" >/dev/null; }
 
@@ -117,9 +106,8 @@ e2e_fenster_von() {  # visible windows titled "Bewahrix" of process $1
 }
 e2e_ist_sichtbar() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 e2e_geometrie() {  # sets X Y BREITE HOEHE
-  local info
-  info=$(xwininfo -id "$1") || fehler "Fenster $1 gibt es nicht"
-  read -r X Y BREITE HOEHE <<<"$(sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' <<<"$info" | paste -sd ' ')"
+  read -r X Y BREITE HOEHE <<<"$(xwininfo -id "$1" | sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | paste -sd ' ')"
+  [ -n "$HOEHE" ] || fehler "Fenster $1 gibt es nicht"
 }
 # e2e_groesser HOEHE BREITE AUSSER ID...: the first window other than AUSSER at least that big.
 e2e_groesser() {

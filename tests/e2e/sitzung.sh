@@ -11,19 +11,14 @@ ausgabe=$(QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 "$E2E
   ! grep -q SKIPPED <<<"$ausgabe" && grep -q '^\[  PASSED  \] [1-9]' <<<"$ausgabe" ||
   { echo "$ausgabe"; fehler "die HotkeysX11-Fälle scheitern oder laufen nicht"; }
 
-# Blank: one colour or nearly so.
-e2e_leer() {
-  local farben
-  farben=$(convert "$1" -format '%k' info:) || return 0
-  ((farben < 16))
-}
+leer() { (($(convert "$1" -format '%k' info: || echo 0) < 16)); }  # one colour or nearly so
 schritt "erster Start: Begrüßungsfenster, Hauptfenster, Logbuch"
 e2e_bewahrix_starten
 erster=$E2E_BEWAHRIX
 e2e_warte 15 "kein Fenster \"Bewahrix\" erscheint" e2e_fenster_von "$erster"
 splash=$(e2e_groesser 300 480 "" $E2E_AUSGABE) && e2e_geometrie "$splash" && [ "$BREITE.$HOEHE" = 480.300 ] ||
   fehler "das erste Fenster \"Bewahrix\" ist nicht das Begrüßungsfenster (480x300)"
-splash_gemalt() { import -window root -crop "${BREITE}x$HOEHE+$X+$Y" +repage "$E2E_TMP/splash.png" && ! e2e_leer "$E2E_TMP/splash.png"; }
+splash_gemalt() { import -window root -crop "${BREITE}x$HOEHE+$X+$Y" +repage "$E2E_TMP/splash.png" && ! leer "$E2E_TMP/splash.png"; }
 e2e_warte 30 "das Begrüßungsfenster bleibt leer" splash_gemalt
 e2e_hauptfenster_abwarten "$erster"
 fenster=$E2E_HAUPTFENSTER
@@ -37,11 +32,7 @@ aufnahme="$E2E_TMP/aufnahme.png"
 toleranz=200  # a blinking text cursor changes a few pixels, another page thousands
 mkdir -p "$bilder"
 # Differing pixels; pictures of different sizes differ in all.
-abweichung() {
-  local ae
-  ae=$(compare -metric AE "$1" "$2" null: 2>&1) || true
-  [[ $ae =~ ^[0-9]+$ ]] && echo "$ae" || echo 999999999
-}
+abweichung() { local ae; ae=$(compare -metric AE "$1" "$2" null: 2>&1); [[ $ae =~ ^[0-9]+$ ]] && echo "$ae" || echo 999999999; }
 # Without time stamps, which would make every picture differ from the last.
 fensterbild() { import -window "$fenster" -strip -define png:exclude-chunks=date,time "$aufnahme"; }
 # bild_abwarten WAS PRUEFUNG...: until the check holds for the newest picture and it no longer changes.
@@ -68,7 +59,7 @@ for k in 1 2 3 4 5 6 7 8 0; do
   cp "$aufnahme" "$E2E_TMP/davor.png"
   e2e_seite_waehlen "$fenster" "$k"
   bild_abwarten "die Wahl der Seite $k im Menü \"Programm\" wechselt die Seite nicht" anders_als "$E2E_TMP/davor.png"
-  [ "$(identify -format '%wx%h' "$aufnahme")" = 600x500 ] && ! e2e_leer "$aufnahme" ||
+  [ "$(identify -format '%wx%h' "$aufnahme")" = 600x500 ] && ! leer "$aufnahme" ||
     fehler "das Bild der Seite $k ist leer oder nicht 600x500 groß"
   cp "$aufnahme" "$bilder/seite-$k-${namen[k]}.png"
 done
@@ -107,7 +98,6 @@ minimieren() {
   e2e_warte 15 "das Hauptfenster bleibt nach \"Minimieren\" sichtbar" e2e_nicht e2e_ist_sichtbar "$fenster"
 }
 
-schritt "Symbol im Infobereich"
 # Minimising hides the window only once the icon is in the tray.
 e2e_warte 30 "kein Symbol von Bewahrix im Infobereich" e2e_tray_symbol
 symbol=$E2E_AUSGABE

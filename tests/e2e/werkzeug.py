@@ -65,8 +65,7 @@ def unterstuetzt(*namen):
 
 def besitzer(selektion):
     x, anzeige, _ = xlib()
-    sys.exit(0 if x.XGetSelectionOwner(anzeige, ctypes.c_ulong(x.XInternAtom(anzeige, selektion.encode(), 0)))
-             else 1)
+    sys.exit(not x.XGetSelectionOwner(anzeige, ctypes.c_ulong(x.XInternAtom(anzeige, selektion.encode(), 0))))
 
 
 def griff(art, datei=None):

@@ -37,10 +37,7 @@ class LogbuchUmgebung : public FrischeUmgebung {
     logbuch = std::make_unique<Logbuch>(*store, uhr, schalter);
     modell = std::make_unique<LogbuchModell>(*logbuch);
     seite = std::make_unique<LogbuchVerwaltung>(LogbuchVerwaltung::Umfeld{
-        *store, *logbuch, *modell, dialoge, dateisystem, entferner, [this] {
-          ++angezeigt;
-          modell->neuLaden();
-        }});
+        *store, *logbuch, *modell, dialoge, dateisystem, entferner, [this] { ++angezeigt, modell->neuLaden(); }});
   }
 
   // Every entry as shown, read anew; texte() without date and time.
@@ -51,12 +48,8 @@ class LogbuchUmgebung : public FrischeUmgebung {
     return alle;
   }
   QStringList texte() { return zeilen(24); }
-  void setzePfad(const QString& verzeichnis) {
-    store->write(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), verzeichnis);
-  }
-  QString pfadEinstellung() {
-    return store->read(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), QStringLiteral("(fehlt)"));
-  }
+  void setzePfad(const QString& verzeichnis) { store->write(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), verzeichnis); }
+  QString pfadEinstellung() { return store->read(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), QStringLiteral("(fehlt)")); }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
   LogSchalterWerte schalter;

@@ -77,17 +77,14 @@ TEST(VerpasstRechnung, KalenderUndTaktGleichenDerMinutenweisenRegel) {
 
 class VerpasstTest : public test::ZeitplanUmgebung {
  protected:
-  void SetUp() override {
-    ZeitplanUmgebung::SetUp();
-    uhr.stellen(um(2026, 12, 6, 9, 0, 10));
-  }
-  // The last run's end and this start as "dd.MM.yyyy hh:mm:ss"; an empty end is not stored.
+  // The last run's end and this start as "dd.MM.yyyy hh:mm:ss"; an empty end is not stored. Now is 06.12.2026 09:00:10.
   verpasst::Ergebnis suche(const QString& ende, const QString& start = u"06.12.2026 09:00:10"_s,
                            verpasst::Modus modus = verpasst::Modus::Menue, bool meldungAn = true) {
     for (const auto& [key, wert] : QList<std::pair<QString, QString>>{{s::endDatum(), ende.left(10)}, {s::endTime(), ende.mid(11)},
                                                                       {s::startDatum(), start.left(10)}, {s::startTime(), start.mid(11)}})
       if (wert.isEmpty()) store->remove(s::abschnittTool(), key);
       else store->write(s::abschnittTool(), key, wert);
+    uhr.stellen(um(2026, 12, 6, 9, 0, 10));
     return verpasst::suche(*store, uhr, modus, meldungAn);
   }
   const QString praefix = u"! Verpasster Zeitplan in Aufgabe "_s;

@@ -10,7 +10,7 @@
 namespace bewahrix::test {
 
 inline QDateTime um(int jahr, int monat, int tag, int stunde, int minute, int sekunde = 0) {
-  return QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde));
+  return {QDate(jahr, monat, tag), QTime(stunde, minute, sekunde)};
 }
 
 // A store in the test's own HOME and a clock that stands still on Saturday,
