@@ -1,16 +1,6 @@
-"""Helpers for the end-to-end tests that the shell cannot do alone.
-
-  werkzeug.py logbuch DATEI              each entry's text, one per line
-  werkzeug.py einstellung DB ABSCHNITT SCHLUESSEL
-                                         the stored value; exit 1 if absent
-  werkzeug.py setze DB ABSCHNITT SCHLUESSEL WERT
-                                         stores a value while the program is not running
-  werkzeug.py besitzer SELEKTION         exit 0 while an X client owns it
-  werkzeug.py unterstuetzt ATOM...       announces on the root window what a
-                                         window manager would support
-  werkzeug.py griff pruefen              grabs ALT+S and lets go; exit 1 when taken
-  werkzeug.py griff halten DATEI         holds ALT+S, writes DATEI once granted
-"""
+"""Helpers for the end-to-end tests that the shell cannot do alone: werkzeug.py
+logbuch DATEI | einstellung DB ABSCHNITT SCHLUESSEL | setze DB ABSCHNITT SCHLUESSEL WERT |
+besitzer SELEKTION | unterstuetzt ATOM... | griff pruefen | griff halten DATEI"""
 
 import ctypes
 import os
@@ -22,6 +12,7 @@ SLOT = 216
 
 
 def logbuch(datei):
+    """Each entry's text, one per line."""
     with open(datei, "rb") as f:
         daten = f.read()
     if len(daten) % SLOT:
@@ -31,20 +22,16 @@ def logbuch(datei):
 
 
 def einstellung(db, abschnitt, schluessel):
-    verbindung = sqlite3.connect(f"file:{db}?mode=ro", uri=True)
-    zeile = verbindung.execute("SELECT value FROM settings WHERE section_fold = ? AND key_fold = ?",
-                               (abschnitt.lower(), schluessel.lower())).fetchone()
-    verbindung.close()
-    if zeile is None:
-        sys.exit(1)
-    print(zeile[0])
+    zeile = sqlite3.connect(f"file:{db}?mode=ro", uri=True).execute(
+        "SELECT value FROM settings WHERE section_fold = ? AND key_fold = ?",
+        (abschnitt.lower(), schluessel.lower())).fetchone()
+    sys.exit(1) if zeile is None else print(zeile[0])
 
 
 def setze(db, abschnitt, schluessel, wert):
-    # The program's own table; names ASCII only, so lower() is its folding.
+    # The program's own table, made before its first start; names ASCII only, so lower() is its folding.
     os.makedirs(os.path.dirname(db), exist_ok=True)
-    verbindung = sqlite3.connect(db)
-    with verbindung:
+    with sqlite3.connect(db) as verbindung:
         verbindung.execute(
             "CREATE TABLE IF NOT EXISTS settings (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
             " section TEXT NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL,"
@@ -53,12 +40,10 @@ def setze(db, abschnitt, schluessel, wert):
             "INSERT INTO settings(section, key, value, section_fold, key_fold) VALUES(?, ?, ?, ?, ?)"
             " ON CONFLICT(section_fold, key_fold) DO UPDATE SET value=excluded.value",
             (abschnitt, schluessel, wert, abschnitt.lower(), schluessel.lower()))
-    verbindung.close()
 
 
 def xlib():
-    # The machine has no tool for these X requests; libX11 comes with xdotool
-    # anyway. Pointers and window ids go in as ctypes values, never as int.
+    # No tool makes these X requests; pointers and window ids go in as ctypes values, never as int.
     x = ctypes.CDLL("libX11.so.6")
     x.XOpenDisplay.restype = ctypes.c_void_p
     x.XKeysymToKeycode.restype = ctypes.c_ubyte
@@ -69,6 +54,7 @@ def xlib():
 
 
 def unterstuetzt(*namen):
+    """What a window manager would announce on the root window."""
     x, anzeige, wurzel = xlib()
     atome = (ctypes.c_ulong * len(namen))(*(x.XInternAtom(anzeige, n.encode(), 0) for n in namen))
     xa_atom, ersetzen = 4, 0
@@ -79,38 +65,28 @@ def unterstuetzt(*namen):
 
 def besitzer(selektion):
     x, anzeige, _ = xlib()
-    sys.exit(0 if x.XGetSelectionOwner(anzeige, ctypes.c_ulong(x.XInternAtom(anzeige, selektion.encode(), 0)))
-             else 1)
+    sys.exit(not x.XGetSelectionOwner(anzeige, ctypes.c_ulong(x.XInternAtom(anzeige, selektion.encode(), 0))))
 
 
 def griff(art, datei=None):
+    """Grabs ALT+S (exit 1 when taken); pruefen exits, halten writes DATEI and holds it."""
     x, anzeige, wurzel = xlib()
     fehler = []
-    behandler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(
-        lambda anzeige, ereignis: fehler.append(1) or 0)
+    behandler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda *_: fehler.append(1) or 0)
     x.XSetErrorHandler(behandler)
-    taste = x.XKeysymToKeycode(anzeige, ctypes.c_ulong(x.XStringToKeysym(b"s")))
     mod1, asynchron = 8, 1
-    x.XGrabKey(anzeige, taste, mod1, wurzel, 1, asynchron, asynchron)
+    x.XGrabKey(anzeige, x.XKeysymToKeycode(anzeige, ctypes.c_ulong(x.XStringToKeysym(b"s"))), mod1, wurzel, 1,
+               asynchron, asynchron)
     x.XSync(anzeige, 0)
     if fehler:
         sys.exit(1)
-    if art == "pruefen":
-        x.XUngrabKey(anzeige, taste, mod1, wurzel)
-        x.XSync(anzeige, 0)
-        return
-    open(datei, "w").close()
-    while True:
-        time.sleep(1)
-
-
-def main():
-    befehle = {"logbuch": logbuch, "einstellung": einstellung, "setze": setze, "besitzer": besitzer,
-               "unterstuetzt": unterstuetzt, "griff": griff}
-    if len(sys.argv) < 2 or sys.argv[1] not in befehle:
-        sys.exit(__doc__)
-    befehle[sys.argv[1]](*sys.argv[2:])
+    if art == "halten":
+        open(datei, "w").close()
+        time.sleep(1e6)
 
 
 if __name__ == "__main__":
-    main()
+    befehle = {f.__name__: f for f in (logbuch, einstellung, setze, besitzer, unterstuetzt, griff)}
+    if len(sys.argv) < 2 or sys.argv[1] not in befehle:
+        sys.exit(__doc__)
+    befehle[sys.argv[1]](*sys.argv[2:])

@@ -12,9 +12,8 @@ namespace {
 
 const QDateTime kZeit(QDate(2026, 12, 5), QTime(14, 3, 27));
 
-QByteArray mitDoubles(QByteArray bytes, double wert) {
-  std::memcpy(bytes.data(), &wert, 8);  // the machine is little-endian
-  std::memcpy(bytes.data() + 8, &wert, 8);
+QByteArray mitDoubles(QByteArray bytes, double wert) {  // the machine is little-endian
+  for (const int stelle : {0, 8}) std::memcpy(bytes.data() + stelle, &wert, 8);
   return bytes;
 }
 

@@ -20,19 +20,15 @@ namespace bewahrix::test {
 class SteuerbarerEntferner final : public Entferner {
  public:
   Status inDenPapierkorb(const QString& pfad) override { return echt_.inDenPapierkorb(pfad); }
-  Status endgueltigLoeschen(const QString& pfad) override {
-    if (fehler) return *fehler;
-    return echt_.endgueltigLoeschen(pfad);
-  }
+  Status endgueltigLoeschen(const QString& pfad) override { return fehler ? Status(*fehler) : echt_.endgueltigLoeschen(pfad); }
   std::optional<Fehler> fehler;
 
  private:
   SystemEntferner echt_;
 };
 
-// A store, a logbook in the fresh HOME, its model, the page's operations
-// (refreshing through a counted LogbuchAnzeigen) and scripted boxes; the
-// clock stands at 05.12.2026 14:03:27.
+// A logbook in the fresh HOME, its model and the page's operations (counting
+// the view's refreshes); the clock stands at 05.12.2026 14:03:27.
 class LogbuchUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override {
@@ -41,14 +37,10 @@ class LogbuchUmgebung : public FrischeUmgebung {
     logbuch = std::make_unique<Logbuch>(*store, uhr, schalter);
     modell = std::make_unique<LogbuchModell>(*logbuch);
     seite = std::make_unique<LogbuchVerwaltung>(LogbuchVerwaltung::Umfeld{
-        *store, *logbuch, *modell, dialoge, dateisystem, entferner, [this] {
-          ++angezeigt;
-          modell->neuLaden();
-        }});
+        *store, *logbuch, *modell, dialoge, dateisystem, entferner, [this] { ++angezeigt, modell->neuLaden(); }});
   }
 
-  // Every entry in its shown form as the file holds it now; texte() without
-  // date and time.
+  // Every entry as shown, read anew; texte() without date and time.
   QStringList zeilen(int ab = 0) {
     modell->neuLaden();
     QStringList alle;
@@ -56,12 +48,8 @@ class LogbuchUmgebung : public FrischeUmgebung {
     return alle;
   }
   QStringList texte() { return zeilen(24); }
-  void setzePfad(const QString& verzeichnis) {
-    store->write(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), verzeichnis);
-  }
-  QString pfadEinstellung() {
-    return store->read(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), QStringLiteral("(fehlt)"));
-  }
+  void setzePfad(const QString& verzeichnis) { store->write(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), verzeichnis); }
+  QString pfadEinstellung() { return store->read(QStringLiteral("LogBuch"), QStringLiteral("Pfad"), QStringLiteral("(fehlt)")); }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
   LogSchalterWerte schalter;

@@ -14,10 +14,11 @@ namespace {
 
 using test::um;
 
-QList<int> indizes(const QList<AutomatikTakt::Faellig>& faellig) {
-  QList<int> liste;
-  for (const auto& f : faellig) liste.append(f.index);
-  return liste;
+// The due tasks' indices in one text, e.g. "14".
+QString indizes(const QList<AutomatikTakt::Faellig>& faellig) {
+  QString text;
+  for (const auto& f : faellig) text += QString::number(f.index);
+  return text;
 }
 
 }  // namespace
@@ -28,11 +29,11 @@ TEST(Lampen, ZustandUndHinweisAusDemGespeichertenCode) {
       {std::nullopt, Zustand::Grau}, {u""_s, Zustand::Grau}, {u"0"_s, Zustand::Gruen}, {u"3"_s, Zustand::Gelb},
       {u"17"_s, Zustand::Rot},       {u"1"_s, Zustand::Rot}, {u"-3"_s, Zustand::Rot},  {u"rot"_s, std::nullopt}};
   for (const auto& [code, zustand] : codes) EXPECT_EQ(lampen::ausCode(code), zustand) << code.value_or(u"-"_s).toStdString();
-  EXPECT_EQ((QStringList{lampen::hinweis(Zustand::Grau), lampen::hinweis(Zustand::Gruen), lampen::hinweis(Zustand::Gelb),
-                         lampen::hinweis(Zustand::Rot)}),
-            (QStringList{u"es wurde noch kein Kopiervorgang verarbeitet"_s, u"Fehlerfreie Verarbeitung des letzten Vorgangs"_s,
-                         u"seit der letzten Änderung wurde kein neuer Kopiervorgang gestartet"_s,
-                         u"letzter Kopiervorgang fehlerhaft"_s}));
+  QStringList hinweise;
+  for (const auto z : {Zustand::Grau, Zustand::Gruen, Zustand::Gelb, Zustand::Rot}) hinweise << lampen::hinweis(z);
+  EXPECT_EQ(hinweise, (QStringList{u"es wurde noch kein Kopiervorgang verarbeitet"_s, u"Fehlerfreie Verarbeitung des letzten Vorgangs"_s,
+                                   u"seit der letzten Änderung wurde kein neuer Kopiervorgang gestartet"_s,
+                                   u"letzter Kopiervorgang fehlerhaft"_s}));
 }
 
 class ZeitplanTest : public test::ZeitplanUmgebung {};
@@ -61,40 +62,21 @@ TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
   uhr.stellen(um(2026, 12, 5, 11, 59, 58));
   AutomatikTakt takt(*store, uhr);
   EXPECT_EQ(takt.datumsBeschriftung(), u" Samstag, 5. Dezember 2026"_s);
-  auto e = takt.takt();
-  EXPECT_TRUE(e.neueMinute);
-  EXPECT_TRUE(e.faellig.isEmpty());
-  uhr.sekundenWeiter(5);  // 12:00:03
-  e = takt.takt();
-  EXPECT_TRUE(e.neueMinute);
-  EXPECT_EQ(indizes(e.faellig), (QList<int>{1, 4}));
-  for (int n = 0; n < 11; ++n) {  // the rest of 12:00
-    uhr.sekundenWeiter(5);
-    e = takt.takt();
-    EXPECT_FALSE(e.neueMinute);
-    EXPECT_TRUE(e.faellig.isEmpty());
+  // Every 5 s from 11:59:58 to 12:01:03: the new minutes and what is due in each tick.
+  QStringList ticks;
+  for (int n = 0; n < 14; ++n, uhr.sekundenWeiter(5)) {
+    const auto e = takt.takt();
+    ticks << (e.neueMinute ? u"neu:"_s : u":"_s) + indizes(e.faellig);
   }
-  uhr.sekundenWeiter(5);  // 12:01:03
-  EXPECT_EQ(indizes(takt.takt().faellig), QList<int>{2});
+  EXPECT_EQ(ticks, QStringList{u"neu:"_s} << u"neu:14"_s << QStringList(11, u":"_s) << u"neu:2"_s);
   // The next day the same minute counts again.
   uhr.stellen(um(2026, 12, 6, 12, 0, 1));
-  EXPECT_EQ(indizes(takt.takt().faellig), (QList<int>{1, 4}));
+  EXPECT_EQ(indizes(takt.takt().faellig), u"14"_s);
   // A tick that starts in the middle of a minute sees it, midnight included.
   plane(3, u"3"_s, u"05.12.2026"_s, u"00:00:00"_s);
   uhr.stellen(um(2026, 12, 6, 0, 0, 30));
   AutomatikTakt mitternacht(*store, uhr);
-  EXPECT_EQ(indizes(mitternacht.takt().faellig), QList<int>{3});
-}
-
-TEST_F(ZeitplanTest, EinmaligerZeitplanUndSeineZeilen) {
-  plane(2, u"0"_s, u"05.12.2026"_s, u"09:15:00"_s);
-  store->write(s::abschnittTimer(), s::zusatz(2), u"1"_s);
-  zeitplan::entferneEinmalig(*store, 2);
-  EXPECT_EQ(store->list(s::abschnittTimer()).size(), 1);
-  // The run's lines and the switches that filter them.
-  EXPECT_EQ((QList<LogKategorie>{zeitplan::anfangZeile().kategorie, zeitplan::endeZeile().kategorie,
-                                 zeitplan::einmaligBeendetZeile(2).kategorie}),
-            (QList<LogKategorie>{StartDesVorgangs, Endreport, Endreport}));
+  EXPECT_EQ(indizes(mitternacht.takt().faellig), u"3"_s);
 }
 
 // Each kind's text; red on white without a copy mode; an unknown kind keeps
@@ -116,13 +98,17 @@ TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
   EXPECT_EQ(zeitplan::beschreibung(*store, 3, uhr).text, u" nur am 05.12.2026 um 23:59 Uhr"_s);
 }
 
-TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArt) {
+TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArtUndEinmaligerLauf) {
   // Without a chosen kind the stored one stays.
   zeitplan::speichere(*store, 2, {QDate(2026, 3, 1), QTime(8, 30), true, Woechentlich});
   zeitplan::speichere(*store, 2, {QDate(2026, 12, 5), QTime(7, 0), false, std::nullopt});
   const auto timer = [this](const QString& key) { return store->read(s::abschnittTimer(), key, u"(fehlt)"_s); };
   EXPECT_EQ((QStringList{timer(u"DayArt2"_s), timer(u"SollDay2"_s), timer(u"SollTime2"_s), timer(u"Zusatz2"_s)}),
             (QStringList{u"2"_s, u"05.12.2026"_s, u"07:00:00"_s, u"0"_s}));
+  // A one-off schedule that ran is removed; its extension switch and the other tasks' stay.
+  plane(1, u"0"_s, u"05.12.2026"_s, u"09:15:00"_s);
+  zeitplan::entferneEinmalig(*store, 2);
+  EXPECT_EQ(store->list(s::abschnittTimer()).size(), 3 + 1);
   // Not switched off, so the line on the name prefix follows.
   EXPECT_EQ(zeitplan::speicherZeilen(2, {{}, {}, false, std::nullopt}, u" Timer deaktiv"_s),
             (QList<zeitplan::LogZeile>{

@@ -10,7 +10,7 @@
 namespace bewahrix::test {
 
 inline QDateTime um(int jahr, int monat, int tag, int stunde, int minute, int sekunde = 0) {
-  return QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde));
+  return {QDate(jahr, monat, tag), QTime(stunde, minute, sekunde)};
 }
 
 // A store in the test's own HOME and a clock that stands still on Saturday,
@@ -26,13 +26,9 @@ class ZeitplanUmgebung : public FrischeUmgebung {
   void plane(int i, const QString& art, const QString& tag, const QString& zeit,
              const QString& vorgang = QStringLiteral("0")) {
     namespace s = schluessel;
-    const auto setze = [this](const QString& abschnitt, const QString& key, const QString& wert) {
-      if (!wert.isEmpty()) store->write(abschnitt, key, wert);
-    };
-    setze(s::abschnittTimer(), s::dayArt(i), art);
-    setze(s::abschnittTimer(), s::sollDay(i), tag);
-    setze(s::abschnittTimer(), s::sollTime(i), zeit);
-    setze(s::abschnittOptionen(), s::vorgang(i), vorgang);
+    for (const auto& [key, wert] : QList<std::pair<QString, QString>>{{s::dayArt(i), art}, {s::sollDay(i), tag}, {s::sollTime(i), zeit}})
+      if (!wert.isEmpty()) store->write(s::abschnittTimer(), key, wert);
+    store->write(s::abschnittOptionen(), s::vorgang(i), vorgang);
   }
 
   std::unique_ptr<SettingsStore> store;
