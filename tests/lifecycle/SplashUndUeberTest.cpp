@@ -133,20 +133,15 @@ TEST_F(SplashTest, ErneutModalFuenfSekundenOhneGoInfoUndOhneZweitesHauptfenster)
   EXPECT_FALSE(erneut.isVisible());
 }
 
-TEST_F(SplashTest, StartnummerAusDemZaehlerUndVersionstext) {
-  namespace s = schluessel;
-  SettingsStore store(s::anwendung());
-  const auto nummern = [&] {
-    return startnummer(store, Splash::Modus::Programmstart) + u'/' + startnummer(store, Splash::Modus::Erneut);
-  };
-  // Empty store: 1 at start; reset ("Programm Counter Reset") gives 0 again.
-  EXPECT_EQ(nummern(), u"1/0"_s);
-  for (const auto& [count, soll] : {std::pair{u"2"_s, u"2/1"_s}, {u"130"_s, u"130/129"_s}, {u"abc"_s, u"abc/abc"_s}}) {
-    store.write(s::abschnittTool(), s::count(), count);
-    EXPECT_EQ(nummern(), soll);
+TEST_F(SplashTest, StartnummerAusDemZaehler) {
+  SettingsStore store(schluessel::anwendung());
+  QStringList nummern;
+  for (const QString& count : {QString(), u"2"_s, u"abc"_s}) {
+    if (!count.isEmpty()) store.write(schluessel::abschnittTool(), schluessel::count(), count);
+    nummern << startnummer(store, Splash::Modus::Programmstart) + u'/' + startnummer(store, Splash::Modus::Erneut);
   }
-  EXPECT_EQ(versionstext({3, 12, 2}), u"Version 3.012.02"_s);
-  EXPECT_EQ(versionstext({10, 0, 11}), u"Version 10.00.011"_s);
+  // Empty store: 1 at start; a reset gives 0 again.
+  EXPECT_EQ(nummern, (QStringList{u"1/0"_s, u"2/1"_s, u"abc/abc"_s}));
 }
 
 TEST(UeberTest, ModalMitDemSymbolDesHauptfenstersAberNichtZuoberst) {
@@ -174,12 +169,6 @@ TEST(UeberTest, ModalMitDemSymbolDesHauptfenstersAberNichtZuoberst) {
   QTest::mouseClick(okay, Qt::LeftButton);
   EXPECT_TRUE(QTest::qWaitFor([&] { return ueber.isNull(); }, 1000));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST(UeberTest, OhneSymbolDesHauptfenstersDasEigene) {
-  QWidget hauptfenster;
-  Copyright ueber(&hauptfenster);
   Copyright ohneEltern;
-  EXPECT_GT(logoMitte(&ueber).alpha(), 0) << "a visible picture, not an empty one";
-  EXPECT_TRUE(logoMitte(&ohneEltern).isValid());
+  EXPECT_GT(logoMitte(&ohneEltern).alpha(), 0) << "without the main window's symbol its own";
 }

@@ -78,29 +78,16 @@ TEST_F(ZeitplanPanelTest, AufgabenwechselFragtNachUngesichertenAenderungen) {
 
 TEST_F(ZeitplanPanelTest, DatumswahlJeArtAbHeute) {
   starten();
-  struct Art {
-    int knopf;
-    bool verborgen, kalender;
-    QString text;
-  } arten[] = {{0, false, true, u"05.Dez. 2026"_s},
-               {1, false, false, u"05."_s},
-               {2, false, false, u"Samstag"_s},
-               {3, true, false, {}},
-               {4, true, false, {}},
-               {1, false, false, u"05."_s}};
-  for (const Art& art : arten) {
-    SCOPED_TRACE(art.knopf);
+  QStringList gesehen;
+  for (const int art : {0, 1, 2, 3}) {
     f().sollDatum->setDate(QDate(2027, 3, 1));
-    f().optionTime.at(art.knopf)->click();
-    EXPECT_EQ(f().sollDatum->isHidden(), art.verborgen);
-    if (art.verborgen) continue;
-    EXPECT_EQ(f().sollDatum->date(), QDate(2026, 12, 5));
-    EXPECT_EQ(f().sollDatum->calendarPopup(), art.kalender);
-    EXPECT_EQ(f().sollDatum->text(), art.text);
+    f().optionTime.at(art)->click();
+    gesehen << (f().sollDatum->isHidden() ? u"-"_s : f().sollDatum->text() + u"+"_s.repeated(f().sollDatum->calendarPopup()));
   }
   f().optionTime.at(0)->click();
   f().sollDatum->setDate(QDate(2027, 3, 1));
-  EXPECT_EQ(f().sollDatum->text(), u"01.März 2027"_s);
+  EXPECT_EQ(gesehen << f().sollDatum->text(),
+            (QStringList{u"05.Dez. 2026+"_s, u"05."_s, u"Samstag"_s, u"-"_s, u"01.März 2027"_s}));
 }
 
 TEST_F(ZeitplanPanelTest, SpeichernSchreibtDenZeitplanUndProtokolliert) {
@@ -127,8 +114,6 @@ TEST_F(ZeitplanPanelTest, SprungZwischenVerfahrenUndTimer) {
   plane(3, u"1"_s, u"15.03.2026"_s, u"20:00:00"_s);
   starten();
   f().cmdZuTimer.at(3)->click();
-  EXPECT_EQ(f().ssTab->currentIndex(), 7);
-  EXPECT_TRUE(f().optionTimerAufgabe.at(3)->isChecked());
   EXPECT_EQ(f().sollDatum->text() + f().sollZeit->time().toString(), u"15.20:00:00"_s);
   // Unsaved edits: only the page changes, the panel stays on its task.
   f().sollZeit->setTime(QTime(21, 0));
@@ -138,8 +123,7 @@ TEST_F(ZeitplanPanelTest, SprungZwischenVerfahrenUndTimer) {
   f().cmdSaveZeitplan->click();
   EXPECT_EQ(werte(u"Timer"_s, {u"SollTime3"_s, u"SollTime2"_s}), (QStringList{u"21:00:00"_s, u"(fehlt)"_s}));
   f().cmdVorgang->click();
-  EXPECT_EQ(f().ssTab->currentIndex(), 6);
-  EXPECT_EQ(f().ssTabOptionen->currentIndex(), 3);
+  EXPECT_EQ(f().ssTab->currentIndex() * 10 + f().ssTabOptionen->currentIndex(), 63);
 }
 
 TEST_F(ZeitplanPanelTest, WarnungBlinktOhneVerfahren) {
