@@ -138,13 +138,18 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   EXPECT_EQ(seite(0).txtZuSichern->text(), QString());
   EXPECT_EQ(suchen, QStringList(2, u"Datei suchen|"_s + home() + u"|alle Dateien"_s));
   QString ordner = pfad(u"Fotos"_s);
-  programm->quellordnerWahl = [&](const QString&, const QString&) { return ordner; };
+  programm->quellordnerWahl = [&](const QString& t, const QString& start) { return suchen << t + start, ordner; };
+  f().optionVerzeichnisse.at(0)->click();
+  seite(1).cmdVerzeichnisSuchen->click();
+  EXPECT_EQ(seite(1).txtZuSichern->text(), pfad(u"Fotos/*.*"_s));
+  f().optionVerzeichnisse.at(1)->click();
   for (const QString& wahl : {pfad(u"Fotos"_s), QString()}) {
     ordner = wahl;
     seite(1).cmdVerzeichnisSuchen->click();
     EXPECT_EQ(seite(1).txtZuSichern->text(), pfad(u"Fotos/*.***"_s));
   }
   EXPECT_TRUE(eintraege(1).isEmpty());
+  EXPECT_EQ(suchen.last(), u"Suche eines Quellverzeichnisses"_s + home());
   seite(0).txtZuSichern->setText(u"/b"_s);
   emit seite(0).txtZuSichern->returnPressed();
   ASSERT_EQ(eintraege(0), (QStringList{pfad(u"Brief an Jörg.txt"_s), u"/b"_s}));
@@ -196,6 +201,8 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     }
     form->cmdSuchen->click();
     form->cmdDazu->click();
+    dialoge.erwarte(information(u"Wählen Sie eine Datei aus."_s));
+    form->cmdLoeschen->click();
     form->txtSichernGesamt->setCurrentRow(0);
     dialoge.erwarte(loeschFrage(u"fremd.db"_s), Antwort::Ja);
     form->cmdLoeschen->click();

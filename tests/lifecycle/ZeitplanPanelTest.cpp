@@ -63,6 +63,10 @@ TEST_F(ZeitplanPanelTest, AufgabenwechselFragtNachUngesichertenAenderungen) {
   f().optionTime.at(3)->click();
   f().cmdSaveZeitplan->click();
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt4"_s), u"3"_s);
+  // Refreshing reloads the task marked without its click.
+  f().optionTimerAufgabe.at(2)->setChecked(true);
+  f().cmdAktuell->click();
+  EXPECT_TRUE(f().optionTime.at(2)->isChecked() && f().checkKopieZusatz->isChecked());
 }
 
 TEST_F(ZeitplanPanelTest, DatumswahlSpeichernUndSprungZwischenVerfahrenUndTimer) {
