@@ -1,5 +1,4 @@
-// Start at login: the item writes and removes the autostart entry, its mark
-// shows the entry as it is, also after a failure.
+// The start-at-login item writes and removes the autostart entry; its mark follows it.
 #include "Anwendung.h"
 #include "desktop/Anmeldestart.h"
 #include "platform/Dialoge.h"

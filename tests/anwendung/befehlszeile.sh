@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# --help, --version and an unknown option without any display: German text,
-# exit status, and nothing created (store, logbook, instance lock).
+# --help, --version, an unknown option without a display: text, status, nothing created.
 set -uo pipefail
 programm=$1 version=$2 fehler=0
 tmp=$(mktemp -d)

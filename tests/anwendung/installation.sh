@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# cmake --install into a temporary prefix: exactly the expected files, valid
-# desktop entry and metainfo, PNGs of their size and drawn.
+# Install into a temporary prefix: the expected files, valid entry and metainfo, drawn PNGs.
 set -uo pipefail
 bau=$1 id=$2 fehler=0
 prefix=$(mktemp -d)

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Debian package from this build tree: relations and files under /usr,
-# then dpkg -i, the installed program and files, dpkg -r. Skipped (77) when
-# not root, or when a bewahrix package is installed: not ours to remove.
+# The package from this build tree: relations, files under /usr, dpkg -i and -r.
+# Skipped (77) when not root or when a bewahrix package is installed.
 set -uo pipefail
 bau=$1 id=$2 version=$3 fehler=0
 [ "$(id -u)" -eq 0 ] || { echo "Übersprungen: dpkg braucht root."; exit 77; }
