@@ -1,5 +1,4 @@
-// Start at login: the item writes and removes the autostart entry, its mark
-// shows the entry as it is, also after a failure.
+// The start-at-login item writes and removes the autostart entry; its mark follows it.
 #include "Anwendung.h"
 #include "desktop/Anmeldestart.h"
 #include "platform/Dialoge.h"
@@ -39,33 +38,27 @@ class Anmeldestart : public test::FrischeUmgebung, public Dialoge {
   QList<Meldung> gezeigt;
 };
 
-TEST_F(Anmeldestart, HakenLegtDenEintragAnUndEntferntNurIhn) {
+TEST_F(Anmeldestart, HakenLegtDenEintragAnEntferntNurIhnUndFolgtIhm) {
   QAction* punkt = einbauen();
   EXPECT_EQ(menue.actions(), (QList<QAction*>{nachbar, punkt, danach}));
+  EXPECT_FALSE(punkt->isChecked());
   emit punkt->hovered();
   EXPECT_TRUE(zeile.text().startsWith(u" Trägt Bewahrix in den Autostart"_s)) << zeile.text().toStdString();
   test::schreibeDatei(ordner() + u"/anderes.desktop"_s, "[Desktop Entry]\n");
   punkt->trigger();
-  EXPECT_TRUE(punkt->isChecked());
   const QByteArray eintrag = test::leseDatei(datei());
   EXPECT_TRUE(eintrag.contains("\nExec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) + '\n'));
   EXPECT_EQ(QProcess::execute(u"desktop-file-validate"_s, {datei()}), 0) << eintrag.toStdString();
-  punkt->trigger();
-  EXPECT_FALSE(punkt->isChecked());
-  EXPECT_EQ(QDir(ordner()).entryList(QDir::Files), QStringList{u"anderes.desktop"_s});
-  EXPECT_TRUE(gezeigt.isEmpty());
-}
-
-TEST_F(Anmeldestart, HakenFolgtDemEintrag) {
-  EXPECT_FALSE(einbauen()->isChecked());
-  eintragen();
-  QAction* punkt = einbauen();
-  EXPECT_TRUE(punkt->isChecked());
+  EXPECT_TRUE(punkt->isChecked() && einbauen()->isChecked());
   QFile::remove(datei());  // removed in the desktop's settings meanwhile
   emit menue.aboutToShow();
   EXPECT_FALSE(punkt->isChecked());
   eintragen("Hidden=true\n");  // switched off there
   EXPECT_FALSE(einbauen()->isChecked());
+  punkt->setChecked(true);
+  punkt->trigger();
+  EXPECT_EQ(QDir(ordner()).entryList(QDir::Files), QStringList{u"anderes.desktop"_s});
+  EXPECT_TRUE(gezeigt.isEmpty());
 }
 
 TEST_F(Anmeldestart, SchreibgeschuetzterOrdnerWarntUndDerHakenStimmt) {

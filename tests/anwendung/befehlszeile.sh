@@ -1,19 +1,17 @@
 #!/usr/bin/env bash
-# --help, --version and an unknown option without any display: German text,
-# exit status, and nothing created (store, logbook, instance lock).
+# --help, --version, an unknown option without a display: text, status, nothing created.
 set -uo pipefail
-programm=$1 version=$2
+programm=$1 version=$2 fehler=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-fehler=0
 while IFS='|' read -r soll zeile argument; do
-  timeout 20 "$programm" "$argument" </dev/null >"$tmp/ausgabe" 2>&1
+  ausgabe=$(timeout 20 "$programm" "$argument" </dev/null 2>&1)
   status=$?
-  [ "$status" -eq "$soll" ] || { echo "bewahrix $argument: Status $status statt $soll"; fehler=1; }
-  grep -qxF -- "$zeile" "$tmp/ausgabe" || { echo "bewahrix $argument: \"$zeile\" fehlt in:"; cat "$tmp/ausgabe"; fehler=1; }
+  [ "$status" -eq "$soll" ] && grep -qxF -- "$zeile" <<<"$ausgabe" ||
+    { echo "bewahrix $argument: Status $status statt $soll oder \"$zeile\" fehlt in: $ausgabe"; fehler=1; }
 done <<EOF
 0|Aufruf: bewahrix [Option]|--help
 0|  -v, --version   zeigt die Version|-h
@@ -21,7 +19,6 @@ done <<EOF
 2|bewahrix: unbekannte Option „--gibtsnicht“|--gibtsnicht
 2|Aufruf: bewahrix [Option]|-x
 EOF
-rm "$tmp/ausgabe"
 angelegt=$(find "$tmp" -mindepth 1 -not -path "$HOME" -not -path "$XDG_RUNTIME_DIR")
-[ -z "$angelegt" ] || { echo "angelegt: $angelegt"; fehler=1; }
+[ -z "$angelegt" ] || { echo "angelegt: $angelegt"; exit 1; }
 exit $fehler

@@ -4,10 +4,8 @@
 
 #include <QFileInfo>
 
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <cerrno>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,46 +15,34 @@ namespace {
 
 // Another Bewahrix in a forked process: it tries the lock, answers 'j' (got
 // it) or 'n', and ends with _exit without unlocking, as a killed one would.
-class FremderProzess {
- public:
+struct FremderProzess {
   explicit FremderProzess(const QString& verzeichnis) {
-    int befehl[2], meldung[2];
-    if (::pipe2(befehl, O_CLOEXEC) != 0 || ::pipe2(meldung, O_CLOEXEC) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(befehl[1]);
+    int hin[2], her[2];
+    if (::pipe(hin) != 0 || ::pipe(her) != 0) return;
+    if ((pid = ::fork()) == 0) {
+      ::close(hin[1]);
       Instanz instanz(verzeichnis);
       const char a = instanz.erste() ? 'j' : 'n';
       char egal;
-      if (::write(meldung[1], &a, 1) == 1)
-        while (::read(befehl[0], &egal, 1) < 0 && errno == EINTR) {
-        }
-      ::_exit(0);
+      ::_exit(::write(her[1], &a, 1) == 1 && ::read(hin[0], &egal, 1) >= 0 ? 0 : 1);
     }
-    ::close(befehl[0]);
-    ::close(meldung[1]);
-    befehl_ = befehl[1];
-    while (::read(meldung[0], &antwort, 1) < 0 && errno == EINTR) {
-    }
-    ::close(meldung[0]);
+    ::close(hin[0]);
+    ::close(her[1]);
+    befehl = hin[1];
+    if (::read(her[0], &antwort, 1) != 1) antwort = '?';
+    ::close(her[0]);
   }
   ~FremderProzess() { beende(); }
   void beende() {
-    if (pid_ <= 0) return;
-    ::close(befehl_);
-    while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    pid_ = -1;
+    if (pid <= 0) return;
+    ::close(befehl);
+    ::waitpid(pid, nullptr, 0);
+    pid = -1;
   }
   char antwort = 0;
-
- private:
-  pid_t pid_ = -1;
-  int befehl_ = -1;
+  pid_t pid = -1;
+  int befehl = -1;
 };
-
-const Meldung kBereitsAktiv{u"Diese Anwendung ist bereits aktiv!"_s, u"Bewahrix"_s, Symbol::Ausrufezeichen, Knoepfe::Ok,
-                            Antwort::Ok};
 
 }  // namespace
 
@@ -71,7 +57,7 @@ TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
   EXPECT_TRUE(pruefeErsteInstanz(*erste, dialoge));
   EXPECT_TRUE(erste->erste()) << "the own lock stays held";
   EXPECT_TRUE(Instanz(pfad(u"home"_s)).erste()) << "another user's runtime directory";
-  dialoge.erwarte(kBereitsAktiv);
+  dialoge.erwarte(bereitsAktiv());
   EXPECT_FALSE(pruefeErsteInstanz(*std::make_unique<Instanz>(), dialoge));
   EXPECT_FALSE(Instanz().erste()) << "the refused one took the first one's lock away";
   erste.reset();
@@ -86,7 +72,7 @@ TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
 TEST_F(InstanzTest, FremderProzessHaeltDieSperreUndEineVerwaisteWirdUebernommen) {
   FremderProzess fremd(pfad(u"run"_s));
   ASSERT_EQ(fremd.antwort, 'j');
-  dialoge.erwarte(kBereitsAktiv);
+  dialoge.erwarte(bereitsAktiv());
   Instanz hier(pfad(u"run"_s));
   EXPECT_FALSE(pruefeErsteInstanz(hier, dialoge));
   // A program that has run for days holds a days-old file.
