@@ -24,9 +24,10 @@ namespace bewahrix {
 namespace {
 
 // Bytes asked of kopiereBlock per call: large enough that copy_file_range
-// needs few calls, small enough that a fault injected by a test lands inside
-// an ordinary file.
-constexpr size_t blockGroesse = size_t{1} << 20;
+// needs few calls, small enough that one call never keeps the window waiting
+// (a device that is slow to take the data stalls a call) and that a fault
+// injected by a test lands inside an ordinary file.
+constexpr size_t blockGroesse = size_t{256} << 10;
 
 // Set when copy_file_range cannot serve the copy in progress, so the rest of
 // it goes straight to read/write. Per thread, because one object may copy
