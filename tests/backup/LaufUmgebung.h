@@ -30,43 +30,30 @@ using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
 
 // The real logbook, which also remembers every line it recorded.
-class MitschreibendesLogbuch final : public Logbuch {
- public:
-  MitschreibendesLogbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalter)
-      : Logbuch(store, uhr, schalter), schalter_(schalter) {}
+struct MitschreibendesLogbuch final : Logbuch {
+  MitschreibendesLogbuch(SettingsStore& s, const Uhr& u, const LogSchalter& l) : Logbuch(s, u, l), schalter(l) {}
   void eintrag(const QString& text, int kategorie) override {
-    if (!schalter_.aufzeichnungAus() && schalter_.kategorieAn(kategorie)) zeilen.append({kategorie, text});
+    if (!schalter.aufzeichnungAus() && schalter.kategorieAn(kategorie)) zeilen.append({kategorie, text});
     Logbuch::eintrag(text, kategorie);
   }
+  const LogSchalter& schalter;
   Zeilen zeilen;
-
- private:
-  const LogSchalter& schalter_;
 };
 
-// A host that remembers what the run showed.
-class BeobachtenderHost final : public FesterLaufHost {
- public:
+// A host that remembers what the run showed; beimNachgeben is the "user" while the run yields.
+struct BeobachtenderHost final : FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
-  void fortschritt(qint64, const QString&, int prozent) override {
-    if (prozent >= 0) prozente.append(prozent);
-  }
-  void ereignisseVerarbeiten() override {
-    ++nachgegeben;
-    if (beimNachgeben) beimNachgeben();
-  }
-  QList<int> begonnen;
-  int beendet = 0;
+  void fortschritt(qint64, const QString&, int prozent) override { if (prozent >= 0) prozente.append(prozent); }
+  void ereignisseVerarbeiten() override { if (++nachgegeben; beimNachgeben) beimNachgeben(); }
+  QList<int> begonnen, prozente;
+  int beendet = 0, nachgegeben = 0;
   QList<QPair<int, bool>> lampen;
-  QList<int> prozente;
-  int nachgegeben = 0;
-  std::function<void()> beimNachgeben;  // what the "user" does while the run yields
+  std::function<void()> beimNachgeben;
 };
 
-// Everything a run needs, real where it can be: store, logbook, file system
-// and Trash in a fresh temporary HOME.
+// Everything a run needs, real where it can be, in a fresh temporary HOME.
 class LaufUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override {
@@ -93,9 +80,8 @@ class LaufUmgebung : public FrischeUmgebung {
   // A file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
                 const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
-    const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
     schreibeDatei(pfad(relativ), inhalt);
-    setzeZeiten(pfad(relativ), zeit, zeit);
+    setzeZeiten(pfad(relativ), {geaendert.toSecsSinceEpoch(), 0}, {geaendert.toSecsSinceEpoch(), 0});
     return pfad(relativ);
   }
   QString ziel() const { return pfad(u"ziel/"_s); }
@@ -120,15 +106,13 @@ class LaufUmgebung : public FrischeUmgebung {
     zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
     return zeilen;
   }
-  QStringList zeilenDer(int kategorie) const {
+  QStringList fehlerZeilen() const {
     QStringList texte;
-    for (const auto& [k, text] : logbuch->zeilen)
-      if (k == kategorie) texte.append(text);
+    for (const auto& [k, text] : logbuch->zeilen) if (k == 0) texte.append(text);
     return texte;
   }
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
-  // What find prints for the entries below verzeichnis (by default each
-  // type letter and relative path), sorted.
+  // What find prints below verzeichnis (by default type letter and path), sorted.
   static QStringList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
     QProcess find;
     find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);

@@ -108,7 +108,7 @@ TEST_F(LeerenTest, GefaehrlicheZieleWerdenNieGeleert) {
   for (const auto& f : faelle) {
     leerenderLauf(f.ziel, false, f.quelle.isEmpty() ? QStringList{} : QStringList{f.quelle});
     EXPECT_TRUE(logbuch->zeilen.contains(kNichtGeleert));
-    EXPECT_EQ(zeilenDer(0), QStringList{u"    => Error, Zielverzeichnis "_s + f.ziel + u" wird nicht geleert: "_s +
+    EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Zielverzeichnis "_s + f.ziel + u" wird nicht geleert: "_s +
                                         f.grund + u" liegt darin"_s});
   }
   EXPECT_EQ(test::leseDatei(pfad(u"quelle/Daten/a.txt"_s)), "Original");
