@@ -40,6 +40,9 @@ class KopierTest : public test::LaufUmgebung {
   QByteArray zielInhalt() { return test::leseDatei(ziel() + u"Brief.txt"_s); }
 };
 
+// A wildcard name without separator before it is a file, not a directory.
+TEST(EintragsArt, NurNachTrennerEinVerzeichnis) { EXPECT_EQ(eintragsArt(u"/d/a*.*"_s), EintragsArt::Datei); }
+
 // Every kind of entry with its odd cases in one run.
 TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
   const QString q = pfad(u"quelle/"_s);

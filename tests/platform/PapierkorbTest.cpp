@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -14,15 +15,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
-using test::leseDatei;
-using test::schreibeDatei;
+using namespace bewahrix::test;
 
 namespace {
-
-bool gibtEs(const QString& pfad) {
-  struct stat info {};
-  return ::lstat(QFile::encodeName(pfad).constData(), &info) == 0;
-}
 
 // GLib remembers HOME and XDG_DATA_HOME at its first use in a process, so
 // each trash call runs in a child that sees this test's fresh environment.
@@ -51,7 +46,7 @@ TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
   for (const QString& pfad : {datei, ordner}) {
     const Status status = inDenPapierkorb(pfad);
     ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
-    EXPECT_FALSE(gibtEs(pfad)) << pfad.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pfad)) << pfad.toStdString();
   }
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Brief an Jürgen.txt"_s), "Hallo");
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Alte Entwürfe/innen/Übersicht.txt"_s), "innen");
