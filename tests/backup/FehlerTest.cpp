@@ -60,7 +60,7 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   const QString q = pfad(u"quelle/Daten/"_s);
   const QByteArray qb = QFile::encodeName(q);
   QDir().mkpath(q);
-  QList<QByteArray> namen = {"Fotos Sommer \xe9t\xe9/Bild \xe9.jpg", "zeilen\numbruch", "-f\xc3\xa4ngt mit Strich an",
+  QList<QByteArray> namen = {".versteckt", "Fotos Sommer \xe9t\xe9/Bild \xe9.jpg", "zeilen\numbruch", "-f\xc3\xa4ngt mit Strich an",
                              QByteArray(251, 'n') + ".txt", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt",
                              "nur-ignoriert/unten/x.txt", QByteArray("e/").repeated(110) + "unten.txt"};
   for (const QByteArray& name : namen) schreibeRoh(qb, name);

@@ -3,7 +3,6 @@
 #include "platform/Fehlertext.h"
 
 #include <QDir>
-#include <QProcess>
 
 #include <cerrno>
 
@@ -102,30 +101,6 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
                            u"d §Daten/Leer"_s, u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s,
                            u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
   EXPECT_EQ(finde(pfad(u"zusatz"_s)), mitZusatz.replaceInStrings(u"§"_s, u"Sicherheitskopie von "_s));
-}
-
-TEST_F(KopierTest, BaumWirdKopiertWieRsyncEsTaete) {
-  datei(u"quelle/Daten/a.txt"_s, "A", QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59)));
-  datei(u"quelle/Daten/.versteckt"_s, "", QDateTime(QDate(1999, 12, 31), QTime(0, 0)));
-  datei(u"quelle/Daten/Fotos 2026/Ölgemälde.jpg"_s, QByteArray(200000, 'j'));
-  datei(u"quelle/Daten/Fotos 2026/Urlaub/tief/unten.bin"_s, QByteArray(70000, '\0'));
-  QDir().mkpath(pfad(u"quelle/Daten/leer/auch leer"_s));
-  const QString skript = pfad(u"quelle/Daten/skript.sh"_s);
-  datei(u"quelle/Daten/skript.sh"_s, "#!/bin/sh\n");
-  ASSERT_EQ(chmod(QFile::encodeName(skript).constData(), 0750), 0);
-  // A time with nanoseconds, as modern file systems keep it.
-  test::setzeZeiten(skript, {1700000000, 123456789}, {1700000000, 123456789});
-
-  aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)});
-  lauf();
-  ASSERT_EQ(sicherung->zustand().fehlerGesamt, 0);
-
-  ASSERT_EQ(QProcess::execute(u"rsync"_s, {u"-a"_s, pfad(u"quelle/Daten"_s), pfad(u"rsync/"_s)}), 0);
-
-  // Directories carry the time of the run, not the source's: only the files' times count.
-  const QStringList art = {u"-type"_s, u"d"_s, u"-printf"_s, u"%P %m\\0"_s, u"-o"_s, u"-printf"_s, u"%P %y %m %s %T@\\0"_s};
-  EXPECT_EQ(finde(ziel() + u"Daten"_s, art), finde(pfad(u"rsync/Daten"_s), art));
-  EXPECT_EQ(QProcess::execute(u"diff"_s, {u"-r"_s, ziel() + u"Daten"_s, pfad(u"rsync/Daten"_s)}), 0);
 }
 
 // Each mode against an existing target: the decision line (none where the

@@ -21,10 +21,9 @@ const test::Zeile kNichtGeleert{8, u"    Zielverzeichnis wurde nicht oder nur Te
 
 // GLib reads the data directory once per process, so every test of this
 // program shares one Trash; the paths in it are unique to each test.
-const QString& gemeinsameDaten() {
+QString gemeinsameDaten() {
   static QTemporaryDir ordner;
-  static const QString pfad = ordner.path();
-  return pfad;
+  return ordner.path();
 }
 
 // The Trash as the desktop sees it, through the virtual file system daemon.
@@ -98,9 +97,7 @@ TEST_F(LeerenTest, GefaehrlicheZieleWerdenNieGeleert) {
   store->write(u"LogBuch"_s, u"Pfad"_s, ziel() + u"log/"_s);
   const QString logbuchDatei = logbuch->dateipfad();
   logbuch->eintrag(u"vorher"_s, 7);
-  const struct {
-    QString ziel, quelle, grund;
-  } faelle[] = {
+  const struct { QString ziel, quelle, grund; } faelle[] = {
       {pfad(u"quelle/"_s), pfad(u"quelle/Daten/*.***"_s), u"die Quelle "_s + pfad(u"quelle/Daten/*.***"_s)},
       {ziel(), {}, u"das Logbuch "_s + logbuchDatei},
       {home() + u".config/"_s, {}, u"die Einstellungsdatenbank "_s + einstellungen},
@@ -121,11 +118,7 @@ TEST_F(LeerenTest, VerweigertWurzelHeimatRelativQuellenUndVerweise) {
   QDir().mkpath(pfad(u"daten/fotos"_s));
   test::verknuepfe(pfad(u"daten"_s), pfad(u"anders"_s));
   const QString media = u"/media/stick/Daten/"_s;
-  const struct {
-    QString ziel;
-    QStringList quellen;
-    bool verweigert;
-  } faelle[] = {
+  const struct { QString ziel; QStringList quellen; bool verweigert; } faelle[] = {
       {u"/"_s, {}, true}, {u"//"_s, {}, true}, {u"sicherung/"_s, {}, true}, {QString(), {}, true}, {home(), {}, true},
       {QFileInfo(home().chopped(1)).path() + u"/"_s, {}, true}, {u"/media/"_s, {media + u"*.***"_s}, true},
       {media, {media + u"a.txt"_s}, true}, {u"/media/stick/Dat/"_s, {media + u"a.txt"_s}, false},
