@@ -41,8 +41,7 @@ class DateisystemTest : public test::FrischeUmgebung {
   PosixDateisystem dateisystem;
 };
 
-// The walk of a backup run shows how links, FIFOs and sockets are listed;
-// here what it cannot show.
+// What the walk of a backup run cannot show.
 TEST_F(DateisystemTest, StatusUndVerzeichnisAnlegen) {
   schreibeDatei(pfad(u"b.txt"_s), "fünf");
   setzeZeiten(pfad(u"b.txt"_s), {1600000000, 0}, {1700000000, 999999999});
@@ -147,8 +146,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   };
   for (const auto& f : faelle) {
     const Status status = f.mit.kopieren(f.von, f.nach);
-    ASSERT_FALSE(status.ok()) << f.nach.toStdString();
-    EXPECT_EQ(QPair(status.fehler().nummer, status.fehler().text), QPair(f.nummer, f.text));
+    EXPECT_EQ(QPair(status.ok() ? 0 : status.fehler().nummer, status.ok() ? QString() : status.fehler().text), QPair(f.nummer, f.text));
   }
   EXPECT_EQ(platte.geschrieben, 1536 * 1024) << "the disk must fill up part-way";
   EXPECT_EQ(test::alleEintraege(ziel), (QStringList{u"daten"_s, u"ordner"_s}));
@@ -160,18 +158,12 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
 // kernel fills while it is read (its size says 0).
 TEST_F(DateisystemTest, GrosseLeereUndPseudodateienWerdenGenauKopiert) {
   QTemporaryDir anderswo(u"/dev/shm/bewahrix-test-XXXXXX"_s);
-  QStringList quellen{pfad(u"quelle"_s)};
-  if (anderswo.isValid()) quellen.append(anderswo.filePath(u"quelle"_s));
-  for (const QString& quelle : quellen) {
+  for (const QString& quelle : {pfad(u"quelle"_s), anderswo.isValid() ? anderswo.filePath(u"quelle"_s) : pfad(u"q2"_s)})
     for (const qsizetype groesse : {qsizetype{3 * 1024 * 1024 + 123}, qsizetype{0}}) {
       schreibeDatei(quelle, muster(groesse));
-      setzeZeiten(quelle, {1600000000, 1}, {1600000000, 2});
-      const Status status = dateisystem.kopieren(quelle, pfad(u"kopie"_s));
-      ASSERT_TRUE(status.ok()) << quelle.toStdString() << ": " << status.fehler().text.toStdString();
+      ASSERT_TRUE(dateisystem.kopieren(quelle, pfad(u"kopie"_s)).ok()) << quelle.toStdString();
       EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), muster(groesse));
-      EXPECT_EQ(statOhneFolgen(pfad(u"kopie"_s)).st_mtim.tv_nsec, 2);
     }
-  }
   ASSERT_TRUE(dateisystem.kopieren(u"/proc/version"_s, pfad(u"version"_s)).ok());
   EXPECT_EQ(leseDatei(pfad(u"version"_s)), leseDatei(u"/proc/version"_s));
 }

@@ -39,15 +39,10 @@ QString ursprungspfad(const QString& name) {
 class PapierkorbTest : public test::FrischeUmgebung {};
 
 TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
-  const QString datei = home() + u"Brief an Jürgen.txt"_s;
-  const QString ordner = home() + u"Alte Entwürfe"_s;
+  const QString datei = home() + u"Brief an Jürgen.txt"_s, ordner = home() + u"Alte Entwürfe"_s;
   schreibeDatei(datei, "Hallo");
   schreibeDatei(ordner + u"/innen/Übersicht.txt"_s, "innen");
-  for (const QString& pfad : {datei, ordner}) {
-    const Status status = inDenPapierkorb(pfad);
-    ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(pfad)) << pfad.toStdString();
-  }
+  for (const QString& pfad : {datei, ordner}) ASSERT_TRUE(inDenPapierkorb(pfad).ok() && !QFileInfo::exists(pfad)) << pfad.toStdString();
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Brief an Jürgen.txt"_s), "Hallo");
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Alte Entwürfe/innen/Übersicht.txt"_s), "innen");
   EXPECT_EQ(QStringList({ursprungspfad(u"Brief an Jürgen.txt"_s), ursprungspfad(u"Alte Entwürfe"_s)}),
@@ -59,8 +54,7 @@ TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
   schreibeDatei(papierkorb().chopped(1), "kein Verzeichnis");
   schreibeDatei(datei, "bleibt");
   const Status ohne = inDenPapierkorb(datei);
-  ASSERT_FALSE(ohne.ok());
-  EXPECT_FALSE(ohne.fehler().text.isEmpty());
+  EXPECT_FALSE(ohne.ok() || ohne.fehler().text.isEmpty());
   EXPECT_EQ(leseDatei(datei), "bleibt");
 }
 
