@@ -1,5 +1,4 @@
 #include "LaufUmgebung.h"
-#include "platform/VollePlatte.h"
 
 #include "platform/Fehlertext.h"
 
@@ -151,20 +150,13 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
                                       u" nicht auf den Datenträger geschrieben: "_s + fehlertext(EIO)});
 }
 
-TEST_F(FehlerTest, NichtBeschreibbaresZielUndVollePlatte) {
-  // A target that is a file fails each entry.
+// A target that is a file fails each entry.
+TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
   datei(u"sperre"_s, "eine Datei, kein Verzeichnis");
   aufgabe(0, {datei(u"quelle/a.txt"_s), pfad(u"quelle/*.*"_s)}, ImmerUeberschreiben, pfad(u"sperre/"_s));
   lauf();
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
   // With file names recorded, the failing file is named there already: no "... bei".
-  EXPECT_EQ(fehlerZeilen().filter(u"    => Error, "_s).size(), 2);
+  EXPECT_EQ(fehlerZeilen().filter(u"    => Error, "_s), fehlerZeilen());
   EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
-
-  datei(u"ziel/gross.bin"_s, "die alte Sicherung");
-  nimm(std::make_unique<test::VollePlatte>(4096));  // full after the first block
-  aufgabe(0, {datei(u"gross/gross.bin"_s, QByteArray(3 * 1024 * 1024, 'n'))});
-  lauf();
-  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
-  EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, "_s + fehlertext(ENOSPC)});
 }

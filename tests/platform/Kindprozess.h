@@ -42,9 +42,7 @@ inline Status imKindprozess(const std::function<Status()>& arbeit, bool alsNobod
     }
     ::_exit(0);
   }
-  int zustand = 0;
-  while (kind > 0 && ::waitpid(kind, &zustand, 0) < 0 && errno == EINTR) {
-  }
+  while (kind > 0 && ::waitpid(kind, nullptr, 0) < 0 && errno == EINTR) continue;
   const Status status = antwort->ok ? erfolg() : Status(Fehler{antwort->nummer, QString::fromUtf8(antwort->text)});
   ::munmap(speicher, sizeof(Antwort));
   return status;
