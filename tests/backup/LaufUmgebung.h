@@ -71,8 +71,7 @@ class LaufUmgebung : public FrischeUmgebung {
     for (const auto& zeile : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
     EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
   }
-  // Runs on another file system from now on.
-  void nimm(std::unique_ptr<Dateisystem> neu) {
+  void nimm(std::unique_ptr<Dateisystem> neu) {  // runs on another file system from now on
     dateisystem = std::move(neu);
     sicherung = std::make_unique<Sicherung>(
         Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
@@ -92,8 +91,7 @@ class LaufUmgebung : public FrischeUmgebung {
     store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), zielOrdner.isEmpty() ? ziel() : zielOrdner);
     QDir().mkpath(ziel());
   }
-  // An automatic run of task 0 (no summary box), with fresh lines.
-  void lauf() {
+  void lauf() {  // automatic run of task 0 (no summary box), with fresh lines
     logbuch->zeilen.clear();
     sicherung->zustand().automatikLauf = true;
     sicherung->aufgabeKopieren(0);

@@ -21,17 +21,13 @@ const test::Zeile kNichtGeleert{8, u"    Zielverzeichnis wurde nicht oder nur Te
 
 // GLib reads the data directory once per process, so every test of this
 // program shares one Trash; the paths in it are unique to each test.
-QString gemeinsameDaten() {
-  static QTemporaryDir ordner;
-  return ordner.path();
-}
+QString gemeinsameDaten() { static QTemporaryDir ordner; return ordner.path(); }
 
 // The Trash as the desktop sees it, through the virtual file system daemon.
 QString papierkorbListe() {
   QProcess gio;
   gio.start(u"dbus-run-session"_s, {u"--"_s, u"gio"_s, u"trash"_s, u"--list"_s});
-  gio.waitForFinished(20000);
-  return QString::fromUtf8(gio.readAllStandardOutput());
+  return gio.waitForFinished(20000) ? QString::fromUtf8(gio.readAllStandardOutput()) : QString();
 }
 
 // A desktop without any Trash: every move there fails.
