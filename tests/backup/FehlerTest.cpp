@@ -72,10 +72,8 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   // Twenty levels of 250 bytes: deeper than a path may be.
   const QString vorher = QDir::currentPath();
   ASSERT_EQ(::chdir(qb.constData()), 0);
-  for (char c = 'a'; c < 'a' + 20; ++c) {
-    ::mkdir(QByteArray(250, c).constData(), 0755);
-    ASSERT_EQ(::chdir(QByteArray(250, c).constData()), 0);
-  }
+  for (char c = 'a'; c < 'a' + 20; ++c)
+    ASSERT_TRUE(::mkdir(QByteArray(250, c).constData(), 0755) == 0 && ::chdir(QByteArray(250, c).constData()) == 0);
   ::close(::creat("tief.txt", 0644));
   QDir::setCurrent(vorher);
   auto* fs = new Gestoert;
@@ -116,9 +114,7 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   const QString gross = datei(u"quelle/gross.bin"_s, QByteArray(2 * 1024 * 1024, 'n'));
   datei(u"ziel/gross.bin"_s, "die alte Sicherung");
   aufgabe(0, {gross, datei(u"quelle/danach.txt"_s)});
-  host.beimNachgeben = [&] {
-    if (host.nachgegeben == 3) sicherung->abbrechen();
-  };
+  host.beimNachgeben = [&] { if (host.nachgegeben == 3) sicherung->abbrechen(); };
   lauf();
   // No temporary, nothing after.
   EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");

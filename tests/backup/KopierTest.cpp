@@ -16,14 +16,11 @@ const QDateTime kNeu(QDate(2026, 6, 1), QTime(12, 0));
 const test::Zeile kModus0{4, u"    => Vorgang: kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s};
 const test::Zeile kOkay{4, u"    => Okay, Fehlerfrei verarbeitet"_s};
 // The lines of one copied file; nach is empty for a single-file entry.
-test::Zeilen kopiert(const QString& quelle, const QString& nach, const QString& groesse,
-                     const test::Zeilen& nachDemVorgang = {}) {
+test::Zeilen kopiert(const QString& quelle, const QString& nach, const QString& groesse, const test::Zeilen& nachDemVorgang = {}) {
   test::Zeilen z{{2, u"  ==> Kopiere "_s + quelle}};
   if (!nach.isEmpty()) z.append({1, u"  ==> ...nach "_s + nach});
-  z.append(kModus0);
-  z += nachDemVorgang;
-  return z + test::Zeilen{{4, u"    => Datei kopiert"_s}, kOkay,
-                          {3, u"    => (Dateigröße "_s + groesse + u" KByte)"_s}};
+  return z << kModus0 << nachDemVorgang << test::Zeile{4, u"    => Datei kopiert"_s} << kOkay
+           << test::Zeile{3, u"    => (Dateigröße "_s + groesse + u" KByte)"_s};
 }
 
 }  // namespace
