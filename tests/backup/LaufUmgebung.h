@@ -30,43 +30,30 @@ using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
 
 // The real logbook, which also remembers every line it recorded.
-class MitschreibendesLogbuch final : public Logbuch {
- public:
-  MitschreibendesLogbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalter)
-      : Logbuch(store, uhr, schalter), schalter_(schalter) {}
+struct MitschreibendesLogbuch final : Logbuch {
+  MitschreibendesLogbuch(SettingsStore& s, const Uhr& u, const LogSchalter& l) : Logbuch(s, u, l), schalter(l) {}
   void eintrag(const QString& text, int kategorie) override {
-    if (!schalter_.aufzeichnungAus() && schalter_.kategorieAn(kategorie)) zeilen.append({kategorie, text});
+    if (!schalter.aufzeichnungAus() && schalter.kategorieAn(kategorie)) zeilen.append({kategorie, text});
     Logbuch::eintrag(text, kategorie);
   }
+  const LogSchalter& schalter;
   Zeilen zeilen;
-
- private:
-  const LogSchalter& schalter_;
 };
 
-// A host that remembers what the run showed.
-class BeobachtenderHost final : public FesterLaufHost {
- public:
+// A host that remembers what the run showed; beimNachgeben is the "user" while the run yields.
+struct BeobachtenderHost final : FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
-  void fortschritt(qint64, const QString&, int prozent) override {
-    if (prozent >= 0) prozente.append(prozent);
-  }
-  void ereignisseVerarbeiten() override {
-    ++nachgegeben;
-    if (beimNachgeben) beimNachgeben();
-  }
-  QList<int> begonnen;
-  int beendet = 0;
+  void fortschritt(qint64, const QString&, int prozent) override { if (prozent >= 0) prozente.append(prozent); }
+  void ereignisseVerarbeiten() override { if (++nachgegeben; beimNachgeben) beimNachgeben(); }
+  QList<int> begonnen, prozente;
+  int beendet = 0, nachgegeben = 0;
   QList<QPair<int, bool>> lampen;
-  QList<int> prozente;
-  int nachgegeben = 0;
-  std::function<void()> beimNachgeben;  // what the "user" does while the run yields
+  std::function<void()> beimNachgeben;
 };
 
-// Everything a run needs, real where it can be: store, logbook, file system
-// and Trash in a fresh temporary HOME.
+// Everything a run needs, real where it can be, in a fresh temporary HOME.
 class LaufUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override {
@@ -84,8 +71,7 @@ class LaufUmgebung : public FrischeUmgebung {
     for (const auto& zeile : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
     EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
   }
-  // Runs on another file system from now on.
-  void nimm(std::unique_ptr<Dateisystem> neu) {
+  void nimm(std::unique_ptr<Dateisystem> neu) {  // runs on another file system from now on
     dateisystem = std::move(neu);
     sicherung = std::make_unique<Sicherung>(
         Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
@@ -93,9 +79,8 @@ class LaufUmgebung : public FrischeUmgebung {
   // A file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
                 const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
-    const timespec zeit{geaendert.toSecsSinceEpoch(), 0};
     schreibeDatei(pfad(relativ), inhalt);
-    setzeZeiten(pfad(relativ), zeit, zeit);
+    setzeZeiten(pfad(relativ), {geaendert.toSecsSinceEpoch(), 0}, {geaendert.toSecsSinceEpoch(), 0});
     return pfad(relativ);
   }
   QString ziel() const { return pfad(u"ziel/"_s); }
@@ -106,8 +91,7 @@ class LaufUmgebung : public FrischeUmgebung {
     store->write(u"SaveZiel"_s, u"Ziel "_s + QString::number(index), zielOrdner.isEmpty() ? ziel() : zielOrdner);
     QDir().mkpath(ziel());
   }
-  // An automatic run of task 0 (no summary box), with fresh lines.
-  void lauf() {
+  void lauf() {  // automatic run of task 0 (no summary box), with fresh lines
     logbuch->zeilen.clear();
     sicherung->zustand().automatikLauf = true;
     sicherung->aufgabeKopieren(0);
@@ -120,15 +104,13 @@ class LaufUmgebung : public FrischeUmgebung {
     zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
     return zeilen;
   }
-  QStringList zeilenDer(int kategorie) const {
+  QStringList fehlerZeilen() const {
     QStringList texte;
-    for (const auto& [k, text] : logbuch->zeilen)
-      if (k == kategorie) texte.append(text);
+    for (const auto& [k, text] : logbuch->zeilen) if (k == 0) texte.append(text);
     return texte;
   }
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
-  // What find prints for the entries below verzeichnis (by default each
-  // type letter and relative path), sorted.
+  // What find prints below verzeichnis (by default type letter and path), sorted.
   static QStringList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
     QProcess find;
     find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);

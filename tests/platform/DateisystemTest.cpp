@@ -17,10 +17,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
-using test::leseDatei;
-using test::schreibeDatei;
-using test::setzeZeiten;
-using test::verknuepfe;
+using namespace bewahrix::test;
 
 namespace {
 
@@ -42,49 +39,35 @@ QByteArray muster(qsizetype groesse) {
 class DateisystemTest : public test::FrischeUmgebung {
  protected:
   PosixDateisystem dateisystem;
-  int fehlerVon(const Status& s) { return s.ok() ? 0 : s.fehler().nummer; }
 };
 
-// The walk of a backup run shows how links, FIFOs and sockets are listed;
-// here what it cannot show.
+// What the walk of a backup run cannot show.
 TEST_F(DateisystemTest, StatusUndVerzeichnisAnlegen) {
   schreibeDatei(pfad(u"b.txt"_s), "fünf");
   setzeZeiten(pfad(u"b.txt"_s), {1600000000, 0}, {1700000000, 999999999});
   verknuepfe(u"b.txt"_s, pfad(u"a link"_s));
-  for (const QString& angabe : {pfad(u"b.txt"_s), pfad(u"a link"_s)}) {
-    const auto status = dateisystem.status(angabe);
-    // Cut to the second, never rounded up.
-    EXPECT_EQ(QList<qint64>({status.wert().groesse, status.wert().geaendert}), QList<qint64>({5, 1700000000}));
-  }
+  for (const QString& angabe : {pfad(u"b.txt"_s), pfad(u"a link"_s)})  // time cut to the second, never rounded up
+    EXPECT_EQ(QPair(dateisystem.status(angabe).wert().groesse, dateisystem.status(angabe).wert().geaendert), QPair(qint64{5}, qint64{1700000000}));
   EXPECT_EQ(dateisystem.status(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
-  EXPECT_EQ(QList<int>({fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s))),
-                        fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s))),
-                        fehlerVon(dateisystem.verzeichnisAnlegen(pfad(u"fehlt/neu"_s)))}),
-            QList<int>({0, EEXIST, ENOENT}));
-  EXPECT_EQ(dateisystem.verzeichnisAnlegen(pfad(u"neu"_s)).fehler().text, fehlertext(EEXIST));
+  QStringList angelegt;
+  for (const QString& p : {u"neu"_s, u"neu"_s, u"fehlt/neu"_s}) {
+    const Status s = dateisystem.verzeichnisAnlegen(pfad(p));
+    angelegt.append(s.ok() ? u"ok"_s : u"%1 %2"_s.arg(s.fehler().nummer).arg(s.fehler().text));
+  }
+  EXPECT_EQ(angelegt, (QStringList{u"ok"_s, u"%1 %2"_s.arg(EEXIST).arg(fehlertext(EEXIST)), u"%1 %2"_s.arg(ENOENT).arg(fehlertext(ENOENT))}));
 }
 
 TEST_F(DateisystemTest, UnlesbaresVerzeichnisMeldetFehler) {
-  const QString offen = pfad(u"offen"_s);
   const QString gesperrt = pfad(u"gesperrt"_s);
-  schreibeDatei(offen + u"/a"_s, "a");
   schreibeDatei(gesperrt + u"/b"_s, "b");
   ASSERT_EQ(::chmod(QFile::encodeName(gesperrt).constData(), 0), 0);
-  // The other user must be able to reach both directories.
-  ASSERT_EQ(::chmod(QFile::encodeName(pfad(QString())).constData(), 0711), 0);
-  const auto lies = [](const QString& verzeichnis) {
-    return test::imKindprozess([&]() -> Status {
-      const auto inhalt = PosixDateisystem().inhalt(verzeichnis);
-      if (inhalt.fehler) return *inhalt.fehler;
-      return Fehler{0, inhalt.dateien.join(u',')};
-    }, test::brauchtAnderenBenutzer());
-  };
-  const Status lesbar = lies(offen);
-  const Status unlesbar = lies(gesperrt);
+  ASSERT_EQ(::chmod(QFile::encodeName(pfad(QString())).constData(), 0711), 0);  // the other user must reach it
+  const Status unlesbar = test::imKindprozess([&]() -> Status {
+    const auto inhalt = PosixDateisystem().inhalt(gesperrt);
+    return inhalt.fehler ? *inhalt.fehler : Fehler{0, inhalt.dateien.join(u',')};
+  }, test::brauchtAnderenBenutzer());
   ::chmod(QFile::encodeName(gesperrt).constData(), 0755);
-  EXPECT_EQ(lesbar.fehler().text, u"a"_s);
-  EXPECT_EQ(unlesbar.fehler().nummer, EACCES) << unlesbar.fehler().text.toStdString();
-  EXPECT_EQ(unlesbar.fehler().text, fehlertext(EACCES));
+  EXPECT_EQ(QPair(unlesbar.fehler().nummer, unlesbar.fehler().text), QPair(EACCES, fehlertext(EACCES)));
 }
 
 TEST_F(DateisystemTest, KopieBehaeltInhaltZeitenUndRechteUndErsetztDasZiel) {
@@ -104,46 +87,37 @@ TEST_F(DateisystemTest, KopieBehaeltInhaltZeitenUndRechteUndErsetztDasZiel) {
     const Status status = dateisystem.kopieren(quelle, nach);
     ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
     const struct stat info = statOhneFolgen(nach);  // before reading, which may move the access time
-    EXPECT_TRUE(S_ISREG(info.st_mode));
-    EXPECT_EQ(QList<qint64>({info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_atim.tv_sec, info.st_atim.tv_nsec}),
-              QList<qint64>({1600000000, 123456789, 1500000000, 5}));
-    EXPECT_EQ(info.st_mode & 07777, 0751u);  // setuid and setgid do not travel with the copy
+    // A regular file; setuid and setgid do not travel with the copy.
+    EXPECT_EQ(QList<qint64>({info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_atim.tv_sec, info.st_atim.tv_nsec, info.st_mode}),
+              QList<qint64>({1600000000, 123456789, 1500000000, 5, S_IFREG | 0751}));
     EXPECT_EQ(leseDatei(nach), inhalt);
   }
   EXPECT_EQ(leseDatei(pfad(u"draussen"_s)), "draussen");
 }
 
-TEST_F(DateisystemTest, KopiertUngewoehnlicheNamenUeberEinenVerstecktenZwischenstand) {
-  // The last has 255 bytes in UTF-8: the temporary name must be cut between characters.
-  const QStringList namen{u"mit Leerzeichen .txt"_s, u"Zeilen\numbruch"_s, u"-beginnt-mit-minus"_s,
-                          QString(255, u'x'), u'x' + QString(127, u'ä')};
-  // Looks at the target directory while the copy is under way.
+// The temporary sits hidden beside the target, within NAME_MAX, cut between UTF-8 characters.
+TEST_F(DateisystemTest, LangeNamenUeberEinenVerstecktenZwischenstand) {
   struct Beobachter : PosixDateisystem {
-    QString verzeichnis;
+    QString ziel;
     QStringList waehrendDerKopie;
     ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
-      if (waehrendDerKopie.isEmpty()) waehrendDerKopie = test::alleEintraege(verzeichnis);
+      if (waehrendDerKopie.isEmpty()) waehrendDerKopie = test::alleEintraege(QFileInfo(ziel).path());
       return PosixDateisystem::kopiereBlock(von, nach, anzahl);
     }
   };
   QDir().mkpath(pfad(u"ziel"_s));
-  for (const QString& name : namen) {
-    schreibeDatei(pfad(u"quelle/"_s) + name, name.toUtf8());
-    Beobachter beobachter;
-    beobachter.verzeichnis = pfad(u"ziel"_s);
-    const QStringList vorher = test::alleEintraege(pfad(u"ziel"_s));
-    const Status status = beobachter.kopieren(pfad(u"quelle/"_s) + name, pfad(u"ziel/"_s) + name);
-    ASSERT_TRUE(status.ok()) << name.toStdString() << ": " << status.fehler().text.toStdString();
-    EXPECT_EQ(leseDatei(pfad(u"ziel/"_s) + name), name.toUtf8());
-    // The temporary sits hidden beside the target, within NAME_MAX, in valid UTF-8.
-    QStringList neu = beobachter.waehrendDerKopie;
-    neu.removeIf([&](const QString& n) { return vorher.contains(n); });
-    ASSERT_EQ(neu.size(), 1) << name.toStdString();
-    EXPECT_TRUE(neu.first().startsWith(u'.'));
-    EXPECT_LE(QFile::encodeName(neu.first()).size(), 255);
-    EXPECT_FALSE(neu.first().contains(QChar::ReplacementCharacter));
+  for (const QString& name : {QString(255, u'x'), u'x' + QString(127, u'ä')}) {
+    Beobachter b;
+    b.ziel = pfad(u"ziel/"_s) + name;
+    schreibeDatei(pfad(u"quelle"_s), name.toUtf8());
+    ASSERT_TRUE(b.kopieren(pfad(u"quelle"_s), b.ziel).ok());
+    ASSERT_EQ(b.waehrendDerKopie.size(), 1);
+    const QString zwischen = b.waehrendDerKopie.first();
+    EXPECT_TRUE(zwischen.startsWith(u'.') && QFile::encodeName(zwischen).size() <= 255 && !zwischen.contains(QChar::ReplacementCharacter)) << zwischen.toStdString();
+    EXPECT_EQ(test::alleEintraege(pfad(u"ziel"_s)), QStringList{name});  // no temporary left
+    EXPECT_EQ(leseDatei(b.ziel), name.toUtf8());
+    QFile::remove(b.ziel);
   }
-  EXPECT_EQ(test::alleEintraege(pfad(u"ziel"_s)).size(), namen.size());  // no temporary left
 }
 
 // Failing copies leave the target directory as it was, also when the disk
@@ -158,12 +132,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   setzeZeiten(ziel + u"daten"_s, {1400000000, 0}, {1400000000, 42});
   ASSERT_EQ(::mkfifo(QFile::encodeName(pfad(u"fifo"_s)).constData(), 0600), 0);
   test::VollePlatte platte(1536 * 1024);
-  const struct {
-    Dateisystem& mit;
-    QString von, nach;
-    int nummer;
-    QString text;
-  } faelle[] = {
+  const struct { Dateisystem& mit; QString von, nach; int nummer; QString text; } faelle[] = {
       {dateisystem, quelle, ziel + u"ordner"_s, EISDIR, fehlertext(EISDIR)},
       {dateisystem, quelle, ziel + u"fehlt/datei"_s, ENOENT, fehlertext(ENOENT)},
       {dateisystem, pfad(u"fehlt"_s), ziel + u"datei"_s, ENOENT, fehlertext(ENOENT)},
@@ -173,8 +142,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   };
   for (const auto& f : faelle) {
     const Status status = f.mit.kopieren(f.von, f.nach);
-    ASSERT_FALSE(status.ok()) << f.nach.toStdString();
-    EXPECT_EQ(QPair(status.fehler().nummer, status.fehler().text), QPair(f.nummer, f.text));
+    EXPECT_EQ(QPair(status.ok() ? 0 : status.fehler().nummer, status.ok() ? QString() : status.fehler().text), QPair(f.nummer, f.text));
   }
   EXPECT_EQ(platte.geschrieben, 1536 * 1024) << "the disk must fill up part-way";
   EXPECT_EQ(test::alleEintraege(ziel), (QStringList{u"daten"_s, u"ordner"_s}));
@@ -186,18 +154,12 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
 // kernel fills while it is read (its size says 0).
 TEST_F(DateisystemTest, GrosseLeereUndPseudodateienWerdenGenauKopiert) {
   QTemporaryDir anderswo(u"/dev/shm/bewahrix-test-XXXXXX"_s);
-  QStringList quellen{pfad(u"quelle"_s)};
-  if (anderswo.isValid()) quellen.append(anderswo.filePath(u"quelle"_s));
-  for (const QString& quelle : quellen) {
+  for (const QString& quelle : {pfad(u"quelle"_s), anderswo.isValid() ? anderswo.filePath(u"quelle"_s) : pfad(u"q2"_s)})
     for (const qsizetype groesse : {qsizetype{3 * 1024 * 1024 + 123}, qsizetype{0}}) {
       schreibeDatei(quelle, muster(groesse));
-      setzeZeiten(quelle, {1600000000, 1}, {1600000000, 2});
-      const Status status = dateisystem.kopieren(quelle, pfad(u"kopie"_s));
-      ASSERT_TRUE(status.ok()) << quelle.toStdString() << ": " << status.fehler().text.toStdString();
+      ASSERT_TRUE(dateisystem.kopieren(quelle, pfad(u"kopie"_s)).ok()) << quelle.toStdString();
       EXPECT_EQ(leseDatei(pfad(u"kopie"_s)), muster(groesse));
-      EXPECT_EQ(statOhneFolgen(pfad(u"kopie"_s)).st_mtim.tv_nsec, 2);
     }
-  }
   ASSERT_TRUE(dateisystem.kopieren(u"/proc/version"_s, pfad(u"version"_s)).ok());
   EXPECT_EQ(leseDatei(pfad(u"version"_s)), leseDatei(u"/proc/version"_s));
 }

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <functional>
 #include <new>
-
 #include <grp.h>
 #include <pwd.h>
 #include <sys/mman.h>
@@ -21,16 +20,11 @@ namespace bewahrix::test {
 // "nobody" then, otherwise as the user it already is.
 inline bool brauchtAnderenBenutzer() { return ::geteuid() == 0; }
 
-// Runs arbeit in a forked child and hands back its Status. Used where the
-// work must not leave traces in this process (GLib remembers HOME and the
-// XDG directories at first use) or must run under another user.
+// Runs arbeit in a forked child, which leaves no traces here (GLib remembers
+// HOME and XDG directories) and may run as another user; hands back its Status.
 inline Status imKindprozess(const std::function<Status()>& arbeit, bool alsNobody = false) {
   using namespace Qt::Literals::StringLiterals;
-  struct Antwort {
-    bool ok;
-    int nummer;
-    char text[4096];
-  };
+  struct Antwort { bool ok; int nummer; char text[4096]; };
   void* speicher = ::mmap(nullptr, sizeof(Antwort), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
   if (speicher == MAP_FAILED) return Fehler{errno, u"mmap"_s};
   auto* antwort = new (speicher) Antwort{false, -1, "Kindprozess nicht regulär beendet"};
@@ -48,9 +42,7 @@ inline Status imKindprozess(const std::function<Status()>& arbeit, bool alsNobod
     }
     ::_exit(0);
   }
-  int zustand = 0;
-  while (kind > 0 && ::waitpid(kind, &zustand, 0) < 0 && errno == EINTR) {
-  }
+  while (kind > 0 && ::waitpid(kind, nullptr, 0) < 0 && errno == EINTR) continue;
   const Status status = antwort->ok ? erfolg() : Status(Fehler{antwort->nummer, QString::fromUtf8(antwort->text)});
   ::munmap(speicher, sizeof(Antwort));
   return status;

@@ -3,8 +3,10 @@
 #include "Kindprozess.h"
 #include "support/TestUmgebung.h"
 
-#include <QDirIterator>
+#include <QDir>
+#include <QProcess>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -14,15 +16,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
-using test::leseDatei;
-using test::schreibeDatei;
+using namespace bewahrix::test;
 
 namespace {
-
-bool gibtEs(const QString& pfad) {
-  struct stat info {};
-  return ::lstat(QFile::encodeName(pfad).constData(), &info) == 0;
-}
 
 // GLib remembers HOME and XDG_DATA_HOME at its first use in a process, so
 // each trash call runs in a child that sees this test's fresh environment.
@@ -44,15 +40,10 @@ QString ursprungspfad(const QString& name) {
 class PapierkorbTest : public test::FrischeUmgebung {};
 
 TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
-  const QString datei = home() + u"Brief an Jürgen.txt"_s;
-  const QString ordner = home() + u"Alte Entwürfe"_s;
+  const QString datei = home() + u"Brief an Jürgen.txt"_s, ordner = home() + u"Alte Entwürfe"_s;
   schreibeDatei(datei, "Hallo");
   schreibeDatei(ordner + u"/innen/Übersicht.txt"_s, "innen");
-  for (const QString& pfad : {datei, ordner}) {
-    const Status status = inDenPapierkorb(pfad);
-    ASSERT_TRUE(status.ok()) << status.fehler().text.toStdString();
-    EXPECT_FALSE(gibtEs(pfad)) << pfad.toStdString();
-  }
+  for (const QString& pfad : {datei, ordner}) ASSERT_TRUE(inDenPapierkorb(pfad).ok() && !QFileInfo::exists(pfad)) << pfad.toStdString();
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Brief an Jürgen.txt"_s), "Hallo");
   EXPECT_EQ(leseDatei(papierkorb() + u"files/Alte Entwürfe/innen/Übersicht.txt"_s), "innen");
   EXPECT_EQ(QStringList({ursprungspfad(u"Brief an Jürgen.txt"_s), ursprungspfad(u"Alte Entwürfe"_s)}),
@@ -64,8 +55,7 @@ TEST_F(PapierkorbTest, DateiUndVerzeichnisLandenMitUrsprungspfadImPapierkorb) {
   schreibeDatei(papierkorb().chopped(1), "kein Verzeichnis");
   schreibeDatei(datei, "bleibt");
   const Status ohne = inDenPapierkorb(datei);
-  ASSERT_FALSE(ohne.ok());
-  EXPECT_FALSE(ohne.fehler().text.isEmpty());
+  EXPECT_FALSE(ohne.ok() || ohne.fehler().text.isEmpty());
   EXPECT_EQ(leseDatei(datei), "bleibt");
 }
 
@@ -76,15 +66,9 @@ TEST_F(PapierkorbTest, EndgueltigLoeschenMeldetErstenFehlerUndLoeschtDenRest) {
   const bool anderer = test::brauchtAnderenBenutzer();
   if (anderer) {
     // The tree belongs to the other user; only gesperrt refuses removal.
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody) GTEST_SKIP() << "no user nobody to drop root for";
+    if (!::getpwnam("nobody")) GTEST_SKIP() << "no user nobody to drop root for";
     ASSERT_EQ(::chmod(QFile::encodeName(pfad(QString())).constData(), 0711), 0);
-    QStringList pfade{eltern};
-    for (QDirIterator alle(eltern, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         alle.hasNext();)
-      pfade.append(alle.next());
-    for (const QString& p : pfade)
-      ASSERT_EQ(::lchown(QFile::encodeName(p).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(QProcess::execute(u"chown"_s, {u"-R"_s, u"nobody:"_s, eltern}), 0);
   }
   ASSERT_EQ(::chmod(QFile::encodeName(baum + u"/gesperrt"_s).constData(), 0555), 0);
   const Status status = test::imKindprozess([&] { return SystemEntferner().endgueltigLoeschen(baum); }, anderer);
