@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_umgebung
 
-startzeile() { e2e_logbuch | grep -q "Programm gestartet"; }
+starts() { [ "$(e2e_logbuch | grep -c "^Programm gestartet")" = "$1" ]; }
 # e2e_gestoppt FRIST: SIGTERM ends the program in time, with status 0 and
 # "Programm beendet" as the last record.
 e2e_gestoppt() {
@@ -18,7 +18,7 @@ e2e_gestoppt() {
 
 schritt "SIGTERM ohne Lauf"
 e2e_bewahrix_starten
-e2e_warte 15 "das Programm schreibt keine Startzeile" startzeile
+e2e_warte 15 "das Programm schreibt keine Startzeile" starts 1
 e2e_gestoppt 10
 
 schritt "SIGTERM während eine große Datei kopiert wird"
@@ -32,8 +32,7 @@ e2e_setze SaveZiel "Ziel 0" "$ziel/"
 e2e_setze Optionen Vorgang0 0
 e2e_bewahrix_starten
 e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
-zweiter_start() { [ "$(e2e_logbuch | grep -c "Programm gestartet")" = 2 ]; }
-e2e_warte 15 "das Programm schreibt keine zweite Startzeile" zweiter_start
+e2e_warte 15 "das Programm schreibt keine zweite Startzeile" starts 2
 # Programm > Aufgabe 1 puts the focus into the source field; from there the
 # start button is twelve steps on (see aufgabe.sh).
 xdotool mousemove --window "$E2E_HAUPTFENSTER" 30 8 click 1
@@ -44,7 +43,7 @@ xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 temporaer() { compgen -G "$ziel/.gross.bin.bewahrix-*"; }
 e2e_warte 30 "die Kopie beginnt nicht" temporaer
 e2e_gestoppt 5
-e2e_logbuch | grep -q "=> Error, Kopiervorgang abgebrochen$" || fehler "der Abbruch steht nicht im Logbuch"
+e2e_im_logbuch "    => Error, Kopiervorgang abgebrochen" || fehler "der Abbruch steht nicht im Logbuch"
 [ "$(cat "$ziel/gross.bin")" = "die alte Sicherung" ] || cmp -s "$quelle" "$ziel/gross.bin" ||
   fehler "die Sicherung ist weder die alte noch die ganze neue"
 temporaer && fehler "eine temporäre Datei ist geblieben: $E2E_AUSGABE"
