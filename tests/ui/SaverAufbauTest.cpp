@@ -49,12 +49,17 @@ TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
     EXPECT_TRUE(saver.ssTabOptionen->widget(m / 6)->isAncestorOf(saver.optionSoll.at(m))) << "Knopf " << m;
 }
 
-// The hover help finds a control by its name: a name given twice hides one.
-TEST_F(SaverAufbau, NamenSindEindeutig) {
+// The hover help finds a control by its name; a single "&" would swallow the letter after it.
+TEST_F(SaverAufbau, NamenEindeutigUndKeinZeichenVerschluckt) {
   std::set<QString> gesehen;
   for (QObject* o : saver.findChildren<QObject*>()) {
-    const QString name = o->objectName();
-    // Qt's inner parts, such as a tab bar's scroll buttons, are not ours.
+    QString text;  // labels without a buddy show "&" as it is
+    if (auto* a = qobject_cast<QAction*>(o)) text = a->text();
+    if (auto* m = qobject_cast<QMenu*>(o)) text = m->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(o)) text = b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(o)) text = g->title();
+    EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << o->objectName().toStdString();
+    const QString name = o->objectName();  // Qt's inner parts are not ours
     if (name.isEmpty() || name.startsWith(u"qt_"_s) || qobject_cast<QTabBar*>(o->parent())) continue;
     EXPECT_TRUE(gesehen.insert(name).second) << "doppelt: " << name.toStdString();
   }
@@ -67,25 +72,12 @@ TEST_F(SaverAufbau, BeschriftungPasstZumGespeichertenIndex) {
   QStringList kategorien, arten;
   for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
   for (QRadioButton* k : saver.optionTime) arten << k->text();
-  EXPECT_EQ(kategorien, (QStringList{u"Fehlermeldungen"_s, u"Zielpfad und Erstellung"_s, u"Dateiname"_s,
-                                     u"Dateigröße"_s, u"Meldung über Kopiervorgang"_s, u"Start des Vorgangs"_s,
-                                     u"Endreport des Vorgangs"_s, u"sonstige Meldungen"_s, u"Löschbestätigung"_s,
-                                     u"Hinweis für *.*** Aufgaben"_s, u"Ignorier Information"_s}));
-  EXPECT_EQ(arten, (QStringList{u"einmal zum festen Datum"_s, u"einmal im Monat"_s, u"einmal pro Woche"_s,
-                                u"einmal Täglich"_s, u"deaktiv, Timer aus"_s}));
+  EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
+            "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
+            "für *.*** Aufgaben|Ignorier Information"_s);
+  EXPECT_EQ(arten.join(u'|'),
+            u"einmal zum festen Datum|einmal im Monat|einmal pro Woche|einmal Täglich|deaktiv, Timer aus"_s);
   EXPECT_FALSE(saver.logo->pixmap().isNull()) << "das Logo zeichnet das Programm selbst";
-}
-
-// A single "&" would swallow the letter after it; only "Drag && Drap" means one.
-TEST_F(SaverAufbau, KeineBeschriftungVerschlucktEinZeichen) {
-  for (QObject* o : saver.findChildren<QObject*>()) {
-    QString text;  // labels without a buddy show "&" as it is
-    if (auto* a = qobject_cast<QAction*>(o)) text = a->text();
-    if (auto* m = qobject_cast<QMenu*>(o)) text = m->title();
-    if (auto* b = qobject_cast<QAbstractButton*>(o)) text = b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(o)) text = g->title();
-    EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << o->objectName().toStdString();
-  }
 }
 
 // A user walking the menus by key relies on the order; the tray's menu is the window's too.
