@@ -38,9 +38,7 @@ class HotkeysX11 : public ::testing::Test {
     ASSERT_NE(taste, 0);
   }
   void TearDown() override {
-    if (!fremd) return;
-    fremdLaesstAlles();
-    xcb_disconnect(fremd);
+    if (fremd) fremdLaesstAlles(), xcb_disconnect(fremd);
   }
 
   xcb_keycode_t tasteFuer(xcb_keysym_t sym) {
@@ -77,10 +75,8 @@ class HotkeysX11 : public ::testing::Test {
   // Hands a key press on the root window to the program's event filters.
   bool drueckeTaste(xcb_keycode_t code, std::uint16_t zustand) {
     xcb_key_press_event_t ereignis{};
-    ereignis.response_type = XCB_KEY_PRESS;
-    ereignis.detail = code;
+    ereignis.response_type = XCB_KEY_PRESS, ereignis.detail = code, ereignis.state = zustand;
     ereignis.root = ereignis.event = root;
-    ereignis.state = zustand;
     qintptr ergebnis = 0;
     return QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &ereignis, &ergebnis);
   }
@@ -126,11 +122,9 @@ TEST_F(HotkeysX11, TastendruckMeldetDieId) {
       {taste, XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL, false}, {taste, 0, false},
       {tasteFuer(0x61), XCB_MOD_MASK_1, false}};  // ALT+A
   for (const auto& [code, zustand, meins] : faelle) EXPECT_EQ(drueckeTaste(code, zustand), meins) << zustand;
-  ASSERT_EQ(gemeldet.size(), 2);
-  EXPECT_EQ(gemeldet.at(0).at(0).toInt(), id);
   hotkeys.HotkeyUnregister(id);
   EXPECT_FALSE(drueckeTaste(taste, XCB_MOD_MASK_1));
-  EXPECT_EQ(gemeldet.size(), 2);
+  EXPECT_EQ(static_cast<QList<QVariantList>&>(gemeldet), (QList<QVariantList>{{id}, {id}}));
 }
 
 }  // namespace
