@@ -58,11 +58,10 @@ class HotkeysX11 : public ::testing::Test {
 
   // True when the second client gets ALT+S with these extra modifiers.
   bool fremdGreift(std::uint16_t zusatz) {
-    XcbAntwort<xcb_generic_error_t> fehler(
-        xcb_request_check(fremd, xcb_grab_key_checked(fremd, 0, root, XCB_MOD_MASK_1 | zusatz, taste,
-                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
-        &std::free);
-    return !fehler;
+    return XcbAntwort<xcb_generic_error_t>(xcb_request_check(fremd, xcb_grab_key_checked(
+                                                                   fremd, 0, root, XCB_MOD_MASK_1 | zusatz, taste,
+                                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
+                                           &std::free) == nullptr;
   }
   void fremdLaesstAlles() {
     xcb_ungrab_key(fremd, XCB_GRAB_ANY, root, XCB_MOD_MASK_ANY);

@@ -19,10 +19,6 @@ namespace {
 
 class HoverHilfeTest : public test::SaverUmgebung {
  protected:
-  void SetUp() override {
-    SaverUmgebung::SetUp();
-    zeigen();
-  }
   QWidget* w(const QString& name) {
     auto* gefunden = saver.findChild<QWidget*>(name);
     EXPECT_NE(gefunden, nullptr) << name.toStdString();
@@ -54,16 +50,14 @@ class HoverHilfeTest : public test::SaverUmgebung {
   HoverHilfe hilfe{&saver, saver.hilfe, saverHilfe(saver)};
 };
 
-TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
+// Every entry names a control; texts follow the window's state; background clears the line, plain labels keep it.
+TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
+  zeigen();
   const HilfeTabelle tabelle = saverHilfe(saver);
   // 26 names per task, 30 copy modes, 10 lists, 7 frames, 29 others with the window.
   EXPECT_EQ(tabelle.size(), 26 * 5 + 30 + 10 + 7 + 29);
   for (auto it = tabelle.cbegin(); it != tabelle.cend(); ++it)
     EXPECT_TRUE(it.key() == saver.objectName() || saver.findChild<QWidget*>(it.key())) << it.key().toStdString();
-}
-
-// Texts follow the window's state; background clears the line, plain labels keep it.
-TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
   SettingsStore store(schluessel::anwendung());
   hilfeSchalten(false, *saver.hilfe, store);
   saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);

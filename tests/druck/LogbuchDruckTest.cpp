@@ -201,8 +201,8 @@ TEST_F(PdfDruck, ReihenfolgeUndRoteFehlerzeilenNurAufWunsch) {
   }
 }
 
-// No print when empty or cancelled; a printer that cannot start or is missing is said.
-TEST_F(PdfDruck, LeerAbgebrochenOderUnbeschreibbar) {
+// No print when empty or cancelled; a printer that cannot start or is missing is said; then a long one.
+TEST_F(PdfDruck, LeerAbgebrochenUnbeschreibbarUndLang) {
   modell->neuLaden();
   dialoge.erwarte(information(u"Das Logbuch ist leer."_s));
   druck().cmd_LogbuchPrint_Click();
@@ -218,9 +218,8 @@ TEST_F(PdfDruck, LeerAbgebrochenOderUnbeschreibbar) {
   ASSERT_TRUE(kOhneCups);
   dialoge.erwarte(information(u"Es ist kein Standarddrucker eingerichtet."_s));
   LogbuchDruck(*modell, dialoge).cmd_LogbuchPrint_Click();
-}
-
-TEST_F(PdfDruck, VieleZeilenUeberMehrereSeitenMitWartezeiger) {
+  ASSERT_TRUE(dialoge.alleGezeigt());
+  ausgabe = pfad(u"viele.pdf"_s);  // many lines over several pages, with the wait pointer
   QStringList texte;
   for (int i = 0; i < 260; ++i)
     texte.append(u"Zeile "_s + QString::number(i) + (i % 50 == 7 ? u" lang "_s + QString(80, u'x') : QString()));

@@ -97,9 +97,6 @@ TEST_F(EchteDialoge, ZeigenDieMeldungUndGebenDieAntwortZurueck) {
     // Plain text: angle brackets are no markup. No override pointer where there was none.
     EXPECT_EQ(g, Gesehen(meldung.text, meldung.titel, symbol, knoepfe, &saver, Qt::PlainText, Qt::BitmapCursor));
   }
-}
-
-TEST_F(EchteDialoge, UeberEinemModalenFensterUndMitNormalemZeiger) {
   QDialog modal;
   modal.setModal(true);
   modal.show();

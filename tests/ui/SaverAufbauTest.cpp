@@ -33,8 +33,8 @@ QStringList eintraege(const QWidget* menue) {
 
 }  // namespace
 
-// The program switches pages by index; each index has to hold its page.
-TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
+// The program switches pages and options by index; each index has to hold its page or caption.
+TEST_F(SaverAufbau, JederIndexHaeltSeineSeiteUndBeschriftung) {
   std::vector<QWidget*> darauf = {saver.labelOrtInfo.at(4)};
   for (const AufgabenSeite& a : saver.aufgabe) darauf.push_back(a.txtSichernDaten);
   darauf.insert(darauf.end(), {saver.ssTabOptionen, saver.sollDatum, saver.logbuch});
@@ -47,6 +47,16 @@ TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
   // The hover help names the task of the copy-mode tab on show.
   for (int m = 0; m < int(saver.optionSoll.size()); ++m)
     EXPECT_TRUE(saver.ssTabOptionen->widget(m / 6)->isAncestorOf(saver.optionSoll.at(m))) << "Knopf " << m;
+  // The index is what is stored: a caption on the wrong one switches something else.
+  QStringList kategorien, arten;
+  for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
+  for (QRadioButton* k : saver.optionTime) arten << k->text();
+  EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
+            "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
+            "für *.*** Aufgaben|Ignorier Information"_s);
+  EXPECT_EQ(arten.join(u'|'),
+            u"einmal zum festen Datum|einmal im Monat|einmal pro Woche|einmal Täglich|deaktiv, Timer aus"_s);
+  EXPECT_FALSE(saver.logo->pixmap().isNull()) << "das Logo zeichnet das Programm selbst";
 }
 
 // The hover help finds a control by its name; a single "&" would swallow the letter after it.
@@ -67,18 +77,6 @@ TEST_F(SaverAufbau, NamenEindeutigUndKeinZeichenVerschluckt) {
   EXPECT_EQ(saver.aufgabe.at(2).txtSichernDaten->objectName(), u"txt_SichernGesamt(7)"_s);
 }
 
-// The index is what is stored: a caption on the wrong one switches something else.
-TEST_F(SaverAufbau, BeschriftungPasstZumGespeichertenIndex) {
-  QStringList kategorien, arten;
-  for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
-  for (QRadioButton* k : saver.optionTime) arten << k->text();
-  EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
-            "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
-            "für *.*** Aufgaben|Ignorier Information"_s);
-  EXPECT_EQ(arten.join(u'|'),
-            u"einmal zum festen Datum|einmal im Monat|einmal pro Woche|einmal Täglich|deaktiv, Timer aus"_s);
-  EXPECT_FALSE(saver.logo->pixmap().isNull()) << "das Logo zeichnet das Programm selbst";
-}
 
 // A user walking the menus by key relies on the order; the tray's menu is the window's too.
 TEST_F(SaverAufbau, MenuesInIhrerReihenfolgeUndNurSchalterAbhakbar) {

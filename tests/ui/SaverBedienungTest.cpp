@@ -103,8 +103,8 @@ TEST_F(SaverBedienung, LampeZeigtJedenZustandInSeinerFarbeUndZeichnetNeu) {
   EXPECT_NE(bild.pixelColor(0, 0), mitte());
 }
 
-// At the smallest size a page may scroll down, never sideways.
-TEST_F(SaverBedienung, KleinstesFensterOhneSeitlichesRollen) {
+// At the smallest size a page may scroll down, never sideways; the dates scroll with their entries.
+TEST_F(SaverBedienung, KleinstesFensterRolltNurSenkrecht) {
   zeigen({525, 396});
   saver.resize(100, 100);
   warten();
@@ -115,6 +115,19 @@ TEST_F(SaverBedienung, KleinstesFensterOhneSeitlichesRollen) {
     warten();
     EXPECT_FALSE(qobject_cast<QScrollArea*>(saver.ssTab->widget(k))->horizontalScrollBar()->isVisible()) << k;
   }
+  AufgabenSeite& a = saver.aufgabe.at(1);
+  for (int n = 0; n < 200; ++n) {
+    a.txtSichernGesamt->addItem(u"/home/anna/Daten/"_s + QString::number(n) + u"/*.*"_s);
+    a.txtSichernDaten->addItem(u"05. Dez. 2026"_s);
+  }
+  saver.ssTab->setCurrentIndex(2);
+  warten();
+  QScrollBar *eintraege = a.txtSichernGesamt->verticalScrollBar(), *daten = a.txtSichernDaten->verticalScrollBar();
+  daten->setValue(60);
+  const int mitgerollt = eintraege->value();
+  eintraege->setValue(17);  // other tasks' lists stay put
+  EXPECT_EQ(std::tuple(mitgerollt, daten->value(), saver.aufgabe.at(0).txtSichernDaten->verticalScrollBar()->value()),
+            std::tuple(60, 17, 0));
 }
 
 // Grown by 240 x 130 while another page was shown: each page is laid out when shown.
@@ -159,21 +172,4 @@ TEST_F(SaverBedienung, SteuerelementeFolgenDenFensterkanten) {
     for (int k = 0; k < 4; ++k) ist[k] = soll[k] < 0 ? -1 : ist[k];
     EXPECT_EQ(ist, soll);
   }
-}
-
-TEST_F(SaverBedienung, EintraegeUndDatenRollenGemeinsam) {
-  zeigen();
-  AufgabenSeite& a = saver.aufgabe.at(1);
-  for (int n = 0; n < 200; ++n) {
-    a.txtSichernGesamt->addItem(u"/home/anna/Daten/"_s + QString::number(n) + u"/*.*"_s);
-    a.txtSichernDaten->addItem(u"05. Dez. 2026"_s);
-  }
-  saver.ssTab->setCurrentIndex(2);
-  warten();
-  QScrollBar *eintraege = a.txtSichernGesamt->verticalScrollBar(), *daten = a.txtSichernDaten->verticalScrollBar();
-  daten->setValue(60);
-  const int mitgerollt = eintraege->value();
-  eintraege->setValue(17);  // other tasks' lists stay put
-  EXPECT_EQ(std::tuple(mitgerollt, daten->value(), saver.aufgabe.at(0).txtSichernDaten->verticalScrollBar()->value()),
-            std::tuple(60, 17, 0));
 }
