@@ -30,7 +30,6 @@ using Gesehen = std::tuple<QString, QString, MB::Icon, MB::StandardButtons, QWid
 // Notes what the box shows and answers: a click on the button, the key, or kSchliessen.
 Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlung, Gesehen& g) {
   QTimer warte;
-  warte.setInterval(5);
   QObject::connect(&warte, &QTimer::timeout, &warte, [&] {
     auto* box = qobject_cast<MB*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
@@ -43,7 +42,7 @@ Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlun
     else if (QAbstractButton* b = box->button(MB::StandardButton(handlung))) b->click();
     else box->done(-1);  // the box would hang otherwise; the answer shows it
   });
-  warte.start();
+  warte.start(5);
   return QtDialoge(fenster).zeige(meldung);
 }
 

@@ -79,7 +79,6 @@ TEST_F(SaverBedienung, KlickAufTexteLogoUndLampe) {
 
 TEST_F(SaverBedienung, LampeZeigtJedenZustandInSeinerFarbeUndZeichnetNeu) {
   Lampe lampe;
-  lampe.resize(lampe.sizeHint());
   lampe.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&lampe));
   EXPECT_EQ(lampe.zustand(), Z::Grau) << "neu ist sie grau";
