@@ -37,9 +37,7 @@ class HotkeysX11 : public ::testing::Test {
     taste = tasteFuer(0x73);
     ASSERT_NE(taste, 0);
   }
-  void TearDown() override {
-    if (fremd) fremdLaesstAlles(), xcb_disconnect(fremd);
-  }
+  void TearDown() override { if (fremd) fremdLaesstAlles(), xcb_disconnect(fremd); }
 
   xcb_keycode_t tasteFuer(xcb_keysym_t sym) {
     const xcb_setup_t* setup = xcb_get_setup(fremd);

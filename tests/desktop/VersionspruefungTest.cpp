@@ -24,7 +24,6 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr Versionsnummer kProgramm{3, 2, 2};
-constexpr int kWarteMs = 5000;
 
 // Answers the version file's GET, or 404, refuses, stays silent, or sends a byte at a time.
 class KleinerServer {
@@ -131,7 +130,7 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     // Returns at once, the answer is still to come; a second click while waiting starts nothing.
     EXPECT_EQ(std::tuple(pruefung.laeuft(), dialoge.alleGezeigt()), std::tuple(true, false));
     pruefung.pruefen();
-    ASSERT_TRUE(ende.wait(kWarteMs));
+    ASSERT_TRUE(ende.wait(5000));
     EXPECT_EQ(server.anfragen, art == Art::Weg ? QList<QByteArray>{}
                                                : QList<QByteArray>{"GET /update/version_bewahrix.txt HTTP/1.1"});
     EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
