@@ -37,11 +37,7 @@ class HotkeysX11 : public ::testing::Test {
     taste = tasteFuer(0x73);
     ASSERT_NE(taste, 0);
   }
-  void TearDown() override {
-    if (!fremd) return;
-    fremdLaesstAlles();
-    xcb_disconnect(fremd);
-  }
+  void TearDown() override { if (fremd) fremdLaesstAlles(), xcb_disconnect(fremd); }
 
   xcb_keycode_t tasteFuer(xcb_keysym_t sym) {
     const xcb_setup_t* setup = xcb_get_setup(fremd);
@@ -60,11 +56,10 @@ class HotkeysX11 : public ::testing::Test {
 
   // True when the second client gets ALT+S with these extra modifiers.
   bool fremdGreift(std::uint16_t zusatz) {
-    XcbAntwort<xcb_generic_error_t> fehler(
-        xcb_request_check(fremd, xcb_grab_key_checked(fremd, 0, root, XCB_MOD_MASK_1 | zusatz, taste,
-                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
-        &std::free);
-    return !fehler;
+    return XcbAntwort<xcb_generic_error_t>(xcb_request_check(fremd, xcb_grab_key_checked(
+                                                                   fremd, 0, root, XCB_MOD_MASK_1 | zusatz, taste,
+                                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
+                                           &std::free) == nullptr;
   }
   void fremdLaesstAlles() {
     xcb_ungrab_key(fremd, XCB_GRAB_ANY, root, XCB_MOD_MASK_ANY);
@@ -77,10 +72,8 @@ class HotkeysX11 : public ::testing::Test {
   // Hands a key press on the root window to the program's event filters.
   bool drueckeTaste(xcb_keycode_t code, std::uint16_t zustand) {
     xcb_key_press_event_t ereignis{};
-    ereignis.response_type = XCB_KEY_PRESS;
-    ereignis.detail = code;
+    ereignis.response_type = XCB_KEY_PRESS, ereignis.detail = code, ereignis.state = zustand;
     ereignis.root = ereignis.event = root;
-    ereignis.state = zustand;
     qintptr ergebnis = 0;
     return QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &ereignis, &ergebnis);
   }
@@ -126,11 +119,9 @@ TEST_F(HotkeysX11, TastendruckMeldetDieId) {
       {taste, XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL, false}, {taste, 0, false},
       {tasteFuer(0x61), XCB_MOD_MASK_1, false}};  // ALT+A
   for (const auto& [code, zustand, meins] : faelle) EXPECT_EQ(drueckeTaste(code, zustand), meins) << zustand;
-  ASSERT_EQ(gemeldet.size(), 2);
-  EXPECT_EQ(gemeldet.at(0).at(0).toInt(), id);
   hotkeys.HotkeyUnregister(id);
   EXPECT_FALSE(drueckeTaste(taste, XCB_MOD_MASK_1));
-  EXPECT_EQ(gemeldet.size(), 2);
+  EXPECT_EQ(static_cast<QList<QVariantList>&>(gemeldet), (QList<QVariantList>{{id}, {id}}));
 }
 
 }  // namespace

@@ -19,10 +19,6 @@ namespace {
 
 class HoverHilfeTest : public test::SaverUmgebung {
  protected:
-  void SetUp() override {
-    SaverUmgebung::SetUp();
-    zeigen();
-  }
   QWidget* w(const QString& name) {
     auto* gefunden = saver.findChild<QWidget*>(name);
     EXPECT_NE(gefunden, nullptr) << name.toStdString();
@@ -54,18 +50,14 @@ class HoverHilfeTest : public test::SaverUmgebung {
   HoverHilfe hilfe{&saver, saver.hilfe, saverHilfe(saver)};
 };
 
-TEST_F(HoverHilfeTest, JederEintragNenntEinSteuerelementDesFensters) {
+// Every entry names a control; texts follow the window's state; background clears the line, plain labels keep it.
+TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
+  zeigen();
   const HilfeTabelle tabelle = saverHilfe(saver);
   // 26 names per task, 30 copy modes, 10 lists, 7 frames, 29 others with the window.
   EXPECT_EQ(tabelle.size(), 26 * 5 + 30 + 10 + 7 + 29);
-  for (auto it = tabelle.cbegin(); it != tabelle.cend(); ++it) {
-    const bool da = it.key() == saver.objectName() || saver.findChild<QWidget*>(it.key()) != nullptr;
-    EXPECT_TRUE(da) << it.key().toStdString();
-  }
-}
-
-// Texts follow the window's state; background clears the line, plain labels keep it.
-TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
+  for (auto it = tabelle.cbegin(); it != tabelle.cend(); ++it)
+    EXPECT_TRUE(it.key() == saver.objectName() || saver.findChild<QWidget*>(it.key())) << it.key().toStdString();
   SettingsStore store(schluessel::anwendung());
   hilfeSchalten(false, *saver.hilfe, store);
   saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);
@@ -100,15 +92,11 @@ TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
       {w(u"TxtDate(1)"_s), ecke, u" Datum und Uhrzeit wann das Programm gestartet wurde"_s},
       {saver.logbuch->viewport(), ecke, u" Logbuch"_s},
       {saver.aufgabe.at(2).cmdVerzeichnisSpeichern, ecke, u" Zielverzeichnis speichern"_s},
-      {saver.labelLogbuch, ecke, bleibt},
-      {saver.cmdLogbuchSuchen, ecke, bleibt},
-      {w(u"TitelText(0)"_s), ecke, bleibt},
+      {saver.labelLogbuch, ecke, bleibt}, {saver.cmdLogbuchSuchen, ecke, bleibt}, {w(u"TitelText(0)"_s), ecke, bleibt},
       {saver.sollDatum, ecke, bleibt},  // it answers keys, not the mouse
-      {saver.ssTab->tabBar(), ecke, leer},
-      {saver.centralWidget(), std::nullopt, leer},
+      {saver.ssTab->tabBar(), ecke, leer}, {saver.centralWidget(), std::nullopt, leer},
       {qobject_cast<QScrollArea*>(saver.ssTab->widget(0))->widget(), std::nullopt, leer},
-      {w(u"Frame(5)"_s), std::nullopt, leer},
-      {w(u"FrameZiel(2)"_s), std::nullopt, leer},
+      {w(u"Frame(5)"_s), std::nullopt, leer}, {w(u"FrameZiel(2)"_s), std::nullopt, leer},
       {w(u"FrameEinstellung(0)"_s), std::nullopt, leer},
   };
   for (const auto& [ziel, stelle, text] : faelle) {
@@ -120,9 +108,8 @@ TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
   }
   QKeyEvent taste(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, u"1"_s);
   QCoreApplication::sendEvent(saver.sollDatum, &taste);
-  EXPECT_EQ(saver.hilfe->text(), u" Datum für den automatischen Zeitplan festlegen"_s);
-  EXPECT_EQ(saver.hilfe->textFormat(), Qt::PlainText);  // typed text is no markup
-  EXPECT_FALSE(saver.hilfe->isVisible());
+  EXPECT_EQ(std::tuple(saver.hilfe->text(), saver.hilfe->textFormat(), saver.hilfe->isVisible()),
+            std::tuple(u" Datum für den automatischen Zeitplan festlegen"_s, Qt::PlainText, false));
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr Versionsnummer kProgramm{3, 2, 2};
-constexpr int kWarteMs = 5000;
 
 // Answers the version file's GET, or 404, refuses, stays silent, or sends a byte at a time.
 class KleinerServer {
@@ -33,7 +32,7 @@ class KleinerServer {
 
   explicit KleinerServer(Art art) : art_(art) {
     EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-    port_ = server_.serverPort();
+    adresse = QUrl(u"http://127.0.0.1:"_s + QString::number(server_.serverPort()));
     if (art == Art::Weg) server_.close();  // a port that was free a moment ago
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
       while (QTcpSocket* s = server_.nextPendingConnection()) {
@@ -45,7 +44,7 @@ class KleinerServer {
       }
     });
   }
-  QUrl adresse() const { return QUrl(u"http://127.0.0.1:"_s + QString::number(port_)); }
+  QUrl adresse;
   QList<QByteArray> anfragen;  // the first line of every request
 
  private:
@@ -67,7 +66,6 @@ class KleinerServer {
 
   Art art_;
   QTcpServer server_;
-  quint16 port_ = 0;
 };
 
 Meldung zugriffFehlt() {
@@ -100,18 +98,12 @@ TEST(Versionsdatei, LiestNachZeichenpositionenUndVergleichtZahlen) {
     EXPECT_EQ(versionspruefung::meldung(datei, kProgramm), meldung) << datei.toStdString();
 }
 
-class VersionspruefungTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // The test's server is reached directly, whatever proxy the machine has.
-    QNetworkProxyFactory::setUseSystemConfiguration(false);
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-  }
-  test::SkriptDialoge dialoge;
-};
-
 // The limit is for the whole answer; meanwhile the window works on, busy.
-TEST_F(VersionspruefungTest, JedeArtDerAntwortEndetMitIhremKasten) {
+TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
+  // The test's server is reached directly, whatever proxy the machine has.
+  QNetworkProxyFactory::setUseSystemConfiguration(false);
+  QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+  test::SkriptDialoge dialoge;
   using Art = KleinerServer::Art;
   const std::pair<Art, Meldung> faelle[] = {{Art::Antwort, neuer(u"3.2.3."_s)}, {Art::Fehlt, zugriffFehlt()},
                                             {Art::Weg, zugriffFehlt()},         {Art::Schweigen, zugriffFehlt()},
@@ -119,16 +111,14 @@ TEST_F(VersionspruefungTest, JedeArtDerAntwortEndetMitIhremKasten) {
   for (const auto& [art, meldung] : faelle) {
     SCOPED_TRACE(static_cast<int>(art));
     KleinerServer server(art);
-    Versionspruefung pruefung(dialoge, kProgramm, server.adresse());
+    Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
     pruefung.setzeZeitlimit(400ms);
     QSignalSpy ende(&pruefung, &Versionspruefung::beendet);
-    int takte = 0;
-    bool beschaeftigt = false;
+    int takte = 0, beschaeftigt = 0;  // turns of the event loop, and those with the busy pointer
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, &takt, [&] {
-      ++takte;
       const QCursor* zeiger = QGuiApplication::overrideCursor();
-      beschaeftigt |= zeiger != nullptr && zeiger->shape() == Qt::BusyCursor;
+      ++takte, beschaeftigt += zeiger != nullptr && zeiger->shape() == Qt::BusyCursor;
     });
     takt.start(20);
     bool zeigerImKasten = true;
@@ -137,41 +127,38 @@ TEST_F(VersionspruefungTest, JedeArtDerAntwortEndetMitIhremKasten) {
     QElapsedTimer uhr;
     uhr.start();
     pruefung.pruefen();
-    EXPECT_TRUE(pruefung.laeuft()) << "returns at once, the answer is still to come";
-    EXPECT_FALSE(dialoge.alleGezeigt());
-    pruefung.pruefen();  // a second click while waiting starts nothing
-    ASSERT_TRUE(ende.wait(kWarteMs));
-    EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size()), std::tuple(true, 1));
+    // Returns at once, the answer is still to come; a second click while waiting starts nothing.
+    EXPECT_EQ(std::tuple(pruefung.laeuft(), dialoge.alleGezeigt()), std::tuple(true, false));
+    pruefung.pruefen();
+    ASSERT_TRUE(ende.wait(5000));
     EXPECT_EQ(server.anfragen, art == Art::Weg ? QList<QByteArray>{}
                                                : QList<QByteArray>{"GET /update/version_bewahrix.txt HTTP/1.1"});
-    EXPECT_EQ(std::tuple(zeigerImKasten, pruefung.laeuft(), QGuiApplication::overrideCursor()),
-              std::tuple(false, false, nullptr));
+    EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
+                         QGuiApplication::overrideCursor()),
+              std::tuple(true, 1, false, false, nullptr));
     EXPECT_LT(uhr.elapsed(), 3000);
     EXPECT_TRUE(art < Art::Schweigen || (uhr.elapsed() >= 300 && takte >= 5 && beschaeftigt)) << uhr.elapsed();
   }
   // The window goes while the check waits: no box, and the normal pointer again.
   KleinerServer server(Art::Schweigen);
   {
-    Versionspruefung pruefung(dialoge, kProgramm, server.adresse());
+    Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
     pruefung.pruefen();
     QTest::qWait(200);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   }
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(VersionspruefungTest, WebseiteMitSanduhr) {
+  // The web page opens under the wait pointer; a failure says nothing.
   Versionspruefung pruefung(dialoge, kProgramm);
-  QList<QUrl> geoeffnet;
-  Qt::CursorShape zeiger = Qt::ArrowCursor;
+  QList<std::pair<QUrl, bool>> geoeffnet;
   pruefung.setzeOeffner([&](const QUrl& adresse) {
-    geoeffnet.append(adresse);
-    if (const QCursor* c = QGuiApplication::overrideCursor()) zeiger = c->shape();
-    return false;  // a failure says nothing
+    const QCursor* c = QGuiApplication::overrideCursor();
+    geoeffnet.append({adresse, c != nullptr && c->shape() == Qt::WaitCursor});
+    return false;
   });
   pruefung.webseiteOeffnen();
-  EXPECT_EQ(std::tuple(geoeffnet, zeiger, QGuiApplication::overrideCursor()),
-            std::tuple(QList<QUrl>{QUrl(u"http://bewahrix.example"_s)}, Qt::WaitCursor, nullptr));
+  EXPECT_EQ(std::tuple(geoeffnet, QGuiApplication::overrideCursor()),
+            std::tuple(QList{std::pair(QUrl(u"http://bewahrix.example"_s), true)}, nullptr));
 }
 
 }  // namespace

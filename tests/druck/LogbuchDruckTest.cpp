@@ -1,5 +1,4 @@
-#include "PdfPruefung.h"
-
+#include "logbook/LogbuchUmgebung.h"
 #include "ui/LogbuchDruck.h"
 
 #include <QCursor>
@@ -8,10 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -20,6 +25,123 @@ namespace d = bewahrix::logbuchdruck;
 
 namespace {
 
+// Two error entries, one with "Error" elsewhere and one in small letters.
+QStringList beispielTexte() {
+  return u"<Anfang, Manueller Start>|>>> Aufgabe 1|  ==> /home/anna/Daten/brief.odt|    => Datei kopiert|"
+         u"    => Error, Zugriff verweigert|Logbuch.log Error, Datei fehlt|"
+         u"    => error, klein geschrieben|    => Error, Datenträger voll|<Ende, Manueller Start>"_s.split(u'|');
+}
+
+// The question before printing, with Ja as the default button.
+const Meldung kFrageRot{u"Wünschen Sie, das Error Meldungen im Logbuch Rot gedruckt werden?"_s, u"Bewahrix"_s,
+                        Symbol::Frage, Knoepfe::JaNeinAbbrechen, Antwort::Ja};
+
+// The printout as poppler's tools see it: text lines with their boxes in points.
+struct PdfZeile {
+  QString text;
+  QRectF box;
+};
+struct PdfSeite {
+  QList<PdfZeile> zeilen;
+  QImage bild;
+};
+
+// Fine enough that thin strokes keep their full colour.
+constexpr int kPixelJePunkt = 2;
+
+QByteArray laufe(const QString& programm, const QStringList& argumente) {
+  QProcess p;
+  p.start(programm, argumente);
+  if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+    ADD_FAILURE() << programm.toStdString() << " scheiterte: " << p.readAllStandardError().toStdString();
+    return {};
+  }
+  return p.readAllStandardOutput();
+}
+
+// poppler splits lines at gaps and keeps ligatures: one baseline, one plain line.
+void zusammenfuegen(QList<PdfZeile>& zeilen) {
+  std::stable_sort(zeilen.begin(), zeilen.end(), [](const PdfZeile& a, const PdfZeile& b) {
+    return std::abs(a.box.top() - b.box.top()) >= 2 ? a.box.top() < b.box.top() : a.box.left() < b.box.left();
+  });
+  QList<PdfZeile> ganz;
+  for (PdfZeile& z : zeilen) {
+    z.text = z.text.normalized(QString::NormalizationForm_KC).trimmed();
+    if (!ganz.isEmpty() && std::abs(ganz.last().box.top() - z.box.top()) < 2) {
+      ganz.last().text += u' ' + z.text;
+      ganz.last().box |= z.box;
+    } else {
+      ganz.append(z);
+    }
+  }
+  zeilen = ganz;
+}
+
+QList<PdfSeite> lesePdf(const QString& pfad) {
+  QList<PdfSeite> seiten;
+  // Lines with their boxes, page by page.
+  QXmlStreamReader xml(laufe(u"pdftotext"_s, {u"-bbox-layout"_s, pfad, u"-"_s}));
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    const auto zahl = [a = xml.attributes()](const QString& name) { return a.value(name).toDouble(); };
+    if (xml.name() == u"page")
+      seiten.append(PdfSeite{});
+    else if (xml.name() == u"line" && !seiten.isEmpty())
+      seiten.last().zeilen.append(PdfZeile{
+          QString(), QRectF(QPointF(zahl(u"xMin"_s), zahl(u"yMin"_s)), QPointF(zahl(u"xMax"_s), zahl(u"yMax"_s)))});
+    else if (xml.name() == u"word" && !seiten.isEmpty() && !seiten.last().zeilen.isEmpty())
+      seiten.last().zeilen.last().text += u' ' + xml.readElementText();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  QTemporaryDir ordner;
+  for (int i = 0; i < seiten.size(); ++i) {
+    zusammenfuegen(seiten[i].zeilen);
+    const QString nummer = QString::number(i + 1), bild = ordner.filePath(u"seite"_s + nummer);
+    laufe(u"pdftoppm"_s, {u"-r"_s, QString::number(72 * kPixelJePunkt), u"-png"_s, u"-singlefile"_s, u"-f"_s,
+                          nummer, u"-l"_s, nummer, pfad, bild});
+    seiten[i].bild = QImage(bild + u".png"_s).convertToFormat(QImage::Format_RGB32);
+    EXPECT_FALSE(seiten[i].bild.isNull()) << "Seite " << i + 1;
+  }
+  return seiten;
+}
+
+// Pixels in bereich (points; empty: the page) clearly red (kanal 0) or blue (2).
+int farbigePixel(const QImage& bild, int kanal, const QRectF& bereich = {}) {
+  const QRectF pixel(bereich.topLeft() * kPixelJePunkt, bereich.bottomRight() * kPixelJePunkt);
+  const QRect r = bereich.isEmpty() ? bild.rect() : pixel.toAlignedRect().intersected(bild.rect());
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = bild.pixelColor(x, y);
+      const int werte[] = {c.red(), c.green(), c.blue()};
+      const int andere = std::max(werte[(kanal + 1) % 3], werte[(kanal + 2) % 3]);
+      n += werte[kanal] > 150 && werte[kanal] - andere > 80;
+    }
+  return n;
+}
+
+// beispielTexte() on one page, blue header; with rot the "    => Error" lines red, only they.
+void pruefeBeispielDruck(const QList<PdfSeite>& seiten, const QStringList& gezeigt, bool rot) {
+  ASSERT_EQ(seiten.size(), 1);
+  const PdfSeite& seite = seiten.first();
+  QStringList erwartet{u"Logbuch von Bewahrix"_s}, gedruckt;
+  for (const QString& z : gezeigt) erwartet.append(z.simplified());
+  erwartet << u"Gedruckt mit Bewahrix"_s << u"Bewahrix – Seite 1"_s;
+  for (const PdfZeile& z : seite.zeilen) gedruckt.append(z.text);
+  ASSERT_EQ(gedruckt, erwartet);
+
+  EXPECT_GT(farbigePixel(seite.bild, 2, seite.zeilen.at(0).box), 20) << "blaue Überschrift";
+  int rotInZeilen = 0;
+  for (int i = 0; i <= gezeigt.size(); ++i) {
+    const int n = farbigePixel(seite.bild, 0, seite.zeilen.at(i).box);
+    EXPECT_TRUE(rot && (i == 5 || i == 8) ? n > 20 : n == 0) << seite.zeilen.at(i).text.toStdString() << ": " << n;
+    rotInZeilen += n;
+  }
+  EXPECT_EQ(farbigePixel(seite.bild, 0), rotInZeilen);
+}
+
+
 // Under cups.sh the default queue writes into BEWAHRIX_PDF_ORDNER; else there is no CUPS.
 const QString kCupsOrdner = qEnvironmentVariable("BEWAHRIX_PDF_ORDNER");
 const bool kOhneCups = kCupsOrdner.isEmpty() && qputenv("CUPS_SERVER", "/nonexistent-bewahrix/cups.sock") &&
@@ -27,12 +149,7 @@ const bool kOhneCups = kCupsOrdner.isEmpty() && qputenv("CUPS_SERVER", "/nonexis
 
 // The one file cups-pdf writes, once the queue is empty; removed after reading.
 QList<PdfSeite> ausCups() {
-  const auto warteschlange = [] {
-    QProcess p;
-    p.start(u"lpstat"_s, {u"-o"_s});
-    p.waitForFinished(30000);
-    return p.readAllStandardOutput().trimmed().toStdString();
-  };
+  const auto warteschlange = [] { return laufe(u"lpstat"_s, {u"-o"_s}).trimmed().toStdString(); };
   const QDir ordner(kCupsOrdner);
   QStringList pdfs;
   for (const QDeadlineTimer frist(std::chrono::seconds(90)); !frist.hasExpired(); QThread::msleep(200))
@@ -58,15 +175,13 @@ TEST(Fehlerzeile, GenauDasWortAnStelle32) {
 class PdfDruck : public LogbuchUmgebung {
  protected:
   // A printer that writes a PDF file instead of going to paper.
-  std::unique_ptr<QPrinter> pdfDrucker() {
-    auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    drucker->setOutputFormat(QPrinter::PdfFormat);
-    drucker->setOutputFileName(ausgabe);
-    ++gewaehlt;
-    return drucker;
-  }
   LogbuchDruck druck() {
-    return LogbuchDruck(*modell, dialoge, [this] { return pdfDrucker(); });
+    return LogbuchDruck(*modell, dialoge, [this] {
+      auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      drucker->setOutputFileName(ausgabe);  // ".pdf": a PDF file
+      ++gewaehlt;
+      return drucker;
+    });
   }
   void schreibe(const QStringList& texte) {
     for (const QString& text : texte) {
@@ -86,7 +201,7 @@ TEST_F(PdfDruck, ReihenfolgeUndRoteFehlerzeilenNurAufWunsch) {
   for (const Antwort antwort : {Antwort::Ja, Antwort::Nein}) {
     SCOPED_TRACE(antwort == Antwort::Ja ? "rot" : "schwarz");
     QFile::remove(ausgabe);
-    dialoge.erwarte(frageRot(), antwort);
+    dialoge.erwarte(kFrageRot, antwort);
     dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
     (kOhneCups ? druck() : LogbuchDruck(*modell, dialoge)).cmd_LogbuchPrint_Click();
     ASSERT_TRUE(dialoge.alleGezeigt());
@@ -94,31 +209,30 @@ TEST_F(PdfDruck, ReihenfolgeUndRoteFehlerzeilenNurAufWunsch) {
   }
 }
 
-// No print when empty or cancelled; a printer that cannot start or is missing is said.
-TEST_F(PdfDruck, LeerAbgebrochenOderUnbeschreibbar) {
+// No print when empty or cancelled; a printer that cannot start or is missing is said; then a long one.
+TEST_F(PdfDruck, LeerAbgebrochenUnbeschreibbarUndLang) {
   modell->neuLaden();
   dialoge.erwarte(information(u"Das Logbuch ist leer."_s));
   druck().cmd_LogbuchPrint_Click();
-  EXPECT_EQ(gewaehlt, 0);
+  const int beimLeeren = gewaehlt;
   schreibe({u"eins"_s});
-  dialoge.erwarte(frageRot(), Antwort::Abbrechen);
+  dialoge.erwarte(kFrageRot, Antwort::Abbrechen);
   druck().cmd_LogbuchPrint_Click();
-  EXPECT_FALSE(QFileInfo::exists(ausgabe));
+  EXPECT_EQ(std::tuple(beimLeeren, QFileInfo::exists(ausgabe)), std::tuple(0, false));
   ausgabe = pfad(u"fehlt/druck.pdf"_s);  // in a folder that does not exist
-  dialoge.erwarte(frageRot(), Antwort::Nein);
+  dialoge.erwarte(kFrageRot, Antwort::Nein);
   dialoge.erwarte({u"Das Logbuch konnte nicht gedruckt werden."_s, u"Bewahrix"_s, Symbol::Ausrufezeichen});
   druck().cmd_LogbuchPrint_Click();
   ASSERT_TRUE(kOhneCups);
   dialoge.erwarte(information(u"Es ist kein Standarddrucker eingerichtet."_s));
   LogbuchDruck(*modell, dialoge).cmd_LogbuchPrint_Click();
-}
-
-TEST_F(PdfDruck, VieleZeilenUeberMehrereSeitenMitWartezeiger) {
+  ASSERT_TRUE(dialoge.alleGezeigt());
+  ausgabe = pfad(u"viele.pdf"_s);  // many lines over several pages, with the wait pointer
   QStringList texte;
   for (int i = 0; i < 260; ++i)
     texte.append(u"Zeile "_s + QString::number(i) + (i % 50 == 7 ? u" lang "_s + QString(80, u'x') : QString()));
   schreibe(texte);
-  dialoge.erwarte(frageRot(), Antwort::Ja);
+  dialoge.erwarte(kFrageRot, Antwort::Ja);
   dialoge.erwarte(information(u"Druckauftrag fertig."_s, u"OK"_s));
   QList<bool> zeigerBeimZeigen;
   dialoge.beimZeigen = [&] { zeigerBeimZeigen.append(QGuiApplication::overrideCursor() != nullptr); };
@@ -129,20 +243,18 @@ TEST_F(PdfDruck, VieleZeilenUeberMehrereSeitenMitWartezeiger) {
     if (const QCursor* zeiger = QGuiApplication::overrideCursor()) zeigerImDruck = zeiger->shape();
   });
   druck().cmd_LogbuchPrint_Click();
-  EXPECT_EQ(zeigerImDruck, Qt::WaitCursor);
-  EXPECT_EQ(zeigerBeimZeigen, (QList<bool>{false, false}));
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(std::tuple(zeigerImDruck, zeigerBeimZeigen, QGuiApplication::overrideCursor()),
+            std::tuple(Qt::WaitCursor, QList<bool>{false, false}, nullptr));
 
   const QList<PdfSeite> seiten = lesePdf(ausgabe);
   ASSERT_GE(seiten.size(), 4);
-  for (int s = 0; s < seiten.size(); ++s) {
-    ASSERT_FALSE(seiten[s].zeilen.isEmpty());
-    EXPECT_EQ(seiten[s].zeilen.last().text, d::fusszeile(s + 1));
-  }
-  // Every line once and in order; long ones wrap but lose nothing.
+  // Every line once and in order; long ones wrap but lose nothing; each page ends with its footer.
   QString alles;
-  for (const auto& s : seiten)
-    for (int i = 0; i + 1 < s.zeilen.size(); ++i) alles += s.zeilen[i].text;
+  for (int s = 0; s < seiten.size(); ++s) {
+    for (const PdfZeile& z : seiten[s].zeilen) alles += z.text;
+    EXPECT_TRUE(alles.endsWith(d::fusszeile(s + 1))) << s;
+    alles.chop(d::fusszeile(s + 1).size());
+  }
   const QString erwartet = u"Logbuch von Bewahrix"_s + gezeigteZeilen().join(QString()) + u"Gedruckt mit Bewahrix"_s;
   EXPECT_EQ(alles.remove(u' '), QString(erwartet).remove(u' '));
   EXPECT_EQ(farbigePixel(seiten.first().bild, 0), 0);

@@ -23,11 +23,8 @@ setpriv --pdeathsig TERM unshare -m --propagation private sh -c \
 cupsd_pid=$!
 export CUPS_SERVER=$o/cups.sock
 unset PRINTER LPDEST
-for _ in $(seq 100); do
-  [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ] && break
-  sleep 0.1
-done
-[ "$(lpstat -r)" = "scheduler is running" ] || { cat "$o"/log/*; echo "cupsd antwortet nicht"; exit 1; }
+timeout 10 sh -c 'until lpstat -r 2>/dev/null | grep -qx "scheduler is running"; do sleep 0.1; done' ||
+  { cat "$o"/log/*; echo "cupsd antwortet nicht"; exit 1; }
 # Without pdftocairo the PDF's text could not be read back.
 lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo
 lpadmin -d PDF

@@ -30,7 +30,6 @@ using Gesehen = std::tuple<QString, QString, MB::Icon, MB::StandardButtons, QWid
 // Notes what the box shows and answers: a click on the button, the key, or kSchliessen.
 Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlung, Gesehen& g) {
   QTimer warte;
-  warte.setInterval(5);
   QObject::connect(&warte, &QTimer::timeout, &warte, [&] {
     auto* box = qobject_cast<MB*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
@@ -43,7 +42,7 @@ Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlun
     else if (QAbstractButton* b = box->button(MB::StandardButton(handlung))) b->click();
     else box->done(-1);  // the box would hang otherwise; the answer shows it
   });
-  warte.start();
+  warte.start(5);
   return QtDialoge(fenster).zeige(meldung);
 }
 
@@ -51,12 +50,9 @@ Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlun
 void beimOeffnen(const std::function<void(QFileDialog&)>& handlung) {
   QTimer::singleShot(0, qApp, [handlung] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) {
-      ADD_FAILURE() << "no file dialog";
-      if (QWidget* w = QApplication::activeModalWidget()) w->close();
-      return;
-    }
-    handlung(*dialog);
+    if (dialog != nullptr) return handlung(*dialog);
+    ADD_FAILURE() << "no file dialog";
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
   });
 }
 
@@ -100,9 +96,6 @@ TEST_F(EchteDialoge, ZeigenDieMeldungUndGebenDieAntwortZurueck) {
     // Plain text: angle brackets are no markup. No override pointer where there was none.
     EXPECT_EQ(g, Gesehen(meldung.text, meldung.titel, symbol, knoepfe, &saver, Qt::PlainText, Qt::BitmapCursor));
   }
-}
-
-TEST_F(EchteDialoge, UeberEinemModalenFensterUndMitNormalemZeiger) {
   QDialog modal;
   modal.setModal(true);
   modal.show();
@@ -110,10 +103,9 @@ TEST_F(EchteDialoge, UeberEinemModalenFensterUndMitNormalemZeiger) {
   const Zeiger beschaeftigt(Qt::WaitCursor);
   Gesehen g;
   zeigeUndBeantworte(&saver, information(u"Diese Datei ist bereits eingetragen."_s), MB::Ok, g);
-  EXPECT_EQ(std::get<QWidget*>(g), &modal) << "the box belongs to the window it is asked from";
-  EXPECT_EQ(std::get<Qt::CursorShape>(g), Qt::ArrowCursor);
-  ASSERT_NE(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor) << "the work goes on busy";
+  // The box belongs to the window it is asked from; the work goes on busy.
+  EXPECT_EQ(std::tuple(std::get<QWidget*>(g), std::get<Qt::CursorShape>(g), QApplication::overrideCursor()->shape()),
+            std::tuple(&modal, Qt::ArrowCursor, Qt::WaitCursor));
 }
 
 TEST_F(EchteDialoge, QuellordnerMitStatuszeileUndDateiMitFiltern) {
@@ -132,9 +124,9 @@ TEST_F(EchteDialoge, QuellordnerMitStatuszeileUndDateiMitFiltern) {
   EXPECT_EQ(dateiWaehlen(&saver, suche), datei);
   EXPECT_EQ(gesehen, (QStringList{suche.titel, suche.filter.join(u'|')}));
 
-  // Cancelled: nothing chosen.
-  beimOeffnen([](QFileDialog& d) { d.reject(); });
+  const auto abbrechen = [](QFileDialog& d) { d.reject(); };  // cancelled: nothing chosen
+  beimOeffnen(abbrechen);
   EXPECT_EQ(quellordnerWaehlen(&saver, suche.titel, start), QString());
-  beimOeffnen([](QFileDialog& d) { d.reject(); });
+  beimOeffnen(abbrechen);
   EXPECT_EQ(dateiWaehlen(&saver, suche), QString());
 }

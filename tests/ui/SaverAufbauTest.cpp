@@ -33,8 +33,8 @@ QStringList eintraege(const QWidget* menue) {
 
 }  // namespace
 
-// The program switches pages by index; each index has to hold its page.
-TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
+// The program switches pages and options by index; each index has to hold its page or caption.
+TEST_F(SaverAufbau, JederIndexHaeltSeineSeiteUndBeschriftung) {
   std::vector<QWidget*> darauf = {saver.labelOrtInfo.at(4)};
   for (const AufgabenSeite& a : saver.aufgabe) darauf.push_back(a.txtSichernDaten);
   darauf.insert(darauf.end(), {saver.ssTabOptionen, saver.sollDatum, saver.logbuch});
@@ -47,37 +47,21 @@ TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
   // The hover help names the task of the copy-mode tab on show.
   for (int m = 0; m < int(saver.optionSoll.size()); ++m)
     EXPECT_TRUE(saver.ssTabOptionen->widget(m / 6)->isAncestorOf(saver.optionSoll.at(m))) << "Knopf " << m;
-}
-
-// The hover help finds a control by its name: a name given twice hides one.
-TEST_F(SaverAufbau, NamenSindEindeutig) {
-  std::set<QString> gesehen;
-  for (QObject* o : saver.findChildren<QObject*>()) {
-    const QString name = o->objectName();
-    // Qt's inner parts, such as a tab bar's scroll buttons, are not ours.
-    if (name.isEmpty() || name.startsWith(u"qt_"_s) || qobject_cast<QTabBar*>(o->parent())) continue;
-    EXPECT_TRUE(gesehen.insert(name).second) << "doppelt: " << name.toStdString();
-  }
-  // The dates beside the entries follow the entry lists.
-  EXPECT_EQ(saver.aufgabe.at(2).txtSichernDaten->objectName(), u"txt_SichernGesamt(7)"_s);
-}
-
-// The index is what is stored: a caption on the wrong one switches something else.
-TEST_F(SaverAufbau, BeschriftungPasstZumGespeichertenIndex) {
+  // The index is what is stored: a caption on the wrong one switches something else.
   QStringList kategorien, arten;
   for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
   for (QRadioButton* k : saver.optionTime) arten << k->text();
-  EXPECT_EQ(kategorien, (QStringList{u"Fehlermeldungen"_s, u"Zielpfad und Erstellung"_s, u"Dateiname"_s,
-                                     u"Dateigröße"_s, u"Meldung über Kopiervorgang"_s, u"Start des Vorgangs"_s,
-                                     u"Endreport des Vorgangs"_s, u"sonstige Meldungen"_s, u"Löschbestätigung"_s,
-                                     u"Hinweis für *.*** Aufgaben"_s, u"Ignorier Information"_s}));
-  EXPECT_EQ(arten, (QStringList{u"einmal zum festen Datum"_s, u"einmal im Monat"_s, u"einmal pro Woche"_s,
-                                u"einmal Täglich"_s, u"deaktiv, Timer aus"_s}));
+  EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
+            "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
+            "für *.*** Aufgaben|Ignorier Information"_s);
+  EXPECT_EQ(arten.join(u'|'),
+            u"einmal zum festen Datum|einmal im Monat|einmal pro Woche|einmal Täglich|deaktiv, Timer aus"_s);
   EXPECT_FALSE(saver.logo->pixmap().isNull()) << "das Logo zeichnet das Programm selbst";
 }
 
-// A single "&" would swallow the letter after it; only "Drag && Drap" means one.
-TEST_F(SaverAufbau, KeineBeschriftungVerschlucktEinZeichen) {
+// The hover help finds a control by its name; a single "&" would swallow the letter after it.
+TEST_F(SaverAufbau, NamenEindeutigUndKeinZeichenVerschluckt) {
+  std::set<QString> gesehen;
   for (QObject* o : saver.findChildren<QObject*>()) {
     QString text;  // labels without a buddy show "&" as it is
     if (auto* a = qobject_cast<QAction*>(o)) text = a->text();
@@ -85,8 +69,14 @@ TEST_F(SaverAufbau, KeineBeschriftungVerschlucktEinZeichen) {
     if (auto* b = qobject_cast<QAbstractButton*>(o)) text = b->text();
     if (auto* g = qobject_cast<QGroupBox*>(o)) text = g->title();
     EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << o->objectName().toStdString();
+    const QString name = o->objectName();  // Qt's inner parts are not ours
+    if (name.isEmpty() || name.startsWith(u"qt_"_s) || qobject_cast<QTabBar*>(o->parent())) continue;
+    EXPECT_TRUE(gesehen.insert(name).second) << "doppelt: " << name.toStdString();
   }
+  // The dates beside the entries follow the entry lists.
+  EXPECT_EQ(saver.aufgabe.at(2).txtSichernDaten->objectName(), u"txt_SichernGesamt(7)"_s);
 }
+
 
 // A user walking the menus by key relies on the order; the tray's menu is the window's too.
 TEST_F(SaverAufbau, MenuesInIhrerReihenfolgeUndNurSchalterAbhakbar) {
