@@ -33,12 +33,8 @@ e2e_setze Optionen Vorgang0 0
 e2e_bewahrix_starten
 e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
 e2e_warte 15 "das Programm schreibt keine zweite Startzeile" starts 2
-# Programm > Aufgabe 1 puts the focus into the source field; from there the
-# start button is twelve steps on (see aufgabe.sh).
-xdotool mousemove --window "$E2E_HAUPTFENSTER" 30 8 click 1
-sleep 0.5
-xdotool key Down Down Down Return
-sleep 0.5
+# The page puts the focus into the source field; the start button is twelve steps on.
+e2e_seite_waehlen "$E2E_HAUPTFENSTER" 1
 xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 temporaer() { compgen -G "$ziel/.gross.bin.bewahrix-*"; }
 e2e_warte 30 "die Kopie beginnt nicht" temporaer
