@@ -222,11 +222,11 @@ TEST_F(ProgrammTest, AufgabeVonHandAufbauenUndLaufen) {
 }
 
 TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
-  aufgabeMitDatei(1);
+  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
+  aufgabe(1, u"quelle/a.txt"_s);
   plane(1, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
   // Task 1 runs daily at 14:05, on a file that is missing.
-  store->write(u"Aufgabe0"_s, pfad(u"quelle/fehlt.txt"_s), u"05. Dez. 2026"_s);
-  option(u"Vorgang0"_s, u"0"_s);
+  aufgabe(0, u"quelle/fehlt.txt"_s);
   setze(u"Timer"_s, {{u"DayArt0"_s, u"3"_s}, {u"SollTime0"_s, u"14:05:00"_s}});
   starten();
   programm->TimerAutomatik_Timer();

@@ -134,8 +134,7 @@ TEST_F(ZeitplanPanelTest, WarnungBlinktOhneVerfahren) {
 
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
-  option(u"Vorgang0"_s, u"0"_s);
-  store->write(u"Aufgabe0"_s, pfad(u"fehlt.txt"_s), u"05. Dez. 2026"_s);  // a failing file
+  aufgabe(0, u"fehlt.txt"_s);  // a failing file
   starten();
   f().optionTime.at(3)->click();
   f().sollZeit->setTime(QTime(18, 0));
