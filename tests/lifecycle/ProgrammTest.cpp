@@ -151,9 +151,8 @@ TEST_F(ProgrammTest, UnlesbareWerteZaehlerUndVollstaendigesZuruecksetzen) {
   EXPECT_EQ(f().aufgabe.at(2).infoVerfahren->text() + f().aufgabe.at(3).infoVerfahren->text(), QString());
   EXPECT_TRUE(f().aufgabe.at(3).cmdKopieStart->isEnabled() && programm->loadComplete());
   EXPECT_EQ(f().aufgabe.at(1).pruefLampe->zustand(), Z::Grau);
-  Meldung zaehler = frage(u"Wollen Sie den laufenden Programmzähler wiklich auf 0 setzen?"_s);
-  zaehler.standard = Antwort::Ja;
-  dialoge.erwarte(zaehler, Antwort::Ja);
+  dialoge.erwarte({u"Wollen Sie den laufenden Programmzähler wiklich auf 0 setzen?"_s, u"Bewahrix"_s, Symbol::Frage,
+                   Knoepfe::JaNein, Antwort::Ja}, Antwort::Ja);
   f().mueCountReset->trigger();
   EXPECT_EQ(wert(u"Tool"_s, u"Count"_s), u"(fehlt)"_s);
   // No number, no start line.

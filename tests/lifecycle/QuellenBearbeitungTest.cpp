@@ -20,11 +20,8 @@ using namespace bewahrix;
 namespace {
 
 const Meldung kDoppelt = information(u"Diese Datei ist bereits eingetragen."_s);
-Meldung nochUebernehmen() {
-  Meldung m = frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s);
-  m.standard = Antwort::Ja;
-  return m;
-}
+const Meldung kNochUebernehmen{u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s,
+                               u"Bewahrix"_s, Symbol::Frage, Knoepfe::JaNein, Antwort::Ja};
 Meldung loeschFrage(const QString& e) {
   return frage(u"Sind Sie sich sicher, dass Sie den Eintrag "_s + e + u" löschen wollen?"_s, u"Löschen"_s);
 }
@@ -103,19 +100,14 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   f().checkAuflisten->click();
   zaehleNeuladen();
   ablegen(2, *dateien({ordner}));
-  EXPECT_EQ(eintraege(2).size(), 1000);
-  EXPECT_EQ(eintraege(2).last(), ordner + u"/d-0999.jpg"_s);
-  EXPECT_EQ(neuladen, 1);
-  EXPECT_EQ(seite(2).pruefLampe->zustand(), Lampe::Zustand::Gelb);
+  EXPECT_TRUE(eintraege(2).size() == 1000 && eintraege(2).last() == ordner + u"/d-0999.jpg"_s);
+  EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Lampe::Zustand::Gelb);
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
-  dialoge.erwarte(
-      {u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
-       u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
-       u"Bewahrix"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
+  dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, wenn das "
+                   u"Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s, u"Bewahrix"_s, Symbol::Kritisch});
   ablegen(3, *dateien({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
-  EXPECT_EQ(seite(3).txtZuSichern->text(), pfad(u"vorne.txt"_s));
-  EXPECT_TRUE(eintraege(3).isEmpty());
+  EXPECT_TRUE(seite(3).txtZuSichern->text() == pfad(u"vorne.txt"_s) && eintraege(3).isEmpty());
 }
 
 TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
@@ -129,10 +121,10 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   // A pending text may be added first: No overwrites it, Yes adds it; a
   // cancelled dialog leaves the field alone.
   seite(0).txtZuSichern->setText(u"/alt"_s);
-  dialoge.erwarte(nochUebernehmen(), Antwort::Nein);
+  dialoge.erwarte(kNochUebernehmen, Antwort::Nein);
   seite(0).cmdSuchen->click();
   EXPECT_EQ(seite(0).txtZuSichern->text(), gewaehlt);
-  dialoge.erwarte(nochUebernehmen(), Antwort::Ja);
+  dialoge.erwarte(kNochUebernehmen, Antwort::Ja);
   gewaehlt.clear();
   seite(0).cmdSuchen->click();
   EXPECT_EQ(seite(0).txtZuSichern->text(), QString());
@@ -159,14 +151,13 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)));
   dialoge.erwarte(loeschFrage(u"/b"_s), Antwort::Ja);
   emit seite(0).txtSichernGesamt->itemDoubleClicked(seite(0).txtSichernGesamt->item(1));
-  EXPECT_EQ(wert(u"StatusIn"_s, u"Msgbox0"_s),
-            u"am 06. Dez. 2026 um 09:00:01 wurde ein Eintrag gelöscht und der "
-            u"Kopiervorgang noch nicht wieder gestartet."_s);
+  EXPECT_EQ(wert(u"StatusIn"_s, u"Msgbox0"_s), u"am 06. Dez. 2026 um 09:00:01 wurde ein Eintrag gelöscht und der "
+                                              u"Kopiervorgang noch nicht wieder gestartet."_s);
   EXPECT_FALSE(seite(0).cmdLoeschen->isEnabled()) << "the rebuilt list has no selection";
   seite(0).txtSichernGesamt->setCurrentRow(0);
   dialoge.erwarte(loeschFrage(pfad(u"Brief an Jörg.txt"_s)), Antwort::Ja);
   seite(0).cmdLoeschen->click();
-  EXPECT_EQ(werte(u"StatusIn"_s, {u"Color0"_s, u"Msgbox0"_s}), (QStringList{u"(fehlt)"_s, u"(fehlt)"_s}));
+  EXPECT_EQ(werte(u"StatusIn"_s, {u"Color0"_s, u"Msgbox0"_s}), QStringList(2, u"(fehlt)"_s));
   EXPECT_FALSE(seite(0).cmdKopieStart->isEnabled());
   EXPECT_EQ(logTexte().mid(1), (QStringList{u"Eintrag zur Aufgabe 1 hinzugefügt => "_s + pfad(u"Brief an Jörg.txt"_s),
                                             u"Eintrag zur Aufgabe 1 hinzugefügt => /b"_s,
@@ -197,7 +188,7 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     for (const QString& name : {u"Thumbs.db"_s, u"thumbs.DB"_s}) {
       form->txtZuSichern->setText(name);
       form->cmdDazu->click();
-      dialoge.erwarte(name == u"Thumbs.db"_s ? kDoppelt : nochUebernehmen(), Antwort::Nein);
+      dialoge.erwarte(name == u"Thumbs.db"_s ? kDoppelt : kNochUebernehmen, Antwort::Nein);
     }
     form->cmdSuchen->click();
     form->cmdDazu->click();
@@ -216,8 +207,8 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
   EXPECT_EQ(logTexte().mid(1), (QStringList{u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Thumbs.db"_s,
                                             u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Desktop.ini"_s,
                                             u"Eintrag aus Ignorierliste Aufgabe 2 gelöscht => fremd.db"_s}));
-  EXPECT_EQ(neuladen, 0) << "the main logbook view is not refilled";
-  EXPECT_EQ(seite(1).pruefLampe->zustand(), Lampe::Zustand::Grau);
+  // The main logbook view is not refilled.
+  EXPECT_TRUE(neuladen == 0 && seite(1).pruefLampe->zustand() == Lampe::Zustand::Grau);
 }
 
 }  // namespace
