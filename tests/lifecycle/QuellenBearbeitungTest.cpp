@@ -30,9 +30,11 @@ QStringList texte(const QListWidget* liste) {
   for (int z = 0; z < liste->count(); ++z) t.append(liste->item(z)->text());
   return t;
 }
-// What a file manager's drag carries: the dropped items as URLs.
-std::unique_ptr<QMimeData> urls(const QList<QUrl>& liste) {
+// What a file manager's drag carries: the dropped items as URLs, a path as a local file.
+std::unique_ptr<QMimeData> urls(const QStringList& ziele) {
   auto daten = std::make_unique<QMimeData>();
+  QList<QUrl> liste;
+  for (const QString& z : ziele) liste << (z.startsWith(u'/') ? QUrl::fromLocalFile(z) : QUrl(z));
   daten->setUrls(liste);
   return daten;
 }
@@ -40,11 +42,6 @@ std::unique_ptr<QMimeData> urls(const QList<QUrl>& liste) {
 class QuellenBearbeitung : public ProgrammUmgebung {
  protected:
   AufgabenSeite& seite(int i) { return f().aufgabe.at(i); }
-  static std::unique_ptr<QMimeData> dateien(const QStringList& pfade) {
-    QList<QUrl> liste;
-    for (const QString& p : pfade) liste.append(QUrl::fromLocalFile(p));
-    return urls(liste);
-  }
   bool angeboten(int i, const QMimeData& daten) {
     QDragEnterEvent betreten(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &daten, Qt::LeftButton, {});
     QCoreApplication::sendEvent(seite(i).txtZuSichern, &betreten);
@@ -69,7 +66,7 @@ TEST_F(QuellenBearbeitung, NurLokaleDateienUndOhneAutomatikNurInsFeld) {
   starten();
   QMimeData text;
   text.setText(u"/home/anna/a.txt"_s);
-  const QUrl lokal = QUrl::fromLocalFile(pfad(u"a.txt"_s)), fern(u"https://example.org/a.txt"_s);
+  const QString lokal = pfad(u"a.txt"_s), fern = u"https://example.org/a.txt"_s;
   EXPECT_EQ((QList<bool>{angeboten(0, *urls({lokal})), angeboten(0, text), angeboten(0, *urls({fern})),
                          angeboten(0, *urls({lokal, fern}))}),
             (QList<bool>{true, false, false, false}));
@@ -78,7 +75,7 @@ TEST_F(QuellenBearbeitung, NurLokaleDateienUndOhneAutomatikNurInsFeld) {
   ablegen(0, text);
   EXPECT_EQ(seite(0).txtZuSichern->text(), u"vorher"_s);
   // Without adding on its own, the last of three files goes into the field.
-  ablegen(1, *dateien({pfad(u"eins.txt"_s), pfad(u"zwei.txt"_s), pfad(u"drei.txt"_s)}));
+  ablegen(1, *urls({pfad(u"eins.txt"_s), pfad(u"zwei.txt"_s), pfad(u"drei.txt"_s)}));
   EXPECT_EQ(seite(1).txtZuSichern->text(), pfad(u"drei.txt"_s));
   EXPECT_TRUE(eintraege(1).isEmpty() && store->list(u"Aufgabe1"_s).isEmpty());
 }
@@ -91,22 +88,22 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   // As a pattern: the directory option is the one the user clicked.
   f().optionVerzeichnisse.at(0)->click();
   EXPECT_EQ(wert(u"Optionen"_s, u"Option_Verzeichnisse"_s), u"0"_s);
-  ablegen(0, *dateien({ordner}));
+  ablegen(0, *urls({ordner}));
   f().optionVerzeichnisse.at(1)->click();
   dialoge.erwarte(kDoppelt);  // the second drop is the same entry again
-  ablegen(0, *dateien({ordner, ordner}));
+  ablegen(0, *urls({ordner, ordner}));
   EXPECT_EQ(eintraege(0), (QStringList{ordner + u"/*.*"_s, ordner + u"/*.***"_s}));
   // Listed: a thousand files with one refill of the logbook view.
   f().checkAuflisten->click();
   zaehleNeuladen();
-  ablegen(2, *dateien({ordner}));
+  ablegen(2, *urls({ordner}));
   EXPECT_TRUE(eintraege(2).size() == 1000 && eintraege(2).last() == ordner + u"/d-0999.jpg"_s);
   EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Lampe::Zustand::Gelb);
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
   dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, wenn das "
                    u"Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s, u"Bewahrix"_s, Symbol::Kritisch});
-  ablegen(3, *dateien({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
+  ablegen(3, *urls({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
   EXPECT_TRUE(seite(3).txtZuSichern->text() == pfad(u"vorne.txt"_s) && eintraege(3).isEmpty());
 }
 

@@ -93,7 +93,7 @@ TEST_F(SplashTest, SchliessenWaehrendDasHauptfensterEntstehtZeigtEsDanach) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 1000));
 }
 
-TEST_F(SplashTest, ErneutModalFuenfSekundenOhneGoInfoUndOhneZweitesHauptfenster) {
+TEST_F(SplashTest, ErneutModalOhneZweitesHauptfensterUndStartnummerAusDemZaehler) {
   QWidget hauptfenster;
   hauptfenster.show();
   QPointer<Splash> splash = zeigeSplashErneut(&hauptfenster, u"4"_s);
@@ -111,9 +111,7 @@ TEST_F(SplashTest, ErneutModalFuenfSekundenOhneGoInfoUndOhneZweitesHauptfenster)
   QTest::qWait(200);
   QTest::keyClick(&erneut, Qt::Key_Space);
   EXPECT_TRUE(haupt.protokoll == QStringList{u"zeigen"_s} && !erneut.isVisible());
-}
-
-TEST_F(SplashTest, StartnummerAusDemZaehler) {
+  // The number comes from the counter: empty store 1 at start; a reset gives 0 again.
   SettingsStore store(schluessel::anwendung());
   QStringList nummern;
   for (const QString& count : {QString(), u"2"_s, u"abc"_s}) {
