@@ -3,15 +3,6 @@
 #include "platform/Fehlertext.h"
 #include "ui/Saver.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTimer>
 
 #include <sqlite3.h>
 

@@ -2,16 +2,6 @@
 #include "desktop/Tray.h"
 #include "ui/Lampe.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QFileInfo>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;

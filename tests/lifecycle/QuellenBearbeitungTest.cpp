@@ -3,16 +3,6 @@
 #include "ui/IgnorierForm.h"
 #include "ui/Lampe.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDropEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;

@@ -1,15 +1,6 @@
 #include "ProgrammUmgebung.h"
 #include "ui/Lampe.h"
 
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QEventLoop>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTimeEdit>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
