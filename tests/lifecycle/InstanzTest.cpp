@@ -2,7 +2,6 @@
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
 
-#include <QFileInfo>
 
 #include <csignal>
 #include <sys/wait.h>

@@ -7,7 +7,6 @@
 #include "support/TestUmgebung.h"
 #include "ui/Saver.h"
 
-#include <QDir>
 
 #include <memory>
 
