@@ -2,6 +2,7 @@
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
 
+#include <QFileInfo>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -13,8 +14,7 @@ using namespace bewahrix;
 
 namespace {
 
-// Another Bewahrix in a forked process: it tries the lock, answers 'j' (got
-// it) or 'n', and waits to be killed, without unlocking.
+// Another Bewahrix in a forked process: takes the lock ('j') or not ('n'), then waits to be killed.
 struct FremderProzess {
   explicit FremderProzess(const QString& verzeichnis) {
     int her[2];

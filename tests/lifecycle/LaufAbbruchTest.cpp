@@ -3,6 +3,15 @@
 #include "platform/Fehlertext.h"
 #include "ui/Saver.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -20,13 +29,11 @@ QString alsSatz(const QString& text) {
 
 }  // namespace
 
-// What the user or the system does while a run yields to the event loop.
 class LaufAbbruchTest : public ProgrammUmgebung {
  protected:
   static constexpr int kDateien = 300;
 
-  // Task 1 copies kDateien files of quelle/ into ziel/; a schedule is set,
-  // so an ordinary stop would ask about it.
+  // With a schedule set, so an ordinary stop would ask about it.
   void grosseAufgabe() {
     for (int n = 0; n < kDateien; ++n) test::schreibeDatei(pfad(u"quelle/d%1"_s.arg(n)), QByteArray(4096, 'x'));
     aufgabe(0, u"quelle/*.*"_s);
@@ -101,11 +108,10 @@ TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
   test::schreibeDatei(home() + u".config/RoroVareduze"_s, "keine Ordner");
   store = std::make_unique<SettingsStore>(schluessel::anwendung());
   const QString grund = store->dateipfad() + u": "_s + fehlertext(ENOTDIR);
-  dialoge.erwarte({u"Die Einstellungen können nicht gespeichert werden: "_s + grund + u". Bewahrix arbeitet mit den "
-                   u"Grundeinstellungen; Änderungen gehen beim Beenden verloren."_s, u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  dialoge.erwarte({u"Die Einstellungen können nicht gespeichert werden: "_s + grund + u". Bewahrix arbeitet "
+                   u"mit den Grundeinstellungen; Änderungen gehen beim Beenden verloren."_s, u"Bewahrix"_s, Symbol::Ausrufezeichen});
   starten();
   EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
-  // The program runs on, and keeps changes until it ends.
   EXPECT_EQ(wert(u"Tool"_s, u"StartDatum"_s), u"05.12.2026"_s);
 }
 

@@ -2,6 +2,16 @@
 #include "desktop/Tray.h"
 #include "ui/Lampe.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -35,8 +45,7 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
                          u"(0,21 KB)"_s}));
   EXPECT_TRUE(programm->loadComplete());
 
-  // Each switch, twice: what shows, and the store value. Offscreen no key is
-  // grabbed: the hotkey mark follows the click and the failure says nothing.
+  // Offscreen no key is grabbed: the hotkey mark follows the click, the failure says nothing.
   struct Schalter {
     QAction* aktion;
     QString abschnitt, key, einmal, zweimal;
@@ -206,7 +215,6 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
   aufgabe(1, u"quelle/a.txt"_s);
   plane(1, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
-  // Task 1 runs daily at 14:05, on a file that is missing.
   aufgabe(0, u"quelle/fehlt.txt"_s);
   setze(u"Timer"_s, {{u"DayArt0"_s, u"3"_s}, {u"SollTime0"_s, u"14:05:00"_s}});
   starten();

@@ -7,6 +7,7 @@
 #include "support/TestUmgebung.h"
 #include "ui/Saver.h"
 
+#include <QDir>
 
 #include <memory>
 
@@ -19,7 +20,6 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     FrischeUmgebung::SetUp();
     store = std::make_unique<SettingsStore>(schluessel::anwendung());
   }
-  // Starts the program on what the store holds now.
   Programm& starten() {
     programm = std::make_unique<Programm>(*store, uhr, dialoge);
     programm->sofortBeenden = [this] { ++beendet; };

@@ -3,6 +3,16 @@
 #include "ui/IgnorierForm.h"
 #include "ui/Lampe.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -43,7 +53,6 @@ class QuellenBearbeitung : public ProgrammUmgebung {
     QCoreApplication::sendEvent(seite(i).txtZuSichern, &fallen);
     QCoreApplication::sendPostedEvents();
   }
-  // Counts the refills of the logbook view from its file.
   void zaehleNeuladen() {
     QObject::connect(f().logbuch->model(), &QAbstractItemModel::modelReset, f().logbuch, [this] { ++neuladen; });
   }
@@ -91,8 +100,8 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Lampe::Zustand::Gelb);
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
-  dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, wenn das "
-                   u"Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s, u"Bewahrix"_s, Symbol::Kritisch});
+  dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
+                   u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s, u"Bewahrix"_s, Symbol::Kritisch});
   ablegen(3, *urls({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
   EXPECT_TRUE(seite(3).txtZuSichern->text() == pfad(u"vorne.txt"_s) && eintraege(3).isEmpty());
 }
@@ -105,8 +114,7 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   programm->dateiWahl = [&](const DateiSuche& s) {
     return suchen << s.titel + u'|' + s.verzeichnis + u'|' + s.filter.value(0).left(12), gewaehlt;
   };
-  // A pending text may be added first: No overwrites it, Yes adds it; a
-  // cancelled dialog leaves the field alone.
+  // A pending text: No overwrites it, Yes adds it; a cancelled dialog leaves the field alone.
   seite(0).txtZuSichern->setText(u"/alt"_s);
   dialoge.erwarte(kNochUebernehmen, Antwort::Nein);
   seite(0).cmdSuchen->click();
@@ -150,8 +158,7 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
                                             u"Eintrag zur Aufgabe 1 hinzugefügt => /b"_s,
                                             u"Eintrag aus Aufgabe 1 gelöscht => /b"_s,
                                             u"Eintrag aus Aufgabe 1 gelöscht => "_s + pfad(u"Brief an Jörg.txt"_s)}));
-  // Without a copy mode an entry can be selected, not deleted; with one, a
-  // click on the same entry offers deleting.
+  // Without a copy mode an entry can be selected, not deleted; once there is one, a click offers it.
   store->write(u"Aufgabe1"_s, u"/c"_s, u"05. Dez. 2026"_s);
   programm->LoadSourceLists();
   seite(1).txtSichernGesamt->setCurrentRow(0);
@@ -188,7 +195,6 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     form->cmdExit->click();
   });
   seite(1).cmdIgnorier->click();
-  // The list is kept under the task number.
   EXPECT_EQ(gesehen, (QStringList{u"Ignorierliste für Aufgabe 2"_s, u"fremd.db"_s, u"Thumbs.db"_s, u"Desktop.ini"_s}));
   EXPECT_EQ(store->read(u"IgnorierListe_2"_s, u"Desktop.ini"_s, {}), u"05.12.2026 14:03:27"_s);
   EXPECT_EQ(logTexte().mid(1), (QStringList{u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Thumbs.db"_s,

@@ -4,6 +4,12 @@
 #include "store/SettingsStore.h"
 #include "support/TestUmgebung.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;

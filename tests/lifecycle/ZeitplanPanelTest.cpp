@@ -1,12 +1,20 @@
 #include "ProgrammUmgebung.h"
 #include "ui/Lampe.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 using Z = Lampe::Zustand;
 
-// The clock stands on Saturday, 05.12.2026 14:03:27.
 class ZeitplanPanelTest : public ProgrammUmgebung {
  protected:
   void erwarteSicherungsfrage(Antwort antwort) {
@@ -127,8 +135,7 @@ TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   starten();
   f().optionTime.at(3)->click();
   f().sollZeit->setTime(QTime(18, 0));
-  // The one-time schedule runs and is removed; the edits are not lost with it,
-  // and the timer keeps ticking while the question is open.
+  // The one-time schedule runs and goes; the edits stay, and the timer ticks while the box is open.
   uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 5)));
   erwarteSicherungsfrage(Antwort::Ja);
   dialoge.beimZeigen = [this] { programm->TimerAutomatik_Timer(); };
