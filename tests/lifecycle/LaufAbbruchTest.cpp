@@ -109,7 +109,8 @@ TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
   store = std::make_unique<SettingsStore>(schluessel::anwendung());
   const QString grund = store->dateipfad() + u": "_s + fehlertext(ENOTDIR);
   dialoge.erwarte({u"Die Einstellungen können nicht gespeichert werden: "_s + grund + u". Bewahrix arbeitet "
-                   u"mit den Grundeinstellungen; Änderungen gehen beim Beenden verloren."_s, u"Bewahrix"_s, Symbol::Ausrufezeichen});
+                   u"mit den Grundeinstellungen; Änderungen gehen beim Beenden verloren."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
   starten();
   EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
   EXPECT_EQ(wert(u"Tool"_s, u"StartDatum"_s), u"05.12.2026"_s);

@@ -101,7 +101,8 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
   dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
-                   u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s, u"Bewahrix"_s, Symbol::Kritisch});
+                   u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
+                   u"Bewahrix"_s, Symbol::Kritisch});
   ablegen(3, *urls({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
   EXPECT_TRUE(seite(3).txtZuSichern->text() == pfad(u"vorne.txt"_s) && eintraege(3).isEmpty());
 }
