@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <memory>
@@ -13,35 +14,28 @@ using namespace bewahrix;
 
 namespace {
 
-// Another Bewahrix in a forked process: it tries the lock, answers 'j' (got
-// it) or 'n', and ends with _exit without unlocking, as a killed one would.
+// Another Bewahrix in a forked process: takes the lock ('j') or not ('n'), then waits to be killed.
 struct FremderProzess {
   explicit FremderProzess(const QString& verzeichnis) {
-    int hin[2], her[2];
-    if (::pipe(hin) != 0 || ::pipe(her) != 0) return;
+    int her[2];
+    if (::pipe(her) != 0) return;
     if ((pid = ::fork()) == 0) {
-      ::close(hin[1]);
       Instanz instanz(verzeichnis);
       const char a = instanz.erste() ? 'j' : 'n';
-      char egal;
-      ::_exit(::write(her[1], &a, 1) == 1 && ::read(hin[0], &egal, 1) >= 0 ? 0 : 1);
+      if (::write(her[1], &a, 1) == 1) ::pause();
+      ::_exit(1);
     }
-    ::close(hin[0]);
     ::close(her[1]);
-    befehl = hin[1];
     if (::read(her[0], &antwort, 1) != 1) antwort = '?';
     ::close(her[0]);
   }
   ~FremderProzess() { beende(); }
   void beende() {
-    if (pid <= 0) return;
-    ::close(befehl);
-    ::waitpid(pid, nullptr, 0);
+    if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
     pid = -1;
   }
   char antwort = 0;
   pid_t pid = -1;
-  int befehl = -1;
 };
 
 }  // namespace

@@ -20,7 +20,6 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     FrischeUmgebung::SetUp();
     store = std::make_unique<SettingsStore>(schluessel::anwendung());
   }
-  // Starts the program on what the store holds now.
   Programm& starten() {
     programm = std::make_unique<Programm>(*store, uhr, dialoge);
     programm->sofortBeenden = [this] { ++beendet; };
@@ -30,8 +29,7 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
   Saver& f() { return programm->fenster(); }
   QStringList logTexte() {
     QStringList texte;
-    const QString pfad = programm->logbuch().dateipfad();
-    const QByteArray datei = test::leseDatei(pfad);
+    const QByteArray datei = test::leseDatei(programm->logbuch().dateipfad());
     for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)
       texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
     return texte;
@@ -53,16 +51,14 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     const auto key = [&n](const char* name) { return QLatin1String(name) + n; };
     setze(QStringLiteral("Timer"), {{key("DayArt"), art}, {key("SollDay"), tag}, {key("SollTime"), zeit}});
   }
-  // Task i copies quelle/a.txt, overwriting, into the existing directory ziel/.
-  void aufgabeMitDatei(int i) {
+  // Task i copies quelle (under HOME), overwriting, into the existing directory ziel/.
+  void aufgabe(int i, const QString& quelle) {
     const QString n = QString::number(i);
-    test::schreibeDatei(pfad(QStringLiteral("quelle/a.txt")), "inhalt");
-    store->write(QStringLiteral("Aufgabe") + n, pfad(QStringLiteral("quelle/a.txt")), QStringLiteral("05. Dez. 2026"));
-    option(QStringLiteral("Vorgang") + n, QStringLiteral("0"));
-    store->write(QStringLiteral("SaveZiel"), QStringLiteral("Ziel ") + n, pfad(QStringLiteral("ziel/")));
+    store->write(QLatin1String("Aufgabe") + n, pfad(quelle), QStringLiteral("05. Dez. 2026"));
+    option(QLatin1String("Vorgang") + n, QStringLiteral("0"));
+    store->write(QStringLiteral("SaveZiel"), QLatin1String("Ziel ") + n, pfad(QStringLiteral("ziel/")));
     QDir().mkpath(pfad(QStringLiteral("ziel")));
   }
-
   static Meldung resetFrage() {
     return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
                                 "Das Programm wird danach beendet."),

@@ -20,11 +20,8 @@ using namespace bewahrix;
 namespace {
 
 const Meldung kDoppelt = information(u"Diese Datei ist bereits eingetragen."_s);
-Meldung nochUebernehmen() {
-  Meldung m = frage(u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s);
-  m.standard = Antwort::Ja;
-  return m;
-}
+const Meldung kNochUebernehmen{u"Es steht noch eine Datei in der Liste, soll diese zuvor noch übernommen werden?"_s,
+                               u"Bewahrix"_s, Symbol::Frage, Knoepfe::JaNein, Antwort::Ja};
 Meldung loeschFrage(const QString& e) {
   return frage(u"Sind Sie sich sicher, dass Sie den Eintrag "_s + e + u" löschen wollen?"_s, u"Löschen"_s);
 }
@@ -33,9 +30,11 @@ QStringList texte(const QListWidget* liste) {
   for (int z = 0; z < liste->count(); ++z) t.append(liste->item(z)->text());
   return t;
 }
-// What a file manager's drag carries: the dropped items as URLs.
-std::unique_ptr<QMimeData> urls(const QList<QUrl>& liste) {
+// What a file manager's drag carries: the dropped items as URLs, a path as a local file.
+std::unique_ptr<QMimeData> urls(const QStringList& ziele) {
   auto daten = std::make_unique<QMimeData>();
+  QList<QUrl> liste;
+  for (const QString& z : ziele) liste << (z.startsWith(u'/') ? QUrl::fromLocalFile(z) : QUrl(z));
   daten->setUrls(liste);
   return daten;
 }
@@ -43,11 +42,6 @@ std::unique_ptr<QMimeData> urls(const QList<QUrl>& liste) {
 class QuellenBearbeitung : public ProgrammUmgebung {
  protected:
   AufgabenSeite& seite(int i) { return f().aufgabe.at(i); }
-  static std::unique_ptr<QMimeData> dateien(const QStringList& pfade) {
-    QList<QUrl> liste;
-    for (const QString& p : pfade) liste.append(QUrl::fromLocalFile(p));
-    return urls(liste);
-  }
   bool angeboten(int i, const QMimeData& daten) {
     QDragEnterEvent betreten(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &daten, Qt::LeftButton, {});
     QCoreApplication::sendEvent(seite(i).txtZuSichern, &betreten);
@@ -59,7 +53,6 @@ class QuellenBearbeitung : public ProgrammUmgebung {
     QCoreApplication::sendEvent(seite(i).txtZuSichern, &fallen);
     QCoreApplication::sendPostedEvents();
   }
-  // Counts the refills of the logbook view from its file.
   void zaehleNeuladen() {
     QObject::connect(f().logbuch->model(), &QAbstractItemModel::modelReset, f().logbuch, [this] { ++neuladen; });
   }
@@ -72,7 +65,7 @@ TEST_F(QuellenBearbeitung, NurLokaleDateienUndOhneAutomatikNurInsFeld) {
   starten();
   QMimeData text;
   text.setText(u"/home/anna/a.txt"_s);
-  const QUrl lokal = QUrl::fromLocalFile(pfad(u"a.txt"_s)), fern(u"https://example.org/a.txt"_s);
+  const QString lokal = pfad(u"a.txt"_s), fern = u"https://example.org/a.txt"_s;
   EXPECT_EQ((QList<bool>{angeboten(0, *urls({lokal})), angeboten(0, text), angeboten(0, *urls({fern})),
                          angeboten(0, *urls({lokal, fern}))}),
             (QList<bool>{true, false, false, false}));
@@ -81,7 +74,7 @@ TEST_F(QuellenBearbeitung, NurLokaleDateienUndOhneAutomatikNurInsFeld) {
   ablegen(0, text);
   EXPECT_EQ(seite(0).txtZuSichern->text(), u"vorher"_s);
   // Without adding on its own, the last of three files goes into the field.
-  ablegen(1, *dateien({pfad(u"eins.txt"_s), pfad(u"zwei.txt"_s), pfad(u"drei.txt"_s)}));
+  ablegen(1, *urls({pfad(u"eins.txt"_s), pfad(u"zwei.txt"_s), pfad(u"drei.txt"_s)}));
   EXPECT_EQ(seite(1).txtZuSichern->text(), pfad(u"drei.txt"_s));
   EXPECT_TRUE(eintraege(1).isEmpty() && store->list(u"Aufgabe1"_s).isEmpty());
 }
@@ -94,28 +87,24 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   // As a pattern: the directory option is the one the user clicked.
   f().optionVerzeichnisse.at(0)->click();
   EXPECT_EQ(wert(u"Optionen"_s, u"Option_Verzeichnisse"_s), u"0"_s);
-  ablegen(0, *dateien({ordner}));
+  ablegen(0, *urls({ordner}));
   f().optionVerzeichnisse.at(1)->click();
   dialoge.erwarte(kDoppelt);  // the second drop is the same entry again
-  ablegen(0, *dateien({ordner, ordner}));
+  ablegen(0, *urls({ordner, ordner}));
   EXPECT_EQ(eintraege(0), (QStringList{ordner + u"/*.*"_s, ordner + u"/*.***"_s}));
   // Listed: a thousand files with one refill of the logbook view.
   f().checkAuflisten->click();
   zaehleNeuladen();
-  ablegen(2, *dateien({ordner}));
-  EXPECT_EQ(eintraege(2).size(), 1000);
-  EXPECT_EQ(eintraege(2).last(), ordner + u"/d-0999.jpg"_s);
-  EXPECT_EQ(neuladen, 1);
-  EXPECT_EQ(seite(2).pruefLampe->zustand(), Lampe::Zustand::Gelb);
+  ablegen(2, *urls({ordner}));
+  EXPECT_TRUE(eintraege(2).size() == 1000 && eintraege(2).last() == ordner + u"/d-0999.jpg"_s);
+  EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Lampe::Zustand::Gelb);
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
-  dialoge.erwarte(
-      {u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
-       u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
-       u"Bewahrix"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
-  ablegen(3, *dateien({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
-  EXPECT_EQ(seite(3).txtZuSichern->text(), pfad(u"vorne.txt"_s));
-  EXPECT_TRUE(eintraege(3).isEmpty());
+  dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
+                   u"wenn das Automatische hinzufügen aktiviert ist.\n(siehe unter Verfahren)"_s,
+                   u"Bewahrix"_s, Symbol::Kritisch});
+  ablegen(3, *urls({pfad(u"vorne.txt"_s), ordner, pfad(u"hinten.txt"_s)}));
+  EXPECT_TRUE(seite(3).txtZuSichern->text() == pfad(u"vorne.txt"_s) && eintraege(3).isEmpty());
 }
 
 TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
@@ -126,13 +115,12 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   programm->dateiWahl = [&](const DateiSuche& s) {
     return suchen << s.titel + u'|' + s.verzeichnis + u'|' + s.filter.value(0).left(12), gewaehlt;
   };
-  // A pending text may be added first: No overwrites it, Yes adds it; a
-  // cancelled dialog leaves the field alone.
+  // A pending text: No overwrites it, Yes adds it; a cancelled dialog leaves the field alone.
   seite(0).txtZuSichern->setText(u"/alt"_s);
-  dialoge.erwarte(nochUebernehmen(), Antwort::Nein);
+  dialoge.erwarte(kNochUebernehmen, Antwort::Nein);
   seite(0).cmdSuchen->click();
   EXPECT_EQ(seite(0).txtZuSichern->text(), gewaehlt);
-  dialoge.erwarte(nochUebernehmen(), Antwort::Ja);
+  dialoge.erwarte(kNochUebernehmen, Antwort::Ja);
   gewaehlt.clear();
   seite(0).cmdSuchen->click();
   EXPECT_EQ(seite(0).txtZuSichern->text(), QString());
@@ -159,21 +147,19 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)));
   dialoge.erwarte(loeschFrage(u"/b"_s), Antwort::Ja);
   emit seite(0).txtSichernGesamt->itemDoubleClicked(seite(0).txtSichernGesamt->item(1));
-  EXPECT_EQ(wert(u"StatusIn"_s, u"Msgbox0"_s),
-            u"am 06. Dez. 2026 um 09:00:01 wurde ein Eintrag gelöscht und der "
-            u"Kopiervorgang noch nicht wieder gestartet."_s);
+  EXPECT_EQ(wert(u"StatusIn"_s, u"Msgbox0"_s), u"am 06. Dez. 2026 um 09:00:01 wurde ein Eintrag gelöscht und der "
+                                              u"Kopiervorgang noch nicht wieder gestartet."_s);
   EXPECT_FALSE(seite(0).cmdLoeschen->isEnabled()) << "the rebuilt list has no selection";
   seite(0).txtSichernGesamt->setCurrentRow(0);
   dialoge.erwarte(loeschFrage(pfad(u"Brief an Jörg.txt"_s)), Antwort::Ja);
   seite(0).cmdLoeschen->click();
-  EXPECT_EQ(werte(u"StatusIn"_s, {u"Color0"_s, u"Msgbox0"_s}), (QStringList{u"(fehlt)"_s, u"(fehlt)"_s}));
+  EXPECT_EQ(werte(u"StatusIn"_s, {u"Color0"_s, u"Msgbox0"_s}), QStringList(2, u"(fehlt)"_s));
   EXPECT_FALSE(seite(0).cmdKopieStart->isEnabled());
   EXPECT_EQ(logTexte().mid(1), (QStringList{u"Eintrag zur Aufgabe 1 hinzugefügt => "_s + pfad(u"Brief an Jörg.txt"_s),
                                             u"Eintrag zur Aufgabe 1 hinzugefügt => /b"_s,
                                             u"Eintrag aus Aufgabe 1 gelöscht => /b"_s,
                                             u"Eintrag aus Aufgabe 1 gelöscht => "_s + pfad(u"Brief an Jörg.txt"_s)}));
-  // Without a copy mode an entry can be selected, not deleted; with one, a
-  // click on the same entry offers deleting.
+  // Without a copy mode an entry can be selected, not deleted; once there is one, a click offers it.
   store->write(u"Aufgabe1"_s, u"/c"_s, u"05. Dez. 2026"_s);
   programm->LoadSourceLists();
   seite(1).txtSichernGesamt->setCurrentRow(0);
@@ -197,7 +183,7 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     for (const QString& name : {u"Thumbs.db"_s, u"thumbs.DB"_s}) {
       form->txtZuSichern->setText(name);
       form->cmdDazu->click();
-      dialoge.erwarte(name == u"Thumbs.db"_s ? kDoppelt : nochUebernehmen(), Antwort::Nein);
+      dialoge.erwarte(name == u"Thumbs.db"_s ? kDoppelt : kNochUebernehmen, Antwort::Nein);
     }
     form->cmdSuchen->click();
     form->cmdDazu->click();
@@ -210,14 +196,13 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
     form->cmdExit->click();
   });
   seite(1).cmdIgnorier->click();
-  // The list is kept under the task number.
   EXPECT_EQ(gesehen, (QStringList{u"Ignorierliste für Aufgabe 2"_s, u"fremd.db"_s, u"Thumbs.db"_s, u"Desktop.ini"_s}));
   EXPECT_EQ(store->read(u"IgnorierListe_2"_s, u"Desktop.ini"_s, {}), u"05.12.2026 14:03:27"_s);
   EXPECT_EQ(logTexte().mid(1), (QStringList{u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Thumbs.db"_s,
                                             u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Desktop.ini"_s,
                                             u"Eintrag aus Ignorierliste Aufgabe 2 gelöscht => fremd.db"_s}));
-  EXPECT_EQ(neuladen, 0) << "the main logbook view is not refilled";
-  EXPECT_EQ(seite(1).pruefLampe->zustand(), Lampe::Zustand::Grau);
+  // The main logbook view is not refilled.
+  EXPECT_TRUE(neuladen == 0 && seite(1).pruefLampe->zustand() == Lampe::Zustand::Grau);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 using Z = Lampe::Zustand;
 
-// The clock stands on Saturday, 05.12.2026 14:03:27.
 class ZeitplanPanelTest : public ProgrammUmgebung {
  protected:
   void erwarteSicherungsfrage(Antwort antwort) {
@@ -46,7 +45,6 @@ TEST_F(ZeitplanPanelTest, AufgabenwechselFragtNachUngesichertenAenderungen) {
   EXPECT_TRUE(logTexte().contains(u"neuer Zeitplan für Aufgabe 1, Timer: Täglich um 14:05 Uhr"_s));
   EXPECT_TRUE(f().optionTime.at(2)->isChecked() && f().checkKopieZusatz->isChecked());
   EXPECT_EQ(QDateTime(f().sollDatum->date(), f().sollZeit->time()), QDateTime(QDate(2026, 12, 24), QTime(18, 30)));
-  EXPECT_EQ(f().sollDatum->text(), u"Donnerstag"_s);
   EXPECT_EQ(lampe(), Z::Gruen);
   // No: the edits are dropped.
   f().optionTime.at(4)->click();
@@ -57,8 +55,7 @@ TEST_F(ZeitplanPanelTest, AufgabenwechselFragtNachUngesichertenAenderungen) {
   EXPECT_TRUE(dialoge.alleGezeigt());
   EXPECT_EQ(werte(u"Timer"_s, {u"DayArt2"_s, u"Zusatz2"_s}), (QStringList{u"2"_s, u"1"_s}));
   EXPECT_EQ(logTexte().size(), vorher);
-  EXPECT_TRUE(f().optionTime.at(4)->isChecked());
-  EXPECT_EQ(lampe(), Z::Gruen);
+  EXPECT_TRUE(f().optionTime.at(4)->isChecked() && lampe() == Z::Gruen);
   // Without edits there is nothing to ask, and a save now goes to task 5.
   f().optionTime.at(3)->click();
   f().cmdSaveZeitplan->click();
@@ -134,13 +131,11 @@ TEST_F(ZeitplanPanelTest, WarnungBlinktOhneVerfahren) {
 
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
-  option(u"Vorgang0"_s, u"0"_s);
-  store->write(u"Aufgabe0"_s, pfad(u"fehlt.txt"_s), u"05. Dez. 2026"_s);  // a failing file
+  aufgabe(0, u"fehlt.txt"_s);  // a failing file
   starten();
   f().optionTime.at(3)->click();
   f().sollZeit->setTime(QTime(18, 0));
-  // The one-time schedule runs and is removed; the edits are not lost with it,
-  // and the timer keeps ticking while the question is open.
+  // The one-time schedule runs and goes; the edits stay, and the timer ticks while the box is open.
   uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 5)));
   erwarteSicherungsfrage(Antwort::Ja);
   dialoge.beimZeigen = [this] { programm->TimerAutomatik_Timer(); };
@@ -148,7 +143,6 @@ TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   EXPECT_TRUE(dialoge.alleGezeigt());
   EXPECT_EQ(f().statusLogbuch->zustand(), Z::Rot) << "the failure is still reported";
   EXPECT_EQ(werte(u"Timer"_s, {u"DayArt0"_s, u"SollTime0"_s}), (QStringList{u"3"_s, u"18:00:00"_s}));
-  EXPECT_TRUE(f().optionTime.at(3)->isChecked());
-  EXPECT_EQ(lampe(), Z::Gruen);
+  EXPECT_TRUE(f().optionTime.at(3)->isChecked() && lampe() == Z::Gruen);
   EXPECT_EQ(f().infoTimer.at(0)->text(), u" Täglich um 18:00 Uhr"_s);
 }
