@@ -9,30 +9,21 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-namespace {
-
 const QDateTime kAlt(QDate(2025, 6, 1), QTime(12, 0));
 const QDateTime kNeu(QDate(2026, 6, 1), QTime(12, 0));
 const test::Zeile kModus0{4, u"    => Vorgang: kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s};
 const test::Zeile kOkay{4, u"    => Okay, Fehlerfrei verarbeitet"_s};
 // The lines of one copied file; nach is empty for a single-file entry.
-test::Zeilen kopiert(const QString& quelle, const QString& nach, const QString& groesse, const test::Zeilen& nachDemVorgang = {}) {
+static test::Zeilen kopiert(const QString& quelle, const QString& nach, const QString& groesse, const test::Zeilen& nachDemVorgang = {}) {
   test::Zeilen z{{2, u"  ==> Kopiere "_s + quelle}};
   if (!nach.isEmpty()) z.append({1, u"  ==> ...nach "_s + nach});
   return z << kModus0 << nachDemVorgang << test::Zeile{4, u"    => Datei kopiert"_s} << kOkay
            << test::Zeile{3, u"    => (Dateigröße "_s + groesse + u" KByte)"_s};
 }
 
-}  // namespace
-
-class KopierTest : public test::LaufUmgebung {
- protected:
+struct KopierTest : test::LaufUmgebung {
   // Runs the entries in the mode and gives the lines after "  ==> Kopiere".
-  test::Zeilen laufIn(int modus, const QStringList& eintraege) {
-    aufgabe(0, eintraege, modus);
-    lauf();
-    return dateiZeilen().mid(1);
-  }
+  test::Zeilen laufIn(int modus, const QStringList& eintraege) { aufgabe(0, eintraege, modus); lauf(); return dateiZeilen().mid(1); }
   QByteArray zielInhalt() { return test::leseDatei(ziel() + u"Brief.txt"_s); }
 };
 
@@ -84,32 +75,26 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
   EXPECT_EQ(dateiZeilen(), erwartet);
   EXPECT_TRUE(hat(6, u"... von 6 Datei(en) wurden 5 Datei(en) Fehlerfrei verarbeitet"_s));
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
-  EXPECT_EQ(finde(ziel()), (QStringList{u"d Briefe"_s, u"d Daten"_s, u"d Daten/Briefe"_s, u"d Daten/Briefe/2024"_s,
-                                        u"d Daten/Leer"_s, u"d Weg"_s, u"f Brief.txt"_s, u"f Briefe/.versteckt"_s,
-                                        u"f Briefe/a.txt"_s, u"f Daten/Briefe/2024/b.txt"_s, u"f Daten/a.txt"_s}));
+  EXPECT_EQ(finde(ziel()), (QStringList{u"d Briefe"_s, u"d Daten"_s, u"d Daten/Briefe"_s, u"d Daten/Briefe/2024"_s, u"d Daten/Leer"_s, u"d Weg"_s,
+                                        u"f Brief.txt"_s, u"f Briefe/.versteckt"_s, u"f Briefe/a.txt"_s, u"f Daten/Briefe/2024/b.txt"_s, u"f Daten/a.txt"_s}));
 
   // The prefix goes on the top level and on files, not on subdirectories.
   store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
   aufgabe(0, {q + u"Daten/*.***"_s, q + u"Briefe/*.*"_s, q + u"Brief.txt"_s}, ImmerUeberschreiben, pfad(u"zusatz/"_s));
   lauf();
   EXPECT_TRUE(hat(4, u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s));
-  QStringList mitZusatz = {u"d §Briefe"_s, u"d §Daten"_s, u"d §Daten/Briefe"_s, u"d §Daten/Briefe/2024"_s,
-                           u"d §Daten/Leer"_s, u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s,
-                           u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
+  QStringList mitZusatz = {u"d §Briefe"_s, u"d §Daten"_s, u"d §Daten/Briefe"_s, u"d §Daten/Briefe/2024"_s, u"d §Daten/Leer"_s,
+                           u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s, u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
   EXPECT_EQ(finde(pfad(u"zusatz"_s)), mitZusatz.replaceInStrings(u"§"_s, u"Sicherheitskopie von "_s));
 }
 
-// Each mode against an existing target: the decision line (none where the
-// mode writes none), the size line of the target afterwards and its content.
+// Each mode against an existing target: decision line (if any), target size line and content.
 TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
-  const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s,
-                             u"wenn Zieldatei vorhanden, dann nicht kopieren"_s,
-                             u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
-                             u"kopieren, kleinere Zieldatei überschreiben"_s,
-                             u"kopieren, größere Zieldatei überschreiben"_s, u"kein Vorgang gewählt"_s};
-  const QString kopiert = u"    => Datei kopiert"_s, nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s;
-  const QString neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
-  const QString groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
+  const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s, u"wenn Zieldatei vorhanden, dann nicht kopieren"_s, u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
+                             u"kopieren, kleinere Zieldatei überschreiben"_s, u"kopieren, größere Zieldatei überschreiben"_s, u"kein Vorgang gewählt"_s};
+  const QString kopiert = u"    => Datei kopiert"_s, nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s,
+                neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s,
+                groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
   const struct { int modus; QByteArray quelle, ziel; QDateTime zielZeit; QString zeile, groesse; } faelle[] = {
       {NurWennFehlend, "neu", "alt, aber länger", kAlt, nichtKopiert, u"0,02"_s},
       {ImmerUeberschreiben, "neu", "alt, aber länger", kAlt, kopiert, u"0,00"_s},
@@ -144,8 +129,7 @@ TEST_F(KopierTest, FehlendeQuelleOderFehlendesZielverzeichnis) {
     EXPECT_TRUE(laufIn(modus, {pfad(u"quelle/Brief.txt"_s)}).contains({0, u"    => Error, "_s + fehlertext(ENOENT)}));
     EXPECT_EQ(zielInhalt(), "alte Sicherung") << modus;
   }
-  // Updating writes the line of a new target directory for trees too; mode 1
-  // only for a directory entry, with one blank.
+  // Updating reports a new target directory for trees too; mode 1 only for a directory entry.
   const test::Zeile neu{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s};
   datei(u"quelle/Daten/x.txt"_s);
   EXPECT_TRUE(laufIn(NurAelteres, {pfad(u"quelle/Daten/*.***"_s)}).contains(neu));
@@ -163,8 +147,7 @@ TEST_F(KopierTest, IgnorierlisteVergleichtGanzeZielnamenOhneGrossKlein) {
                           {2, u"  ==> Kopiere "_s + bak}}));
   EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"Brief.txt.bak"_s});
 
-  // With the name prefix on, the list is matched against the prefixed name;
-  // another task's list does not count.
+  // With the prefix on, the prefixed name is matched; another task's list does not count.
   store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
   store->write(u"IgnorierListe_2"_s, u"Brief.txt.bak"_s, QString());
   laufIn(ImmerUeberschreiben, {brief, bak});

@@ -10,23 +10,12 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-namespace {
-
-Meldung zusammenfassung(const QString& volumen, int dateien, int fehlerhaft = 0) {
-  return information(u"Augabe beendet.\n\nGesamtdatenvolumen: %1 , kopiertes Datenvolumen %1\n%2 Datei(en) wurden "
-                     u"verarbeitet; davon Fehlerhaft %3 Datei(en)"_s.arg(volumen).arg(dateien).arg(fehlerhaft));
-}
-
+static Meldung zusammenfassung(const QString& volumen, int dateien, int fehlerhaft = 0) {
+  return information(u"Augabe beendet.\n\nGesamtdatenvolumen: %1 , kopiertes Datenvolumen %1\n%2 Datei(en) wurden verarbeitet; davon Fehlerhaft %3 Datei(en)"_s.arg(volumen).arg(dateien).arg(fehlerhaft)); }
 const Meldung kFrageAlle = frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s);
 
-}  // namespace
-
-class LaufTest : public test::LaufUmgebung {
- protected:
-  QStringList status(int index) {
-    return {store->read(u"StatusIn"_s, u"Color%1"_s.arg(index), u"-"_s),
-            store->read(u"StatusIn"_s, u"Msgbox%1"_s.arg(index), u"-"_s)};
-  }
+struct LaufTest : test::LaufUmgebung {
+  QStringList status(int i) { return {store->read(u"StatusIn"_s, u"Color%1"_s.arg(i), u"-"_s), store->read(u"StatusIn"_s, u"Msgbox%1"_s.arg(i), u"-"_s)}; }
 };
 
 TEST_F(LaufTest, EinzelneDateiVonHandMitAllenZeilen) {
@@ -34,26 +23,16 @@ TEST_F(LaufTest, EinzelneDateiVonHandMitAllenZeilen) {
   aufgabe(0, {quelle});
   dialoge.erwarte(zusammenfassung(u"1,500 KByte"_s, 1));
   sicherung->aufgabeKopieren(0);
-  EXPECT_EQ(logbuch->zeilen, (test::Zeilen{
+  EXPECT_EQ(logbuch->zeilen.mid(0, 2) + logbuch->zeilen.mid(7), (test::Zeilen{  // the file's own lines: KopierTest
       {5, u"<Anfang, Manueller Start => Kopieren der Dateien aus Aufgabe 1"_s},
       {1, u"===> Zielverzeichnis: "_s + ziel()},
-      {2, u"  ==> Kopiere "_s + quelle},
-      {4, u"    => Vorgang: kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s},
-      {4, u"    => Datei kopiert"_s},
-      {4, u"    => Okay, Fehlerfrei verarbeitet"_s},
-      {3, u"    => (Dateigröße 1,50 KByte)"_s},
       {6, u"    Gesamtdatenvolumen: 1,50 KByte , kopiertes Datenvolumen 1,500 KByte"_s},
-      {6, u"... von 1 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s},
-      {6, u"<<< Aufgabe 1 fertig verarbeitet"_s},
-      {6, u"<Ende, Manueller Start>"_s}}));
+      {6, u"... von 1 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s}, {6, u"<<< Aufgabe 1 fertig verarbeitet"_s}, {6, u"<Ende, Manueller Start>"_s}}));
   EXPECT_EQ(status(0), QStringList({u"0"_s, u"Aufgabe wurde zuletzt am 05.Dezember 2026 um 14:03:27 ohne Fehler verarbeitet"_s}));
 
   // The unit changes at 100 KByte of total volume.
-  for (const auto& [groesse, volumen] : {std::pair{102399, u"99,999 KByte"_s}, std::pair{102400, u"0,098 MByte"_s}}) {
-    aufgabe(0, {datei(u"quelle/d"_s, QByteArray(groesse, 'k'))});
-    dialoge.erwarte(zusammenfassung(volumen, 1));
-    sicherung->aufgabeKopieren(0);
-  }
+  for (const auto& [groesse, volumen] : {std::pair{102399, u"99,999 KByte"_s}, std::pair{102400, u"0,098 MByte"_s}})
+    aufgabe(0, {datei(u"quelle/d"_s, QByteArray(groesse, 'k'))}), dialoge.erwarte(zusammenfassung(volumen, 1)), sicherung->aufgabeKopieren(0);
   EXPECT_TRUE(hat(6, u"    Gesamtdatenvolumen: 0,10 MByte , kopiertes Datenvolumen 0,098 MByte"_s));
 }
 
@@ -108,8 +87,7 @@ TEST_F(LaufTest, SammellaufAllerOderMarkierterAufgaben) {
     if (text.startsWith(u'<') || text.startsWith(u">>>"_s) || text == u"    => keine Datei vorhanden"_s) rahmen.append(text);
   QStringList erwartet{u"<Anfang, manueller Start aller Aufträge>"_s};
   for (int n = 1; n <= 5; ++n)
-    erwartet << u">>> Kopieren der Dateien aus Aufgabe %1"_s.arg(n) << (n == 3 ? QStringList() : QStringList{u"    => keine Datei vorhanden"_s})
-             << u"<<< Aufgabe %1 fertig verarbeitet"_s.arg(n);
+    erwartet << u">>> Kopieren der Dateien aus Aufgabe %1"_s.arg(n) << (n == 3 ? QStringList() : QStringList{u"    => keine Datei vorhanden"_s}) << u"<<< Aufgabe %1 fertig verarbeitet"_s.arg(n);
   EXPECT_EQ(rahmen, erwartet << u"<Ende, manueller Start>"_s);
   EXPECT_TRUE(hat(6, u"    Gesamtdatenvolumen: 0,00 KByte , kopiertes Datenvolumen 0,000 KByte"_s));
   EXPECT_EQ(host.begonnen, (QList<int>{0, 1, 2, 3, 4}));
