@@ -84,10 +84,8 @@ class VerpasstTest : public test::ZeitplanUmgebung {
 TEST_F(VerpasstTest, MeldungJeNachSchalterUndModus) {
   plane(1, u"3"_s, u"01.12.2026"_s, u"08:30:00"_s);
   const QString zeile = praefix + u"2 gefunden, geplant am/um 06.12.2026 08:30:00"_s;
-  const auto box = [&](const QString& grund) {
-    return Meldung{u"Folgende Aufgaben wurden versäumt ("_s + grund + u")\n\n"_s + zeile + u"; "_s, u"Versäumte Aufgaben"_s,
-                   Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok};
-  };
+  const auto box = [&](const QString& grund) { return Meldung{u"Folgende Aufgaben wurden versäumt ("_s + grund + u")\n\n"_s + zeile + u"; "_s,
+                                                               u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok}; };
   using M = verpasst::Modus;
   for (const auto& [modus, meldungAn, meldung] : QList<std::tuple<M, bool, std::optional<Meldung>>>{
            {M::Menue, true, box(u"Bewahrix war nicht aktiv"_s)}, {M::Start, false, std::nullopt},
@@ -108,8 +106,7 @@ TEST_F(VerpasstTest, WochenUndTageMehrererAufgabenInAufgabenreihenfolge) {
 
 // Odd records (no copy mode, no date or time, a broken date): nothing to report, no box at start.
 TEST_F(VerpasstTest, NichtsZuMelden) {
-  int i = 0;
-  for (const auto& [tag, zeit, vorgang] : QList<std::tuple<QString, QString, QString>>{
+  for (int i = 0; const auto& [tag, zeit, vorgang] : QList<std::tuple<QString, QString, QString>>{
            {u"01.12.2026"_s, u"08:30:00"_s, u"5"_s}, {{}, u"08:30:00"_s, u"0"_s}, {u"01.12.2026"_s, {}, u"0"_s},
            {u"kein Datum"_s, u"08:30:00"_s, u"0"_s}})
     plane(i++, u"3"_s, tag, zeit, vorgang);
