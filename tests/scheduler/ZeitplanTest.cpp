@@ -10,18 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 namespace s = bewahrix::schluessel;
 
-namespace {
-
 using test::um;
-
-// The due tasks' indices in one text, e.g. "14".
-QString indizes(const QList<AutomatikTakt::Faellig>& faellig) {
-  QString text;
-  for (const auto& f : faellig) text += QString::number(f.index);
-  return text;
-}
-
-}  // namespace
 
 TEST(Lampen, ZustandUndHinweisAusDemGespeichertenCode) {
   using lampen::Zustand;
@@ -38,21 +27,14 @@ TEST(Lampen, ZustandUndHinweisAusDemGespeichertenCode) {
 
 class ZeitplanTest : public test::ZeitplanUmgebung {};
 
-// The kinds against the calendar are compared in VerpasstTest. Here what a
-// hand-edited store may hold: kinds are compared as texts, a missing or
-// broken time is never due, a missing date is today's, a broken one no day.
+// Hand-edited values: kinds compared as texts, no time never due, no date today's, a broken one no day.
 TEST(Zeitplan, FaelligkeitBeiFehlendenOderKaputtenWerten) {
-  struct Fall {
-    QString art;
-    std::optional<QString> tag, zeit;
-    bool faellig;
-  };
+  using Fall = std::tuple<QString, std::optional<QString>, std::optional<QString>, bool>;
   const QString montag = u"07.12.2026"_s, mittag = u"12:00:00"_s;
-  for (const Fall& f : {Fall{u"0"_s, {}, mittag, true}, Fall{u"3"_s, montag, u"12:00:59"_s, true},
-                        Fall{u"3"_s, montag, {}, false}, Fall{u"3"_s, montag, u"zwölf"_s, false},
-                        Fall{u"03"_s, montag, mittag, false}, Fall{u"2"_s, u"Montag"_s, mittag, false},
-                        Fall{u"1"_s, u"7."_s, mittag, false}})
-    EXPECT_EQ(zeitplan::faellig({f.art, f.tag, f.zeit}, um(2026, 12, 7, 12, 0, 30)), f.faellig) << f.art.toStdString();
+  for (const auto& [art, tag, zeit, faellig] : QList<Fall>{{u"0"_s, {}, mittag, true}, {u"3"_s, montag, u"12:00:59"_s, true},
+           {u"3"_s, montag, {}, false}, {u"3"_s, montag, u"zwölf"_s, false}, {u"03"_s, montag, mittag, false},
+           {u"2"_s, u"Montag"_s, mittag, false}, {u"1"_s, u"7."_s, mittag, false}})
+    EXPECT_EQ(zeitplan::faellig({art, tag, zeit}, um(2026, 12, 7, 12, 0, 30)), faellig) << art.toStdString();
 }
 
 TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
@@ -61,13 +43,12 @@ TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
   plane(2, u"3"_s, u"05.12.2026"_s, u"12:01:00"_s);
   uhr.stellen(um(2026, 12, 5, 11, 59, 58));
   AutomatikTakt takt(*store, uhr);
+  const auto indizes = [](const auto& faellig) { QString t; for (const auto& f : faellig) t += QString::number(f.index); return t; };
   EXPECT_EQ(takt.datumsBeschriftung(), u" Samstag, 5. Dezember 2026"_s);
   // Every 5 s from 11:59:58 to 12:01:03: the new minutes and what is due in each tick.
   QStringList ticks;
-  for (int n = 0; n < 14; ++n, uhr.sekundenWeiter(5)) {
-    const auto e = takt.takt();
-    ticks << (e.neueMinute ? u"neu:"_s : u":"_s) + indizes(e.faellig);
-  }
+  for (int n = 0; n < 14; ++n, uhr.sekundenWeiter(5))
+    ticks << [&](const auto& e) { return (e.neueMinute ? u"neu:"_s : u":"_s) + indizes(e.faellig); }(takt.takt());
   EXPECT_EQ(ticks, QStringList{u"neu:"_s} << u"neu:14"_s << QStringList(11, u":"_s) << u"neu:2"_s);
   // The next day the same minute counts again.
   uhr.stellen(um(2026, 12, 6, 12, 0, 1));
@@ -79,8 +60,7 @@ TEST_F(ZeitplanTest, TaktBearbeitetJedeMinuteEinmalInIndexreihenfolge) {
   EXPECT_EQ(indizes(mitternacht.takt().faellig), u"3"_s);
 }
 
-// Each kind's text; red on white without a copy mode; an unknown kind keeps
-// only the time; an absent date is today's.
+// Each kind's text; red on white without copy mode; an unknown kind keeps the time; no date is today's.
 TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
   using zeitplan::Beschreibung;
   plane(0, u"0"_s, u"24.12.2026"_s, u"09:15:00"_s, u"5"_s);
