@@ -54,8 +54,7 @@ class KleinerServer {
       auto* takt = new QTimer(s);
       QObject::connect(takt, &QTimer::timeout, s, [s] { s->write("X"); });
       s->write("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n");
-      takt->start(50);
-      return;
+      return takt->start(50);
     }
     const bool gefunden = art_ == Art::Antwort && zeile == "GET /update/version_bewahrix.txt HTTP/1.1";
     const QByteArray inhalt = gefunden ? "3.2.3." : "<html>nicht da</html>";
@@ -99,10 +98,7 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
   QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
   test::SkriptDialoge dialoge;
   using Art = KleinerServer::Art;
-  const std::pair<Art, Meldung> faelle[] = {{Art::Antwort, neuer(u"3.2.3."_s)}, {Art::Fehlt, zugriffFehlt},
-                                            {Art::Weg, zugriffFehlt},         {Art::Schweigen, zugriffFehlt},
-                                            {Art::Troepfeln, zugriffFehlt}};
-  for (const auto& [art, meldung] : faelle) {
+  for (const Art art : {Art::Antwort, Art::Fehlt, Art::Weg, Art::Schweigen, Art::Troepfeln}) {
     SCOPED_TRACE(static_cast<int>(art));
     KleinerServer server(art);
     Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
@@ -117,7 +113,7 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     takt.start(20);
     bool zeigerImKasten = true;
     dialoge.beimZeigen = [&] { zeigerImKasten = QGuiApplication::overrideCursor() != nullptr; };
-    dialoge.erwarte(meldung);
+    dialoge.erwarte(art == Art::Antwort ? neuer(u"3.2.3."_s) : zugriffFehlt);
     QElapsedTimer uhr;
     uhr.start();
     pruefung.pruefen();
@@ -125,21 +121,20 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     EXPECT_EQ(std::tuple(pruefung.laeuft(), dialoge.alleGezeigt()), std::tuple(true, false));
     pruefung.pruefen();
     ASSERT_TRUE(ende.wait(5000));
-    EXPECT_EQ(server.anfragen, art == Art::Weg ? QList<QByteArray>{}
-                                               : QList<QByteArray>{"GET /update/version_bewahrix.txt HTTP/1.1"});
-    EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
+    const QList<QByteArray> get{"GET /update/version_bewahrix.txt HTTP/1.1"};
+    EXPECT_EQ(std::tuple(server.anfragen, dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
                          QGuiApplication::overrideCursor()),
-              std::tuple(true, 1, false, false, nullptr));
+              std::tuple(art == Art::Weg ? QList<QByteArray>() : get, true, 1, false, false, nullptr));
     EXPECT_LT(uhr.elapsed(), 3000);
     EXPECT_TRUE(art < Art::Schweigen || (uhr.elapsed() >= 300 && takte >= 5 && beschaeftigt)) << uhr.elapsed();
   }
   KleinerServer server(Art::Schweigen);
-  {  // the window goes while the check waits: no box, and the normal pointer again
-    Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
-    pruefung.pruefen();
-    QTest::qWait(200);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-  }
+  // The window goes while the check waits: no box, and the normal pointer again.
+  auto wartend = std::make_unique<Versionspruefung>(dialoge, kProgramm, server.adresse);
+  wartend->pruefen();
+  QTest::qWait(200);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  wartend.reset();
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   // The web page opens under the wait pointer; a failure says nothing.
   Versionspruefung pruefung(dialoge, kProgramm);

@@ -26,13 +26,11 @@ namespace d = bewahrix::logbuchdruck;
 namespace {
 
 // Two error entries, one with "Error" elsewhere and one in small letters.
-QStringList beispielTexte() {
-  return u"<Anfang, Manueller Start>|>>> Aufgabe 1|  ==> /home/anna/Daten/brief.odt|    => Datei kopiert|"
+const QStringList kBeispiel =
+    u"<Anfang, Manueller Start>|>>> Aufgabe 1|  ==> /home/anna/Daten/brief.odt|    => Datei kopiert|"
          u"    => Error, Zugriff verweigert|Logbuch.log Error, Datei fehlt|"
          u"    => error, klein geschrieben|    => Error, Datenträger voll|<Ende, Manueller Start>"_s.split(u'|');
-}
 
-// The question before printing, with Ja as the default button.
 const Meldung kFrageRot{u"Wünschen Sie, das Error Meldungen im Logbuch Rot gedruckt werden?"_s, u"Bewahrix"_s,
                         Symbol::Frage, Knoepfe::JaNeinAbbrechen, Antwort::Ja};
 
@@ -145,11 +143,10 @@ TEST(Fehlerzeile, GenauDasWortAnStelle32) {
 
 class PdfDruck : public LogbuchUmgebung {
  protected:
-  // A printer that writes a PDF file instead of going to paper.
   LogbuchDruck druck() {
     return LogbuchDruck(*modell, dialoge, [this] {
       auto drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      drucker->setOutputFileName(ausgabe);  // ".pdf": a PDF file
+      drucker->setOutputFileName(ausgabe);  // ".pdf": a PDF file instead of paper
       ++gewaehlt;
       return drucker;
     });
@@ -160,7 +157,7 @@ class PdfDruck : public LogbuchUmgebung {
 };
 
 TEST_F(PdfDruck, ReihenfolgeUndRoteFehlerzeilenNurAufWunsch) {
-  schreibe(beispielTexte());
+  schreibe(kBeispiel);
   for (const Antwort antwort : {Antwort::Ja, Antwort::Nein}) {
     SCOPED_TRACE(antwort == Antwort::Ja ? "rot" : "schwarz");
     QFile::remove(ausgabe);

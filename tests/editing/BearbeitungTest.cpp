@@ -105,9 +105,8 @@ TEST_F(BearbeitungTest, LoeschenNurNachJa) {
   store->removeSection(u"StatusIn"_s);
   EXPECT_FALSE(liste().loeschen(1, QString()).neuLaden) << "without a selection nothing is asked";
   dialoge.erwarte(loeschFrage(u"/a"_s), Antwort::Nein);
-  EXPECT_FALSE(liste().loeschen(1, u"/a"_s).neuLaden);
   dialoge.erwarte(alleFrage, Antwort::Nein);
-  EXPECT_FALSE(liste().alleLoeschen(1).neuLaden);
+  EXPECT_EQ((QList{liste().loeschen(1, u"/a"_s).neuLaden, liste().alleLoeschen(1).neuLaden}), (QList{false, false}));
   EXPECT_EQ(std::tuple(liste().eintraege(1).size(), logbuch->saetze.size(), store->list(u"StatusIn"_s).size()),
             std::tuple(2, 0, 0));
 
@@ -150,9 +149,8 @@ TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {
   logbuch->saetze.clear();
 
   dialoge.erwarte(loeschFrage(u"b.tmp "_s), Antwort::Nein);
-  EXPECT_FALSE(liste.loeschen(u"b.tmp "_s).neuLaden);
   dialoge.erwarte(alleFrage, Antwort::Nein);
-  EXPECT_FALSE(liste.alleLoeschen().neuLaden);
+  EXPECT_EQ((QList{liste.loeschen(u"b.tmp "_s).neuLaden, liste.alleLoeschen().neuLaden}), (QList{false, false}));
   EXPECT_EQ(std::pair(liste.eintraege(), logbuch->saetze),
             std::pair(QStringList{u"/home/anna/a.tmp"_s, u"b.tmp "_s}, Saetze()));
 
@@ -163,10 +161,10 @@ TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {
 }
 
 TEST_F(BearbeitungTest, UngueltigeZieleWerdenAbgewiesen) {
-  dialoge.erwarte(information(u"Geben Sie ein Zielort an."_s));
-  EXPECT_EQ(ziel().zielSpeichern(0, QString()), std::nullopt);
-  for (const QString& falsch : {u"Backup/"_s, u" /media/usb"_s, u"~/Backup"_s}) {
-    dialoge.erwarte(information(u"Geben Sie den vollständigen Pfad beginnend mit / an."_s));
+  const QString ganz = u"Geben Sie den vollständigen Pfad beginnend mit / an."_s;
+  for (const auto& [falsch, text] : {std::pair(QString(), u"Geben Sie ein Zielort an."_s), {u"Backup/"_s, ganz},
+                                     {u" /media/usb"_s, ganz}, {u"~/Backup"_s, ganz}}) {
+    dialoge.erwarte(information(text));
     EXPECT_EQ(ziel().zielSpeichern(0, falsch), std::nullopt) << falsch.toStdString();
   }
   EXPECT_TRUE((store->list(u"SaveZiel"_s) + store->list(u"StatusIn"_s)).isEmpty() && logbuch->saetze.isEmpty());
