@@ -93,8 +93,7 @@ TEST(Versionsdatei, LiestNachZeichenpositionenUndVergleichtZahlen) {
 
 // The limit is for the whole answer; meanwhile the window works on, busy.
 TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
-  // The test's server is reached directly, whatever proxy the machine has.
-  QNetworkProxyFactory::setUseSystemConfiguration(false);
+  QNetworkProxyFactory::setUseSystemConfiguration(false);  // our server directly, whatever proxy there is
   QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
   test::SkriptDialoge dialoge;
   using Art = KleinerServer::Art;
