@@ -54,8 +54,7 @@ class KleinerServer {
       auto* takt = new QTimer(s);
       QObject::connect(takt, &QTimer::timeout, s, [s] { s->write("X"); });
       s->write("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n");
-      takt->start(50);
-      return;
+      return takt->start(50);
     }
     const bool gefunden = art_ == Art::Antwort && zeile == "GET /update/version_bewahrix.txt HTTP/1.1";
     const QByteArray inhalt = gefunden ? "3.2.3." : "<html>nicht da</html>";
@@ -68,11 +67,9 @@ class KleinerServer {
   QTcpServer server_;
 };
 
-Meldung zugriffFehlt() {
-  return {u"Konnte auf das Internet nicht zugreifen oder Versionsdatei wurde nicht gefunden."_s, u"Bewahrix"_s,
-          Symbol::Kritisch};
-}
-Meldung aktuell() { return information(u"Keine neue Version verfügbar, Sie sind auf den neusten Stand."_s); }
+const Meldung zugriffFehlt{u"Konnte auf das Internet nicht zugreifen oder Versionsdatei wurde nicht gefunden."_s,
+                           u"Bewahrix"_s, Symbol::Kritisch};
+const Meldung aktuell = information(u"Keine neue Version verfügbar, Sie sind auf den neusten Stand."_s);
 Meldung neuer(const QString& version) {
   return information(u"Die Version "_s + version + u" wurde gefunden und liegt zum Download bereit.\n"_s
                      u"Gehen Sie auf die Internetseite http://bewahrix.example und laden Sie sich die neue "_s
@@ -80,35 +77,27 @@ Meldung neuer(const QString& version) {
 }
 
 TEST(Versionsdatei, LiestNachZeichenpositionenUndVergleichtZahlen) {
-  // Read by character positions, as the published file has always been read.
+  // Read by character positions, as the published file has always been read; numbers compare, not text.
   const std::pair<QString, Versionsnummer> nummern[] = {
       {u"3.2.3."_s, {3, 2, 3}},          {u"3.2.3"_s, {3, 2, 0}},           {u"12345.6.7."_s, {0, 6, 7}},
       {u"1.2.      9   ."_s, {1, 2, 9}}, {u"1.2.      9    ."_s, {1, 2, 0}}, {u"3.x.5."_s, {3, 0, 5}}};
   for (const auto& [datei, nummer] : nummern) EXPECT_EQ(versionspruefung::lies(datei), nummer) << datei.toStdString();
   const std::pair<QString, Meldung> faelle[] = {
-      {u"3.2.3."_s, neuer(u"3.2.3."_s)}, {u"3.2.3"_s, aktuell()},         {u"4.0.0."_s, neuer(u"4.0.0."_s)},
-      {u"3.1.9."_s, aktuell()},          {u"3.2.2."_s, aktuell()},        {u"10.0.0."_s, neuer(u"10.0.0."_s)},
-      // Numbers, not text: 10 > 3 although "1" < "3".
-      {u"3.10.0."_s, neuer(u"3.10.0."_s)},
-      // Blanks shift the positions but not the numbers; the box shows the text without them.
-      {u" 3.2.3. \r\n"_s, neuer(u"3.2.3."_s)},
-      {u"   \r\n"_s, zugriffFehlt()},      {QString(), zugriffFehlt()},
-  };
+      {u"3.2.3."_s, neuer(u"3.2.3."_s)}, {u"3.2.3"_s, aktuell},         {u"4.0.0."_s, neuer(u"4.0.0."_s)},
+      {u"3.1.9."_s, aktuell},          {u"3.2.2."_s, aktuell},        {u"10.0.0."_s, neuer(u"10.0.0."_s)},
+      {u"3.10.0."_s, neuer(u"3.10.0."_s)}, {u" 3.2.3. \r\n"_s, neuer(u"3.2.3."_s)},
+      {u"   \r\n"_s, zugriffFehlt},      {QString(), zugriffFehlt}};
   for (const auto& [datei, meldung] : faelle)
     EXPECT_EQ(versionspruefung::meldung(datei, kProgramm), meldung) << datei.toStdString();
 }
 
 // The limit is for the whole answer; meanwhile the window works on, busy.
 TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
-  // The test's server is reached directly, whatever proxy the machine has.
-  QNetworkProxyFactory::setUseSystemConfiguration(false);
+  QNetworkProxyFactory::setUseSystemConfiguration(false);  // our server directly, whatever proxy there is
   QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
   test::SkriptDialoge dialoge;
   using Art = KleinerServer::Art;
-  const std::pair<Art, Meldung> faelle[] = {{Art::Antwort, neuer(u"3.2.3."_s)}, {Art::Fehlt, zugriffFehlt()},
-                                            {Art::Weg, zugriffFehlt()},         {Art::Schweigen, zugriffFehlt()},
-                                            {Art::Troepfeln, zugriffFehlt()}};
-  for (const auto& [art, meldung] : faelle) {
+  for (const Art art : {Art::Antwort, Art::Fehlt, Art::Weg, Art::Schweigen, Art::Troepfeln}) {
     SCOPED_TRACE(static_cast<int>(art));
     KleinerServer server(art);
     Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
@@ -123,7 +112,7 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     takt.start(20);
     bool zeigerImKasten = true;
     dialoge.beimZeigen = [&] { zeigerImKasten = QGuiApplication::overrideCursor() != nullptr; };
-    dialoge.erwarte(meldung);
+    dialoge.erwarte(art == Art::Antwort ? neuer(u"3.2.3."_s) : zugriffFehlt);
     QElapsedTimer uhr;
     uhr.start();
     pruefung.pruefen();
@@ -131,22 +120,20 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     EXPECT_EQ(std::tuple(pruefung.laeuft(), dialoge.alleGezeigt()), std::tuple(true, false));
     pruefung.pruefen();
     ASSERT_TRUE(ende.wait(5000));
-    EXPECT_EQ(server.anfragen, art == Art::Weg ? QList<QByteArray>{}
-                                               : QList<QByteArray>{"GET /update/version_bewahrix.txt HTTP/1.1"});
-    EXPECT_EQ(std::tuple(dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
+    const QList<QByteArray> get{"GET /update/version_bewahrix.txt HTTP/1.1"};
+    EXPECT_EQ(std::tuple(server.anfragen, dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
                          QGuiApplication::overrideCursor()),
-              std::tuple(true, 1, false, false, nullptr));
+              std::tuple(art == Art::Weg ? QList<QByteArray>() : get, true, 1, false, false, nullptr));
     EXPECT_LT(uhr.elapsed(), 3000);
     EXPECT_TRUE(art < Art::Schweigen || (uhr.elapsed() >= 300 && takte >= 5 && beschaeftigt)) << uhr.elapsed();
   }
-  // The window goes while the check waits: no box, and the normal pointer again.
   KleinerServer server(Art::Schweigen);
-  {
-    Versionspruefung pruefung(dialoge, kProgramm, server.adresse);
-    pruefung.pruefen();
-    QTest::qWait(200);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-  }
+  // The window goes while the check waits: no box, and the normal pointer again.
+  auto wartend = std::make_unique<Versionspruefung>(dialoge, kProgramm, server.adresse);
+  wartend->pruefen();
+  QTest::qWait(200);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  wartend.reset();
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   // The web page opens under the wait pointer; a failure says nothing.
   Versionspruefung pruefung(dialoge, kProgramm);

@@ -52,17 +52,13 @@ class BearbeitungTest : public test::FrischeUmgebung {
 
 const QString kHinzu = u" wurde eine neuer Eintrag hinzugefügt und der Kopiervorgang noch nicht wieder gestartet."_s;
 
-Meldung hinweis() {
-  return {u"Datei oder Verzeichnis hat wahrscheinlich eine ungültige Angabe.\nWollen Sie fortfahren?"_s,
-          u"Hinweis"_s, Symbol::Information, Knoepfe::JaNein, Antwort::Ja};
-}
-Meldung doppelt() { return information(u"Diese Datei ist bereits eingetragen."_s); }
+const Meldung hinweis{u"Datei oder Verzeichnis hat wahrscheinlich eine ungültige Angabe.\nWollen Sie fortfahren?"_s,
+                      u"Hinweis"_s, Symbol::Information, Knoepfe::JaNein, Antwort::Ja};
+const Meldung doppelt = information(u"Diese Datei ist bereits eingetragen."_s);
 Meldung loeschFrage(const QString& e) {
   return frage(u"Sind Sie sich sicher, dass Sie den Eintrag "_s + e + u" löschen wollen?"_s, u"Löschen"_s);
 }
-Meldung alleFrage() {
-  return frage(u"Sind Sie sich sicher, dass Sie alle Einträge löschen wollen?"_s, u"Löschen"_s);
-}
+const Meldung alleFrage = frage(u"Sind Sie sich sicher, dass Sie alle Einträge löschen wollen?"_s, u"Löschen"_s);
 
 // As typed; duplicates ignore letter case, umlauts too, within the task's own list.
 TEST_F(BearbeitungTest, HinzufuegenWieGetipptOhneDoppelteUndMitStatus) {
@@ -73,17 +69,15 @@ TEST_F(BearbeitungTest, HinzufuegenWieGetipptOhneDoppelteUndMitStatus) {
       u"/"_s + QString(u"sehr langer Name "_s).repeated(250) + u"/*.***"_s,
   };
   for (const QString& e : eintraege) EXPECT_EQ(liste().hinzufuegen(4, e).startKnopf, true) << e.toStdString();
-  dialoge.erwarte(doppelt());
-  const Folge f = liste().hinzufuegen(4, u"/DATEN/ÄRGER öL/ÜBERSICHT.TXT"_s);
-  EXPECT_FALSE(f.neuLaden);
-  EXPECT_FALSE(f.eingabe.has_value()) << "the field keeps the refused text";
+  dialoge.erwarte(doppelt);
+  const Folge f = liste().hinzufuegen(4, u"/DATEN/ÄRGER öL/ÜBERSICHT.TXT"_s);  // the field keeps the refused text
+  EXPECT_EQ(std::pair(f.neuLaden, f.eingabe.has_value()), std::pair(false, false));
   EXPECT_TRUE(liste().hinzufuegen(1, u"/daten/ärger öl/übersicht.TXT"_s).neuLaden);
   EXPECT_EQ(liste().eintraege(4), eintraege);
-  EXPECT_EQ(logbuch->saetze.size(), 8);
-  EXPECT_EQ(logbuch->saetze.mid(3, 1), (Saetze{{u"Eintrag zur Aufgabe 5 hinzugefügt => "_s + eintraege.at(3), 7}}));
-  EXPECT_EQ(status(u"Color4"_s), u"3"_s);
-  EXPECT_EQ(status(u"Msgbox4"_s), u"am 01. Mrz. 2027 um 09:05:07"_s + kHinzu);
-  EXPECT_EQ(status(u"Color0"_s), u"<fehlt>"_s);
+  EXPECT_EQ(std::tuple(logbuch->saetze.size(), logbuch->saetze.at(3)),
+            std::tuple(8, QPair{u"Eintrag zur Aufgabe 5 hinzugefügt => "_s + eintraege.at(3), 7}));
+  EXPECT_EQ((QStringList{status(u"Color4"_s), status(u"Msgbox4"_s), status(u"Color0"_s)}),
+            (QStringList{u"3"_s, u"am 01. Mrz. 2027 um 09:05:07"_s + kHinzu, u"<fehlt>"_s}));
 }
 
 TEST_F(BearbeitungTest, LeereEingabeUndUngueltigeFormFragen) {
@@ -91,48 +85,43 @@ TEST_F(BearbeitungTest, LeereEingabeUndUngueltigeFormFragen) {
   EXPECT_FALSE(liste().hinzufuegen(0, QString()).neuLaden);
   // Anything not beginning with the separator asks first; No keeps it out.
   for (const QString& form : {u"Daten/*.*"_s, u"~/Daten"_s, u" /home/anna"_s, u"C:\\x"_s}) {
-    dialoge.erwarte(hinweis(), Antwort::Nein);
+    dialoge.erwarte(hinweis, Antwort::Nein);
     const Folge f = liste().hinzufuegen(0, form);
-    EXPECT_TRUE(f.fokusAufEingabe) << form.toStdString();
-    EXPECT_FALSE(f.neuLaden);
+    EXPECT_EQ(std::pair(f.fokusAufEingabe, f.neuLaden), std::pair(true, false)) << form.toStdString();
   }
   EXPECT_TRUE(logbuch->saetze.isEmpty() && store->list(u"StatusIn"_s).isEmpty());
   // Yes stores it as typed; the duplicate check comes after the question.
-  dialoge.erwarte(hinweis(), Antwort::Ja);
+  dialoge.erwarte(hinweis, Antwort::Ja);
   EXPECT_TRUE(liste().hinzufuegen(0, u"Daten/*.*"_s).neuLaden);
-  dialoge.erwarte(hinweis(), Antwort::Ja);
-  dialoge.erwarte(doppelt());
+  dialoge.erwarte(hinweis, Antwort::Ja);
+  dialoge.erwarte(doppelt);
   EXPECT_FALSE(liste().hinzufuegen(0, u"DATEN/*.*"_s).neuLaden);
   EXPECT_EQ(liste().eintraege(0), QStringList{u"Daten/*.*"_s});
 }
 
 TEST_F(BearbeitungTest, LoeschenNurNachJa) {
-  liste().hinzufuegen(1, u"/a"_s);
-  liste().hinzufuegen(1, u"/b"_s);
-  liste().hinzufuegen(3, u"/a"_s);
+  for (const auto& [aufgabe, e] : {std::pair(1, u"/a"_s), {1, u"/b"_s}, {3, u"/a"_s}}) liste().hinzufuegen(aufgabe, e);
   logbuch->saetze.clear();
   store->removeSection(u"StatusIn"_s);
   EXPECT_FALSE(liste().loeschen(1, QString()).neuLaden) << "without a selection nothing is asked";
   dialoge.erwarte(loeschFrage(u"/a"_s), Antwort::Nein);
-  EXPECT_FALSE(liste().loeschen(1, u"/a"_s).neuLaden);
-  dialoge.erwarte(alleFrage(), Antwort::Nein);
-  EXPECT_FALSE(liste().alleLoeschen(1).neuLaden);
+  dialoge.erwarte(alleFrage, Antwort::Nein);
+  EXPECT_EQ((QList{liste().loeschen(1, u"/a"_s).neuLaden, liste().alleLoeschen(1).neuLaden}), (QList{false, false}));
   EXPECT_EQ(std::tuple(liste().eintraege(1).size(), logbuch->saetze.size(), store->list(u"StatusIn"_s).size()),
             std::tuple(2, 0, 0));
 
   dialoge.erwarte(loeschFrage(u"/a"_s), Antwort::Ja);
   EXPECT_FALSE(liste().loeschen(1, u"/a"_s).startKnopf.has_value()) << "one entry is left";
   store->write(u"StatusIn"_s, u"Color3"_s, u"3"_s);
-  dialoge.erwarte(alleFrage(), Antwort::Ja);
+  dialoge.erwarte(alleFrage, Antwort::Ja);
   EXPECT_EQ(liste().alleLoeschen(1).startKnopf, false);
-  EXPECT_EQ(std::pair(liste().eintraege(1), liste().eintraege(3)), std::pair(QStringList(), QStringList{u"/a"_s}));
-  EXPECT_EQ(store->list(u"StatusIn"_s), (Schluesselpaare{{u"Color3"_s, u"3"_s}})) << "another task keeps its own";
-  // Also an empty list is logged.
-  dialoge.erwarte(alleFrage(), Antwort::Ja);
+  // Another task keeps its entries and its status.
+  EXPECT_EQ(std::tuple(liste().eintraege(1), liste().eintraege(3), store->list(u"StatusIn"_s)),
+            std::tuple(QStringList(), QStringList{u"/a"_s}, Schluesselpaare{{u"Color3"_s, u"3"_s}}));
+  dialoge.erwarte(alleFrage, Antwort::Ja);  // also an empty list is logged
   liste().alleLoeschen(1);
-  EXPECT_EQ(logbuch->saetze, (Saetze{{u"Eintrag aus Aufgabe 2 gelöscht => /a"_s, 7},
-                                     {u"alle Einträge aus Aufgabe 2 gelöscht"_s, 7},
-                                     {u"alle Einträge aus Aufgabe 2 gelöscht"_s, 7}}));
+  const std::pair<QString, int> alle{u"alle Einträge aus Aufgabe 2 gelöscht"_s, 7};
+  EXPECT_EQ(logbuch->saetze, (Saetze{{u"Eintrag aus Aufgabe 2 gelöscht => /a"_s, 7}, alle, alle}));
 }
 
 TEST_F(BearbeitungTest, AbgelegtesVerzeichnisAuflisten) {
@@ -146,8 +135,8 @@ TEST_F(BearbeitungTest, AbgelegtesVerzeichnisAuflisten) {
                               u"/\" wurden keine Dateien gefunden\n(evtl. vorhanden Unterverzeichnisse "
                               u"werden nicht mit einbezogen)."_s));
   const Folge f = liste().ablegen(0, QString(), {{ordner, true}, {pfad(u"leer"_s), true}}, fs);
-  EXPECT_EQ(liste().eintraege(0), (QStringList{ordner + u"/a Ä.txt"_s, ordner + u"/b.txt"_s}));
-  EXPECT_EQ(std::tuple(f.startKnopf, logbuch->saetze.size()), std::tuple(true, 2));
+  EXPECT_EQ(std::tuple(liste().eintraege(0), f.startKnopf, logbuch->saetze.size()),
+            std::tuple(QStringList{ordner + u"/a Ä.txt"_s, ordner + u"/b.txt"_s}, true, 2));
 }
 
 TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {
@@ -160,24 +149,21 @@ TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {
   logbuch->saetze.clear();
 
   dialoge.erwarte(loeschFrage(u"b.tmp "_s), Antwort::Nein);
-  EXPECT_FALSE(liste.loeschen(u"b.tmp "_s).neuLaden);
-  dialoge.erwarte(alleFrage(), Antwort::Nein);
-  EXPECT_FALSE(liste.alleLoeschen().neuLaden);
-  EXPECT_EQ(liste.eintraege(), (QStringList{u"/home/anna/a.tmp"_s, u"b.tmp "_s}));
-  EXPECT_TRUE(logbuch->saetze.isEmpty());
+  dialoge.erwarte(alleFrage, Antwort::Nein);
+  EXPECT_EQ((QList{liste.loeschen(u"b.tmp "_s).neuLaden, liste.alleLoeschen().neuLaden}), (QList{false, false}));
+  EXPECT_EQ(std::pair(liste.eintraege(), logbuch->saetze),
+            std::pair(QStringList{u"/home/anna/a.tmp"_s, u"b.tmp "_s}, Saetze()));
 
-  dialoge.erwarte(alleFrage(), Antwort::Ja);
-  EXPECT_TRUE(liste.alleLoeschen().neuLaden);
-  EXPECT_TRUE(liste.eintraege().isEmpty());
+  dialoge.erwarte(alleFrage, Antwort::Ja);
+  EXPECT_TRUE(liste.alleLoeschen().neuLaden && liste.eintraege().isEmpty() && store->list(u"StatusIn"_s).isEmpty());
   EXPECT_EQ(logbuch->saetze, (Saetze{{u"alle Einträge aus Ignorierliste Aufgabe 3 gelöscht"_s, 10}}));
-  EXPECT_TRUE(store->list(u"StatusIn"_s).isEmpty()) << "the ignore list leaves the task's status alone";
 }
 
 TEST_F(BearbeitungTest, UngueltigeZieleWerdenAbgewiesen) {
-  dialoge.erwarte(information(u"Geben Sie ein Zielort an."_s));
-  EXPECT_EQ(ziel().zielSpeichern(0, QString()), std::nullopt);
-  for (const QString& falsch : {u"Backup/"_s, u" /media/usb"_s, u"~/Backup"_s}) {
-    dialoge.erwarte(information(u"Geben Sie den vollständigen Pfad beginnend mit / an."_s));
+  const QString ganz = u"Geben Sie den vollständigen Pfad beginnend mit / an."_s;
+  for (const auto& [falsch, text] : {std::pair(QString(), u"Geben Sie ein Zielort an."_s), {u"Backup/"_s, ganz},
+                                     {u" /media/usb"_s, ganz}, {u"~/Backup"_s, ganz}}) {
+    dialoge.erwarte(information(text));
     EXPECT_EQ(ziel().zielSpeichern(0, falsch), std::nullopt) << falsch.toStdString();
   }
   EXPECT_TRUE((store->list(u"SaveZiel"_s) + store->list(u"StatusIn"_s)).isEmpty() && logbuch->saetze.isEmpty());
@@ -187,28 +173,25 @@ TEST_F(BearbeitungTest, SpeichernSetztStatusAuchOhneAenderung) {
   for (int mal = 0; mal < 2; ++mal) {
     store->removeSection(u"StatusIn"_s);
     EXPECT_EQ(ziel().zielSpeichern(3, u"/media/usb/Backup"_s), u"/media/usb/Backup/"_s);
-    EXPECT_EQ(status(u"Color3"_s), u"3"_s);
-    EXPECT_EQ(status(u"Msgbox3"_s), u"am 05. Dez. 2026 um 14:03:27 wurde das Zielverzeichnis geändert und der "
-                                    u"Kopiervorgang noch nicht wieder gestartet."_s);
+    EXPECT_EQ((QStringList{status(u"Color3"_s), status(u"Msgbox3"_s)}),
+              (QStringList{u"3"_s, u"am 05. Dez. 2026 um 14:03:27 wurde das Zielverzeichnis geändert und der "
+                                   u"Kopiervorgang noch nicht wieder gestartet."_s}));
   }
-  EXPECT_EQ(logbuch->saetze.first(),
-            (QPair<QString, int>{u"Zielpfad für Aufgabe 4 gespeichern => /media/usb/Backup/"_s, 7}));
+  EXPECT_EQ(logbuch->saetze.first(), (QPair{u"Zielpfad für Aufgabe 4 gespeichern => /media/usb/Backup/"_s, 7}));
   EXPECT_EQ(ziel().zielSpeichern(1, u"/"_s), u"/"_s);
   EXPECT_EQ(ziel().zielSpeichern(2, u"/Mein Ziel mit Ä "_s), u"/Mein Ziel mit Ä /"_s);
-  EXPECT_FALSE(bearbeiten::zielGesichert(u"/mein Ziel mit ä /"_s, ziel().gespeichertesZiel(2)));
-  EXPECT_FALSE(bearbeiten::zielGesichert(u"/Mein Ziel mit Ä / "_s, ziel().gespeichertesZiel(2)));
+  for (const QString& anders : {u"/mein Ziel mit ä /"_s, u"/Mein Ziel mit Ä / "_s})
+    EXPECT_FALSE(bearbeiten::zielGesichert(anders, ziel().gespeichertesZiel(2))) << anders.toStdString();
 }
 
 TEST_F(BearbeitungTest, TitelAendernKuerztDieUebersichtUeber25Zeichen) {
-  EXPECT_EQ(ziel().titelAendern(3, QString()), std::nullopt);
-  EXPECT_FALSE(store->enthaelt(u"Titel"_s, u"Titel3"_s));
+  EXPECT_TRUE(!ziel().titelAendern(3, QString()) && !store->enthaelt(u"Titel"_s, u"Titel3"_s));
   const QString fuenfundzwanzig = u"Fotos der Familie Müller!"_s;
   EXPECT_EQ(ziel().titelAendern(3, fuenfundzwanzig)->ortLabel, u"(4) "_s + fuenfundzwanzig);
   const auto neu = ziel().titelAendern(3, fuenfundzwanzig + u'?');
   ASSERT_TRUE(neu);
-  EXPECT_EQ(neu->titel, fuenfundzwanzig + u'?');
-  EXPECT_EQ(neu->ortLabel, u"(4) Fotos der Familie Müll ..."_s);
-  EXPECT_EQ(ziel().titel(3), fuenfundzwanzig + u'?');
+  EXPECT_EQ((QStringList{neu->titel, neu->ortLabel, ziel().titel(3)}),
+            (QStringList{fuenfundzwanzig + u'?', u"(4) Fotos der Familie Müll ..."_s, fuenfundzwanzig + u'?'}));
   EXPECT_TRUE(logbuch->saetze.isEmpty() && store->list(u"StatusIn"_s).isEmpty());
 }
 
