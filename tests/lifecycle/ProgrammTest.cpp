@@ -143,10 +143,11 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
 }
 
 TEST_F(ProgrammTest, UnlesbareWerteZaehlerUndVollstaendigesZuruecksetzen) {
-  setze(u"Tool"_s, {{u"Count"_s, u"abc"_s}, {u"MeLeft"_s, u"abc"_s}});
+  setze(u"Tool"_s, {{u"Count"_s, u"abc"_s}, {u"MeLeft"_s, u"abc"_s}, {u"MeTop"_s, u"3000"_s}});
   setze(u"Optionen"_s, {{u"Vorgang2"_s, u"x"_s}, {u"Vorgang3"_s, u"7"_s}});
   store->write(u"StatusIn"_s, u"Color1"_s, u"rot"_s);
   starten();
+  EXPECT_EQ(std::pair(f().y(), f().statusLogbuch->zustand()), std::pair(200, Z::Gruen));  // each value on its own
   EXPECT_EQ(f().aufgabe.at(2).infoVerfahren->text() + f().aufgabe.at(3).infoVerfahren->text(), QString());
   EXPECT_TRUE(f().aufgabe.at(3).cmdKopieStart->isEnabled() && programm->loadComplete());
   EXPECT_EQ(f().aufgabe.at(1).pruefLampe->zustand(), Z::Grau);
