@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # German texts of Qt's own dialogs; the Trash needs GIO's gvfs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, gvfs")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, gvfs, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BEWAHRIX_WEBSEITE})
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -7,11 +7,12 @@ BEWAHRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 BEWAHRIX_PAKETE=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
+  qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
   desktop-file-utils appstream dpkg-dev
   libgtest-dev libbenchmark-dev
   rsync
   xvfb xauth trayer xdotool x11-utils imagemagick
+  weston python3-gi
   libxcb1-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QAbstractNativeEventFilter>
-#include <QList>
 #include <QObject>
 
-#include <cstdint>
+#include <memory>
 
 namespace bewahrix {
+
+class HotkeyWeg;
 
 namespace hotkeys {
 
@@ -18,50 +18,39 @@ inline constexpr int kAlt = 4;
 inline constexpr int kIdGrenze = 49151;
 int naechsteId(int letzte);
 
-// The key code of the registration (the letters and digits by their upper
-// case character, F1 to F12 from 0x70) as an X keysym; 0 for any other key.
-std::uint32_t keysym(int keyCode);
-// Mask bits 1 SHIFT, 2 CTRL, 4 ALT as X modifier bits.
-std::uint16_t x11Modifikatoren(int shiftMask);
-
 }  // namespace hotkeys
 
-// The global hotkeys: a key grab on the root window of the X server, taken
-// with and without CapsLock and NumLock so that those do not switch the key
-// off. Without X11 (Wayland, offscreen) every registration fails quietly,
-// just as when another program holds the key.
-class Hotkeys : public QObject, private QAbstractNativeEventFilter {
+// The global hotkeys. In an X11 session a key grab on the root window; in a
+// Wayland session (also for an X11 program on XWayland, where a grab only
+// sees keys while one of its windows has focus) the desktop portal for
+// global shortcuts. Without a desktop (offscreen) every registration fails
+// quietly, just as when another program holds the key.
+class Hotkeys : public QObject {
   Q_OBJECT
 
  public:
+  enum class Weg { Keiner, X11, Portal };
+
   explicit Hotkeys(QObject* parent = nullptr);
   ~Hotkeys() override;
 
-  // The new id, or 0 when the key is taken or there is no X11; no message.
+  // The new id, or 0 when the key cannot be taken; no message.
   int HotkeyRegister(int keyCode, int shiftMask);
   void HotkeyUnregister(int id);
 
-  int anzahl() const { return static_cast<int>(liste_.size()); }
+  Weg weg() const { return art_; }
+  int anzahl() const;
 
  signals:
   // The key of this registration was pressed.
   void ausgeloest(int id);
+  // The portal did not bind a key it had accepted to ask for.
+  void abgewiesen(int id, bool vomBenutzer);
 
  private:
-  struct Griff {
-    int id;
-    std::uint8_t keycode;
-    std::uint16_t modifikatoren;
-    std::uint32_t wurzel;
-  };
-
-  bool nativeEventFilter(const QByteArray& typ, void* nachricht, qintptr* ergebnis) override;
-  void loslassen(const Griff& griff);
-  void filterSetzen(bool an);
-
-  QList<Griff> liste_;
+  Weg art_ = Weg::Keiner;
+  std::unique_ptr<HotkeyWeg> weg_;
   int naechsteId_ = 0;
-  bool umgeleitet_ = false;
 };
 
 }  // namespace bewahrix

@@ -2,6 +2,12 @@
 
 #include "desktop/Symbol.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -16,6 +22,7 @@ namespace {
 
 constexpr int kVersuche = 30;
 constexpr int kAbstandMs = 1000;
+constexpr int kFristMs = 2000;
 
 // The program's symbol; the error look puts a red disc with a white cross
 // over its lower right corner.
@@ -33,16 +40,21 @@ QIcon bild(bool fehler) {
   return QIcon(QPixmap::fromImage(symbol));
 }
 
+// The same question the toolkit asks the session bus.
+bool statusNotifierHost() {
+  const QString watcher = u"org.kde.StatusNotifierWatcher"_s;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher)) return false;
+  QDBusMessage frage = QDBusMessage::createMethodCall(watcher, u"/StatusNotifierWatcher"_s,
+                                                      u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+  frage.setArguments({watcher, u"IsStatusNotifierHostRegistered"_s});
+  const QDBusReply<QDBusVariant> antwort = bus.call(frage, QDBus::Block, kFristMs);
+  return antwort.isValid() && antwort.value().variant().toBool();
+}
+
 }  // namespace
 
-Tray::Tray(QObject* parent) : QObject(parent), icon_(new QSystemTrayIcon(this)) {
-  icon_->setIcon(bild(false));
-  icon_->setToolTip(u"Bewahrix"_s);
-  connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason grund) {
-    if (grund == QSystemTrayIcon::Trigger) emit geklickt(true);
-    if (grund == QSystemTrayIcon::Context) emit geklickt(false);
-  });
-}
+Tray::Tray(QMenu& menue, QObject* parent) : QObject(parent), menue_(menue), tooltip_(u"Bewahrix"_s) {}
 
 void Tray::hinzufuegen() {
   gewuenscht_ = true;
@@ -52,8 +64,9 @@ void Tray::hinzufuegen() {
 }
 
 void Tray::versuchen() {
-  if (!gewuenscht_ || icon_->isVisible()) return;
-  if (QSystemTrayIcon::isSystemTrayAvailable()) {
+  if (!gewuenscht_ || sichtbar()) return;
+  if (!icon_) anlegen();
+  if (icon_) {
     icon_->show();
     emit bereit();
     return;
@@ -61,25 +74,47 @@ void Tray::versuchen() {
   if (++versuche_ < kVersuche) QTimer::singleShot(kAbstandMs, this, &Tray::versuchen);
 }
 
+// The toolkit decides once per program run whether icons go over D-Bus, at
+// its first look at the tray. Off X11 there is no other way, so it must not
+// look before a host has come up.
+void Tray::anlegen() {
+  const bool host = statusNotifierHost();
+  if (!host && QGuiApplication::platformName() != u"xcb"_s) return;
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  icon_ = new QSystemTrayIcon(this);
+  ueberDBus_ = host;
+  icon_->setIcon(bild(fehler_));
+  icon_->setToolTip(tooltip_);
+  if (ueberDBus_) icon_->setContextMenu(&menue_);
+  connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason grund) {
+    if (grund == QSystemTrayIcon::Trigger) emit geklickt(true);
+    if (grund == QSystemTrayIcon::Context) emit geklickt(false);
+  });
+}
+
 void Tray::entfernen() {
   gewuenscht_ = false;
-  icon_->hide();
+  if (icon_) icon_->hide();
 }
 
 void Tray::normal(const QString& tooltip) {
   fehler_ = false;
-  icon_->setIcon(bild(false));
-  icon_->setToolTip(tooltip);
+  tooltip_ = tooltip;
+  zeigen();
 }
 
 void Tray::fehler() {
   fehler_ = true;
-  icon_->setIcon(bild(true));
-  icon_->setToolTip(u"Error! Bewahrix (rechte Maustaste)"_s);
+  tooltip_ = u"Error! Bewahrix (rechte Maustaste)"_s;
+  zeigen();
 }
 
-bool Tray::sichtbar() const { return icon_->isVisible(); }
+void Tray::zeigen() {
+  if (!icon_) return;
+  icon_->setIcon(bild(fehler_));
+  icon_->setToolTip(tooltip_);
+}
 
-QString Tray::tooltip() const { return icon_->toolTip(); }
+bool Tray::sichtbar() const { return icon_ && icon_->isVisible(); }
 
 }  // namespace bewahrix

@@ -3,18 +3,22 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace bewahrix {
 
-// The icon in the notification area with its two looks and tooltips. Where
-// the desktop has no tray yet, it asks again for a while: the tray may come
-// up after the program.
+// The icon in the notification area with its two looks and tooltips: an
+// XEmbed icon on an X11 tray, or a StatusNotifierItem on the session bus
+// where a host for those runs (KDE, GNOME with its AppIndicator extension,
+// every Wayland session). Where the desktop has no tray yet, it asks again
+// for a while: the tray may come up after the program.
 class Tray : public QObject {
   Q_OBJECT
 
  public:
-  explicit Tray(QObject* parent = nullptr);
+  // The menu a D-Bus host opens itself on the icon.
+  explicit Tray(QMenu& menue, QObject* parent = nullptr);
 
   // Adds the icon in its normal look with the tooltip "Bewahrix".
   void hinzufuegen();
@@ -25,7 +29,10 @@ class Tray : public QObject {
 
   bool sichtbar() const;
   bool fehlerAnzeige() const { return fehler_; }
-  QString tooltip() const;
+  QString tooltip() const { return tooltip_; }
+  // The desktop shows the icon and its menu through D-Bus; it cannot place
+  // a popup of ours at the pointer.
+  bool ueberDBus() const { return ueberDBus_; }
 
  signals:
   // A click on the icon: left button, or right button (context).
@@ -35,8 +42,13 @@ class Tray : public QObject {
 
  private:
   void versuchen();
+  void anlegen();
+  void zeigen();
 
-  QSystemTrayIcon* icon_;
+  QMenu& menue_;
+  QSystemTrayIcon* icon_ = nullptr;  // made once a tray is there: the toolkit picks its kind then, for good
+  QString tooltip_;
+  bool ueberDBus_ = false;
   bool gewuenscht_ = false;
   bool fehler_ = false;
   int versuche_ = 0;

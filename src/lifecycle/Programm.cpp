@@ -4,6 +4,7 @@
 #include "desktop/Hotkeys.h"
 #include "desktop/HoverHilfe.h"
 #include "desktop/SaverHilfe.h"
+#include "desktop/Sitzung.h"
 #include "desktop/Tray.h"
 #include "desktop/Versionspruefung.h"
 #include "lifecycle/Copyright.h"
@@ -54,7 +55,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
       dialoge_(dialoge),
       logbuch_(store, uhr, *this),
       fenster_(std::make_unique<Saver>()),
-      tray_(new Tray(this)),
+      tray_(new Tray(*fenster_->bewahrixFormer, this)),
       hotkeys_(new Hotkeys(this)),
       modell_(logbuch_),
       sicherung_({store, logbuch_, *this, *this, dialoge, dateisystem_, entferner_, uhr}),
@@ -156,6 +157,7 @@ void Programm::verbindeMenues() {
   connect(hotkeys_, &Hotkeys::ausgeloest, this, [this] {
     if (fenster_->hotkeyAktion->isChecked()) BewahrixHerstellen_Click();
   });
+  connect(hotkeys_, &Hotkeys::abgewiesen, this, &Programm::hotkeyAbgewiesen);
   connect(f.checkStartUpPosition, &QAction::triggered, this, [this](bool an) {
     store_.write(s::abschnittTool(), s::startMinimiert(), werte::booleanText(an));
   });
@@ -265,11 +267,11 @@ void Programm::NoAufzeichenLogbuch_Click(bool aus) {
   LogbuchAnzeigen();
 }
 
-// The action has already flipped its mark. A failed registration leaves the
-// mark on and no key active, without a word.
+// The action has already flipped its mark; the stored state is the user's
+// wish even when the key cannot be had in this session.
 void Programm::HotkeyAktion_Click(bool an) {
   if (an) {
-    hotkeyId_ = hotkeys_->HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+    hotkeyAnmelden();
   } else {
     hotkeys_->HotkeyUnregister(hotkeyId_);
     hotkeyId_ = 0;
@@ -277,13 +279,36 @@ void Programm::HotkeyAktion_Click(bool an) {
   store_.write(s::abschnittTool(), s::hotkeyAktion(), werte::booleanText(an));
 }
 
+// A grab refused by the X server leaves the mark on and no key active,
+// without a word. Through the portal the mark shows what is really bound.
+void Programm::hotkeyAnmelden() {
+  hotkeyId_ = hotkeys_->HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  if (hotkeyId_ == 0 && hotkeys_->weg() == Hotkeys::Weg::Portal) fenster_->hotkeyAktion->setChecked(false);
+}
+
+void Programm::hotkeyAbgewiesen(int id, bool vomBenutzer) {
+  if (id == 0 || id != hotkeyId_) return;
+  hotkeyId_ = 0;
+  fenster_->hotkeyAktion->setChecked(false);
+  // Declined in the desktop's dialog: not asked again at the next start.
+  if (vomBenutzer) store_.write(s::abschnittTool(), s::hotkeyAktion(), werte::booleanText(false));
+}
+
 void Programm::BewahrixHerstellen_Click() {
+  // A Wayland client cannot undo its own minimise; mapped anew, the window
+  // is back.
+  if (fenster_->isMinimized() && sitzung::waylandFenster()) fenster_->hide();
   fenster_->showNormal();
   fenster_->raise();
   fenster_->activateWindow();
 }
 
 void Programm::trayGeklickt(bool links) {
+  // A host on D-Bus opens the menu itself; a click on the icon restores.
+  if (tray_->ueberDBus()) {
+    if (links) BewahrixHerstellen_Click();
+    return;
+  }
   if (!normalerZustand()) {
     fenster_->bewahrixFormer->popup(QCursor::pos());
     return;

@@ -127,6 +127,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void optionGeaendert(bool protokolliert);
   void NoAufzeichenLogbuch_Click(bool aus);
   void HotkeyAktion_Click(bool an);
+  void hotkeyAnmelden();
+  void hotkeyAbgewiesen(int id, bool vomBenutzer);
   void PruefLampe_Click(int index);
   void verbindeLogbuchSeite();
   void verbindeZeitplaene();

@@ -95,7 +95,7 @@ void Programm::startSequence() {
   f.ssTabOptionen->setCurrentIndex(0);
   falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
   falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });
-  if (f.hotkeyAktion->isChecked()) hotkeyId_ = hotkeys_->HotkeyRegister(hotkeys::kTasteS, hotkeys::kAlt);
+  if (f.hotkeyAktion->isChecked()) hotkeyAnmelden();
   f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
   falls(optionen.meldungVersaeumt, [&](bool an) { f.msgBoxVersaeumt->setChecked(an); });
   falls(optionen.hilfe, [&](bool an) { f.mueHelp->setChecked(an); });

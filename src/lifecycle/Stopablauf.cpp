@@ -1,6 +1,7 @@
 #include "lifecycle/Programm.h"
 
 #include "desktop/Taskleiste.h"
+#include "desktop/Sitzung.h"
 #include "desktop/Tray.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
@@ -47,7 +48,8 @@ bool Programm::QueryStop() {
   const QDateTime jetzt = uhr_.jetzt();
   store_.write(s::abschnittTool(), s::endTime(), formate::stundeMinute(jetzt.time()) + u":00"_s);
   store_.write(s::abschnittTool(), s::endDatum(), formate::kurzDatum(jetzt.date()));
-  if (normalerZustand()) {
+  // A Wayland compositor keeps the position to itself: the stored one stays.
+  if (normalerZustand() && !sitzung::waylandFenster()) {
     store_.write(s::abschnittTool(), s::meLeft(), werte::zahlText(fenster_->x() * kTwipsProPixel));
     store_.write(s::abschnittTool(), s::meTop(), werte::zahlText(fenster_->y() * kTwipsProPixel));
   }

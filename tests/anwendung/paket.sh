@@ -11,7 +11,7 @@ falsch() { echo "$*"; fehler=1; }
 deb=$tmp/bewahrix_${version}_amd64.deb
 cpack --config "$bau/CPackConfig.cmake" -B "$tmp" >"$tmp/log" 2>&1 && [ -f "$deb" ] || { cat "$tmp/log"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || falsch "Depends ohne Qt"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n, gvfs" ] || falsch "Recommends falsch"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n, gvfs, qt6-wayland" ] || falsch "Recommends falsch"
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./$' -e '^\./usr/' && falsch "außerhalb von /usr"
 dpkg -i "$deb" >"$tmp/log" 2>&1 || { cat "$tmp/log"; exit 1; }
 [ "$(/usr/bin/bewahrix --version)" = "Bewahrix Version $version" ] || falsch "/usr/bin/bewahrix --version falsch"

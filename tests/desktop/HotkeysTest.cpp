@@ -1,4 +1,4 @@
-// The global hotkey; tests/e2e/hotkey.sh runs the HotkeysX11 cases on a real X server.
+// The global hotkey; tests/e2e/sitzung.sh runs the HotkeysX11 cases on a real X server.
 
 #include "desktop/Hotkeys.h"
 
@@ -30,7 +30,7 @@ class HotkeysX11 : public ::testing::Test {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
-      GTEST_SKIP() << "braucht ein X-Display (QT_QPA_PLATFORM=xcb); tests/e2e/hotkey.sh führt es aus";
+      GTEST_SKIP() << "braucht ein X-Display (QT_QPA_PLATFORM=xcb); tests/e2e/sitzung.sh führt es aus";
     fremd = xcb_connect(nullptr, nullptr);
     ASSERT_EQ(xcb_connection_has_error(fremd), 0);
     root = xcb_setup_roots_iterator(xcb_get_setup(fremd)).data->root;
