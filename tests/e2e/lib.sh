@@ -60,31 +60,38 @@ e2e_warte() {
 }
 e2e_nicht() { ! "$@" >/dev/null; }
 
-# No session bus: the icon goes through the X tray host, no desktop service is touched.
-# Xvfb picks a free display itself, so tests in other worktrees never share one.
-e2e_umgebung() {
-  export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/laufzeit" DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/kein-bus"
+# A fresh HOME and XDG folders; no display yet.
+e2e_heim() {
+  export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/laufzeit"
   export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
   export XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
   chmod 0700 "$XDG_RUNTIME_DIR"
+  unset WAYLAND_DISPLAY DISPLAY XAUTHORITY
   E2E_LOGBUCH="$HOME/Logbuch.log" E2E_EINSTELLUNGEN="$XDG_CONFIG_HOME/RoroVareduze/settings.db"
+}
+
+# No session bus: the icon goes through the X tray host, no desktop service is touched.
+# Xvfb picks a free display itself, so tests in other worktrees never share one.
+e2e_umgebung() {
+  e2e_heim
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/kein-bus"
   Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   e2e_merke $!
   e2e_warte 15 "Xvfb startet nicht" grep -qx '[0-9][0-9]*' "$E2E_TMP/display"
   export DISPLAY=":$(cat "$E2E_TMP/display")"
-  unset XAUTHORITY
   trayer --edge top --align left --widthtype pixel --width 200 --height 32 >"$E2E_TMP/trayer.log" 2>&1 &
   e2e_merke $!
   e2e_warte 30 "der Infobereich (trayer) meldet sich nicht an" python3 "$E2E_DIR/werkzeug.py" besitzer _NET_SYSTEM_TRAY_S0
   schritt "X-Display $DISPLAY mit Infobereich bereit"
 }
 
-# PID in E2E_BEWAHRIX. X libraries leak at exit; every other sanitizer finding still aborts.
+# PID in E2E_BEWAHRIX; the platform is xcb unless E2E_PLATTFORM names another.
+# X libraries leak at exit; every other sanitizer finding still aborts.
 e2e_bewahrix_starten() {
   local log="$E2E_TMP/bewahrix-$((${#E2E_LOGS[@]} + 1)).log"
   E2E_LOGS+=("$log")
-  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 QT_QPA_PLATFORM=xcb "$E2E_PROGRAMM" >"$log" 2>&1 &
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 QT_QPA_PLATFORM=${E2E_PLATTFORM:-xcb} "$E2E_PROGRAMM" >"$log" 2>&1 &
   E2E_BEWAHRIX=$!
   e2e_merke "$E2E_BEWAHRIX"
 }
