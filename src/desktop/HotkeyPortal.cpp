@@ -1,5 +1,7 @@
 #include "desktop/HotkeyPortal.h"
 
+#include "desktop/Hotkeys.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -43,12 +45,9 @@ namespace bewahrix {
 namespace hotkeys {
 
 QString portalAusloeser(int keyCode, int shiftMask) {
-  QString taste;
-  if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
-    taste = QChar(keyCode).toLower();
-  constexpr int kF1 = 0x70;
-  if (keyCode >= kF1 && keyCode < kF1 + 12) taste = u"F"_s + QString::number(keyCode - kF1 + 1);
-  if (taste.isEmpty()) return {};
+  const std::uint32_t sym = keysym(keyCode);
+  if (sym == 0) return {};
+  QString taste = sym >= kXkF1 ? u"F%1"_s.arg(sym - kXkF1 + 1) : QString(QChar(static_cast<char16_t>(sym)));
   if (shiftMask & 1) taste.prepend(u"SHIFT+"_s);
   if (shiftMask & 4) taste.prepend(u"ALT+"_s);
   if (shiftMask & 2) taste.prepend(u"CTRL+"_s);
@@ -129,10 +128,11 @@ void HotkeyPortal::binden() {
             QString(), QVariantMap{{u"handle_token"_s, kennung}}},
            kennung, [this, id = id_](uint antwort, const QVariantMap& ergebnis) {
              if (id != id_) return;
-             // Done, but without our shortcut: the user left it unbound.
+             // Done, but our shortcut missing or without a key: the user left it unbound.
              const auto liste = qdbus_cast<QList<PortalKuerzel>>(ergebnis.value(u"shortcuts"_s));
-             const bool gebunden = std::any_of(liste.cbegin(), liste.cend(),
-                                               [](const PortalKuerzel& k) { return k.id == kId; });
+             const bool gebunden = std::any_of(liste.cbegin(), liste.cend(), [](const PortalKuerzel& k) {
+               return k.id == kId && !k.eigenschaften.value(u"trigger_description"_s).toString().isEmpty();
+             });
              if (antwort != kErledigt || !gebunden) scheitern(antwort <= kAbgebrochen);
            });
 }

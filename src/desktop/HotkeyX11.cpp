@@ -1,5 +1,6 @@
 #include "desktop/HotkeyX11.h"
 
+#include "desktop/Hotkeys.h"
 #include "desktop/Xcb.h"
 
 #include <xcb/xcb.h>
@@ -13,15 +14,6 @@
 namespace bewahrix {
 
 namespace hotkeys {
-
-std::uint32_t keysym(int keyCode) {
-  if (keyCode >= 'A' && keyCode <= 'Z') return static_cast<std::uint32_t>(keyCode - 'A' + 'a');
-  if (keyCode >= '0' && keyCode <= '9') return static_cast<std::uint32_t>(keyCode);
-  constexpr int kF1 = 0x70;
-  constexpr std::uint32_t kXkF1 = 0xffbe;
-  if (keyCode >= kF1 && keyCode < kF1 + 12) return kXkF1 + static_cast<std::uint32_t>(keyCode - kF1);
-  return 0;
-}
 
 std::uint16_t x11Modifikatoren(int shiftMask) {
   std::uint16_t mod = 0;
@@ -42,8 +34,6 @@ constexpr std::array<std::uint16_t, 4> kVarianten{
 constexpr std::uint16_t kBeachtet = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 |
                                     XCB_MOD_MASK_3 | XCB_MOD_MASK_4 | XCB_MOD_MASK_5;
 
-// The key that gives the symbol, asked from the server's keyboard mapping
-// (plain libxcb: the keysyms helper library is not always installed).
 // Waits for the releases: once this returns, another program can take the key.
 void freigeben(xcb_connection_t* c, xcb_keycode_t taste, xcb_window_t root, std::uint16_t mod,
                const std::array<bool, kVarianten.size()>& welche) {
@@ -54,6 +44,8 @@ void freigeben(xcb_connection_t* c, xcb_keycode_t taste, xcb_window_t root, std:
     if (welche.at(i)) std::free(xcb_request_check(c, auftraege.at(i)));
 }
 
+// The key that gives the symbol, asked from the server's keyboard mapping
+// (plain libxcb: the keysyms helper library is not always installed).
 xcb_keycode_t tastencode(xcb_connection_t* c, std::uint32_t sym) {
   const xcb_setup_t* setup = xcb_get_setup(c);
   const xcb_keycode_t erster = setup->min_keycode;

@@ -11,9 +11,6 @@ namespace bewahrix {
 
 namespace hotkeys {
 
-// The key code of the registration (the letters and digits by their upper
-// case character, F1 to F12 from 0x70) as an X keysym; 0 for any other key.
-std::uint32_t keysym(int keyCode);
 // Mask bits 1 SHIFT, 2 CTRL, 4 ALT as X modifier bits.
 std::uint16_t x11Modifikatoren(int shiftMask);
 

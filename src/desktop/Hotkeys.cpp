@@ -17,6 +17,14 @@ int naechsteId(int letzte) {
   return id == 0 ? 1 : id;
 }
 
+std::uint32_t keysym(int keyCode) {
+  if (keyCode >= 'A' && keyCode <= 'Z') return static_cast<std::uint32_t>(keyCode - 'A' + 'a');
+  if (keyCode >= '0' && keyCode <= '9') return static_cast<std::uint32_t>(keyCode);
+  constexpr int kF1 = 0x70;
+  if (keyCode >= kF1 && keyCode < kF1 + 12) return kXkF1 + static_cast<std::uint32_t>(keyCode - kF1);
+  return 0;
+}
+
 }  // namespace hotkeys
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
 
 namespace bewahrix {
@@ -17,6 +18,12 @@ inline constexpr int kAlt = 4;
 // Ids stay below 0xBFFF; 0 means failure, so the count skips it.
 inline constexpr int kIdGrenze = 49151;
 int naechsteId(int letzte);
+
+// The key code of the registration (the letters and digits by their upper
+// case character, F1 to F12 from 0x70) as an X keysym, which also names the
+// key for the portal; 0 for any other key.
+inline constexpr std::uint32_t kXkF1 = 0xffbe;
+std::uint32_t keysym(int keyCode);
 
 }  // namespace hotkeys
 

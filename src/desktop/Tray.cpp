@@ -82,7 +82,7 @@ void Tray::anlegen() {
   if (!host && QGuiApplication::platformName() != u"xcb"_s) return;
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   icon_ = new QSystemTrayIcon(this);
-  ueberDBus_ = host;
+  ueberDBus_ = host && QGuiApplication::platformName() != u"xcb"_s;
   icon_->setIcon(bild(fehler_));
   icon_->setToolTip(tooltip_);
   if (ueberDBus_) icon_->setContextMenu(&menue_);

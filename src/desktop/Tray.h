@@ -8,11 +8,11 @@ class QSystemTrayIcon;
 
 namespace bewahrix {
 
-// The icon in the notification area with its two looks and tooltips: an
-// XEmbed icon on an X11 tray, or a StatusNotifierItem on the session bus
-// where a host for those runs (KDE, GNOME with its AppIndicator extension,
-// every Wayland session). Where the desktop has no tray yet, it asks again
-// for a while: the tray may come up after the program.
+// The icon in the notification area with its two looks and tooltips: a
+// StatusNotifierItem on the session bus where a host for those runs (KDE,
+// GNOME with its AppIndicator extension), else an XEmbed icon on an X11 tray.
+// Where the desktop has no tray yet, it asks again for a while: the tray may
+// come up after the program.
 class Tray : public QObject {
   Q_OBJECT
 
@@ -30,8 +30,8 @@ class Tray : public QObject {
   bool sichtbar() const;
   bool fehlerAnzeige() const { return fehler_; }
   QString tooltip() const { return tooltip_; }
-  // The desktop shows the icon and its menu through D-Bus; it cannot place
-  // a popup of ours at the pointer.
+  // Off X11 the desktop shows the icon and its menu through D-Bus; a popup
+  // of ours cannot be placed at the pointer there.
   bool ueberDBus() const { return ueberDBus_; }
 
  signals:

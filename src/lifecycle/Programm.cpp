@@ -295,9 +295,9 @@ void Programm::hotkeyAbgewiesen(int id, bool vomBenutzer) {
 }
 
 void Programm::BewahrixHerstellen_Click() {
-  // A Wayland client cannot undo its own minimise; mapped anew, the window
-  // is back.
-  if (fenster_->isMinimized() && sitzung::waylandFenster()) fenster_->hide();
+  // A Wayland client learns neither that it was minimised nor may it raise
+  // itself; mapped anew, the window is back in front.
+  if (sitzung::waylandFenster() && !fenster_->isActiveWindow()) fenster_->hide();
   fenster_->showNormal();
   fenster_->raise();
   fenster_->activateWindow();

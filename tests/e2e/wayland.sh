@@ -10,13 +10,16 @@ e2e_merke $!
 e2e_warte 15 "weston startet nicht" test -S "$XDG_RUNTIME_DIR/wayland-e2e"
 export WAYLAND_DISPLAY=wayland-e2e E2E_PLATTFORM=wayland
 
-# The main window in the compositor's own list of mapped windows: at least
-# its smallest size, unlike the splash window and message boxes.
-fenster_da() {
+# The program's windows in the compositor's own list of mapped ones, as
+# WIDTH HEIGHT. The main window has at least its smallest size; the splash
+# window is 480x300.
+fenster() {
   timeout 5 weston-debug scene-graph 2>/dev/null | grep -A1 "top-level window 'Bewahrix' of de.bewahrix.Bewahrix" |
     sed -n 's/.*position: (\(-*[0-9]*\), \(-*[0-9]*\)) -> (\(-*[0-9]*\), \(-*[0-9]*\)).*/\1 \2 \3 \4/p' |
-    while read -r x1 y1 x2 y2; do ((x2 - x1 >= 525 && y2 - y1 >= 396)) && echo ja; done | grep -q ja
+    while read -r x1 y1 x2 y2; do echo "$((x2 - x1)) $((y2 - y1))"; done
 }
+fenster_da() { fenster | while read -r b h; do ((b >= 525 && h >= 396)) && echo ja; done | grep -q ja; }
+splash_da() { fenster | grep -qx '480 300'; }
 dienste_starten() {
   /usr/bin/python3 "$E2E_DIR/dienste.py" "$@" >"$E2E_TMP/dienste.log" 2>&1 &
   DIENSTE=$!
@@ -37,6 +40,9 @@ bewahrix_minimiert_starten() {  # START-NUMMER
   e2e_warte 20 "kein Eintrag zum Programmstart $1" bash -c "python3 '$E2E_DIR/werkzeug.py' logbuch '$E2E_LOGBUCH' | grep -q '^Programm gestartet => Lft. Programmstart $1;'"
   e2e_warte 15 "das Symbol meldet sich nicht beim StatusNotifierWatcher" grep -q '^item ' "$E2E_TMP/dienste.log"
   e2e_warte 15 "ALT+S kommt nicht beim Portal an" gemeldet "binden fenster-zeigen ALT+s Bewahrix-Fenster wiederherstellen"
+  # The main window comes when the splash goes; from then on it must stay out of sight.
+  e2e_warte 15 "kein Begrüßungsfenster" splash_da
+  while splash_da; do ! fenster_da || fehler "minimiert gestartet, aber das Fenster ist zu sehen"; done
   sleep 1
   ! fenster_da || fehler "minimiert gestartet, aber das Fenster ist zu sehen"
 }
@@ -53,7 +59,7 @@ e2e_setze Optionen Vorgang1 0
 e2e_setze Aufgabe1 "$HOME/quelle.txt" "05. Dez. 2026"
 e2e_setze SaveZiel "Ziel 1" "$HOME/datei/ziel/"
 jetzt=$(date +%s)
-beginn=$(((jetzt / 60 + ((jetzt % 60) > 45 ? 2 : 1)) * 60))
+beginn=$(((jetzt / 60 + ((jetzt % 60) > 30 ? 2 : 1)) * 60))
 e2e_setze Timer DayArt1 3
 e2e_setze Timer SollDay1 "$(date +%d.%m.%Y)"
 e2e_setze Timer SollTime1 "$(date -d "@$beginn" +%H:%M:00)"
