@@ -10,15 +10,13 @@ e2e_merke $!
 e2e_warte 15 "weston startet nicht" test -S "$XDG_RUNTIME_DIR/wayland-e2e"
 export WAYLAND_DISPLAY=wayland-e2e E2E_PLATTFORM=wayland
 
-# The program's windows in the compositor's own list of mapped ones, as
-# WIDTH HEIGHT. The main window has at least its smallest size; the splash
-# window is 480x300.
+# The program's windows in the compositor's own list of mapped ones, as WIDTH HEIGHT. The main
+# window has at least its smallest size; the splash window is 480x300.
 fenster() {
   timeout 5 weston-debug scene-graph 2>/dev/null | grep -A1 "top-level window 'Bewahrix' of de.bewahrix.Bewahrix" |
-    sed -n 's/.*position: (\(-*[0-9]*\), \(-*[0-9]*\)) -> (\(-*[0-9]*\), \(-*[0-9]*\)).*/\1 \2 \3 \4/p' |
-    while read -r x1 y1 x2 y2; do echo "$((x2 - x1)) $((y2 - y1))"; done
+    sed -n 's/.*position: (\(-*[0-9]*\), \(-*[0-9]*\)) -> (\(-*[0-9]*\), \(-*[0-9]*\)).*/\1 \2 \3 \4/p' | awk '{print $3 - $1, $4 - $2}'
 }
-fenster_da() { fenster | while read -r b h; do ((b >= 525 && h >= 396)) && echo ja; done | grep -q ja; }
+fenster_da() { fenster | awk '$1 >= 525 && $2 >= 396 {da = 1} END {exit !da}'; }
 splash_da() { fenster | grep -qx '480 300'; }
 dienste_starten() {
   /usr/bin/python3 "$E2E_DIR/dienste.py" "$@" >"$E2E_TMP/dienste.log" 2>&1 &
@@ -34,6 +32,7 @@ item() {
 }
 eigenschaft() { item org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$1"; }
 tooltip_ist() { eigenschaft ToolTip | grep -qF "], '$1', '')"; }
+taste_gespeichert() { [ "$(e2e_einstellung Tool HotkeyAktion)" = "$1" ]; }
 bewahrix_minimiert_starten() {  # START-NUMMER
   e2e_setze Tool Check_StartUpPosition True
   e2e_bewahrix_starten
@@ -72,7 +71,7 @@ dienste_starten
 bewahrix_minimiert_starten 1
 gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /Test --method de.bewahrix.Test.Ausloesen >/dev/null
 e2e_warte 15 "Activated des Portals zeigt das Fenster nicht" fenster_da
-[ "$(e2e_einstellung Tool HotkeyAktion)" = True ] || fehler "die gebundene Taste hat \"Tool\"/\"HotkeyAktion\" geändert"
+taste_gespeichert True || fehler "die gebundene Taste hat \"Tool\"/\"HotkeyAktion\" geändert"
 
 schritt "Symbol über D-Bus: Tooltip, Menü, Fehlerbild nach dem Zeitplan"
 tooltip_ist Bewahrix || fehler "der Tooltip des Symbols ist nicht \"Bewahrix\": $(eigenschaft ToolTip)"
@@ -94,7 +93,7 @@ schritt "Portal lehnt ab: Haken aus, Programm läuft; Activate des Symbols holt 
 e2e_beende "$DIENSTE"
 dienste_starten --ablehnen
 bewahrix_minimiert_starten 2
-e2e_warte 15 "die abgelehnte Taste bleibt gespeichert" bash -c "[ \"\$(python3 '$E2E_DIR/werkzeug.py' einstellung '$E2E_EINSTELLUNGEN' Tool HotkeyAktion)\" = False ]"
+e2e_warte 15 "die abgelehnte Taste bleibt gespeichert" taste_gespeichert False
 e2e_laeuft "$E2E_BEWAHRIX" || fehler "Bewahrix endet nach der Ablehnung"
 item org.kde.StatusNotifierItem.Activate 0 0 >/dev/null
 e2e_warte 15 "Activate des Symbols zeigt das Fenster nicht" fenster_da
@@ -106,6 +105,6 @@ e2e_setze Tool HotkeyAktion True
 e2e_setze Tool Check_StartUpPosition False
 e2e_bewahrix_starten
 e2e_warte 20 "das Hauptfenster erscheint ohne Infobereich nicht" fenster_da
-[ "$(e2e_einstellung Tool HotkeyAktion)" = True ] || fehler "ohne Portal ist \"Tool\"/\"HotkeyAktion\" geändert"
+taste_gespeichert True || fehler "ohne Portal ist \"Tool\"/\"HotkeyAktion\" geändert"
 beenden
 echo "OK"
