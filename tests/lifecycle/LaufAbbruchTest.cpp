@@ -1,17 +1,10 @@
 #include "ProgrammUmgebung.h"
 #include "logbook/LogSatz.h"
 #include "platform/Fehlertext.h"
-#include "ui/Saver.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFileInfo>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTabWidget>
-#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -58,13 +51,8 @@ TEST_F(LaufAbbruchTest, ResetWartetAufDenLaufUndLeertDannDenSpeicher) {
   EXPECT_EQ(beendet, 1);
   EXPECT_EQ(kopiert(), 0);
   EXPECT_FALSE(QFileInfo::exists(home() + u"d0"_s));  // not into the home directory either
-  sqlite3* db = nullptr;
-  QByteArray zeilen;
-  ASSERT_EQ(sqlite3_open(store->dateipfad().toUtf8().constData(), &db), SQLITE_OK);
-  sqlite3_exec(db, "SELECT COUNT(*) FROM settings",
-               [](void* z, int, char** w, char**) { return static_cast<QByteArray*>(z)->append(w[0]), 0; }, &zeilen, 0);
-  EXPECT_EQ(sqlite3_close(db), SQLITE_OK);
-  EXPECT_EQ(zeilen, "0");
+  for (const QString& abschnitt : {u"Tool"_s, u"StatusIn"_s, u"Optionen"_s, u"Timer"_s, u"Aufgabe0"_s})
+    EXPECT_TRUE(store->list(abschnitt).isEmpty()) << abschnitt.toStdString();
 }
 
 TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
@@ -92,11 +80,10 @@ TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
     laufMit(fall.stop);
     const QStringList texte = logTexte().mid(vorher);
     EXPECT_EQ(kopiert(), fall.antwort == Antwort::Nein ? kDateien : 0);
-    EXPECT_EQ(texte.contains(u"Programm beendet"_s), fall.antwort != Antwort::Nein);
+    EXPECT_EQ(texte.last() == u"Programm beendet"_s, fall.antwort != Antwort::Nein);
     if (fall.antwort == Antwort::Nein) continue;
     ASSERT_TRUE(texte.contains(kAbgebrochen));
     EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 fertig verarbeitet"_s));
-    EXPECT_EQ(texte.last(), u"Programm beendet"_s);
     EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + wert(u"StatusIn"_s, u"Color0"_s), u"14:03:001"_s);
   }
 }
@@ -113,7 +100,6 @@ TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
                    u"Bewahrix"_s, Symbol::Ausrufezeichen});
   starten();
   EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
-  EXPECT_EQ(wert(u"Tool"_s, u"StartDatum"_s), u"05.12.2026"_s);
 }
 
 TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldungUndJedeSeiteGanz) {
@@ -127,8 +113,7 @@ TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldungUndJedeSeiteGanz) 
   dialoge.erwarte({text + u". Weitere solche Fehler stehen nur im Logbuch."_s, u"Bewahrix"_s, Symbol::Ausrufezeichen});
   f().checkStartUpPosition->trigger();
   f().checkStartUpPosition->trigger();
-  sqlite3_exec(anderer, "ROLLBACK", nullptr, nullptr, nullptr);
-  sqlite3_close(anderer);
+  sqlite3_close(anderer);  // and with it the transaction
   QCoreApplication::processEvents();
   EXPECT_EQ(logTexte().count(alsSatz(text)), 2);
   // The first start's window holds every page without scrolling.

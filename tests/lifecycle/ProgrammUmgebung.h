@@ -5,9 +5,20 @@
 #include "store/SettingsStore.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
+#include "ui/Lampe.h"
 #include "ui/Saver.h"
 
+// The window's control types, for the tests that work them.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 
 #include <memory>
 
@@ -16,6 +27,7 @@ namespace bewahrix {
 // The whole program on a fresh HOME, with scripted boxes and a set clock.
 class ProgrammUmgebung : public test::FrischeUmgebung {
  protected:
+  using Z = Lampe::Zustand;
   void SetUp() override {
     FrischeUmgebung::SetUp();
     store = std::make_unique<SettingsStore>(schluessel::anwendung());

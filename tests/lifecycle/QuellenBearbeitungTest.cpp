@@ -1,17 +1,10 @@
 #include "ProgrammUmgebung.h"
 #include "ui/DateiAblage.h"
 #include "ui/IgnorierForm.h"
-#include "ui/Lampe.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -97,7 +90,7 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   zaehleNeuladen();
   ablegen(2, *urls({ordner}));
   EXPECT_TRUE(eintraege(2).size() == 1000 && eintraege(2).last() == ordner + u"/d-0999.jpg"_s);
-  EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Lampe::Zustand::Gelb);
+  EXPECT_TRUE(neuladen == 1 && seite(2).pruefLampe->zustand() == Z::Gelb);
   // Listing needs the automatic adding; the drop stops at the folder.
   f().checkDragAndDrop->click();
   dialoge.erwarte({u"Dateien aus einem Verzeichnis auflisten, kan nur per Drag & Drop durchgeführt werden, "
@@ -202,7 +195,7 @@ TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
                                             u"Eintrag zur Ignorierliste Aufgabe 2 hinzugefügt => Desktop.ini"_s,
                                             u"Eintrag aus Ignorierliste Aufgabe 2 gelöscht => fremd.db"_s}));
   // The main logbook view is not refilled.
-  EXPECT_TRUE(neuladen == 0 && seite(1).pruefLampe->zustand() == Lampe::Zustand::Grau);
+  EXPECT_TRUE(neuladen == 0 && seite(1).pruefLampe->zustand() == Z::Grau);
 }
 
 }  // namespace
