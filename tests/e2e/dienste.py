@@ -31,7 +31,7 @@ def melde(*teile):
 
 
 def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
-    antwort = None  # the portal's methods answer through a request object
+    argumente, antwort = argumente.unpack(), None  # the portal's methods answer through a request object
     if methode == "RegisterStatusNotifierItem":
         melde("item", argumente[0])
     elif methode == "CreateSession":
