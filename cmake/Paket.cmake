@@ -4,7 +4,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bewahrix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_PACKAGE_CONTACT "Bewahrix-Team <kontakt@bewahrix.example>")
+set(CPACK_PACKAGE_CONTACT "Bewahrix-Team <${BEWAHRIX_KONTAKT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dateien und Verzeichnisse nach Zeitplan sichern")
 set(CPACK_PACKAGE_DESCRIPTION "Bewahrix kopiert in bis zu fünf Sicherungsaufgaben Dateien, Verzeichnisse
 und Verzeichnisbäume in ein Ziel, von Hand oder nach Zeitplan, und führt

@@ -1,5 +1,7 @@
 #include "lifecycle/Copyright.h"
 
+#include "Anwendung.h"
+
 #include "desktop/Symbol.h"
 #include "lifecycle/Version.h"
 #include "ui/Bau.h"
@@ -70,9 +72,10 @@ Copyright::Copyright(QWidget* parent) : QDialog(parent) {
   linie->setFrameShape(QFrame::HLine);
   linie->setFrameShadow(QFrame::Sunken);
 
-  // Placeholder contacts: the project publishes no real addresses here.
+  // The addresses the build was given (placeholders unless a distributor set them).
   const std::array<QString, 2> beschriftung = {u"Internet"_s, u"Email"_s};
-  const std::array<QString, 2> kontakt = {u"www.bewahrix.example"_s, u"kontakt@bewahrix.example"_s};
+  const std::array<QString, 2> kontakt = {QString::fromUtf16(anwendung::kWebseite),
+                                          QString::fromUtf16(anwendung::kKontakt)};
   auto* kontakte = new QGridLayout;
   for (size_t i = 0; i < 2; ++i) {
     const QString index = u'(' + QString::number(i) + u')';
