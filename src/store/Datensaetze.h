@@ -57,6 +57,7 @@ struct Programmoptionen {
   std::optional<bool> startMinimiert;
   std::optional<bool> hotkey;
   std::optional<bool> meldungVersaeumt;
+  std::optional<bool> benachrichtigungen;
   std::optional<bool> hilfe;
   std::optional<bool> aufzeichnungAus;
   std::array<std::optional<bool>, schluessel::kAnzahlKategorien> kategorien;
