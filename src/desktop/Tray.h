@@ -26,6 +26,9 @@ class Tray : public QObject {
   // Normal look with this tooltip, or the error look.
   void normal(const QString& tooltip);
   void fehler();
+  // A message beside the icon, where the desktop has no notification
+  // service; nothing without a tray.
+  void nachricht(const QString& titel, const QString& text, bool dringend);
 
   bool sichtbar() const;
   bool fehlerAnzeige() const { return fehler_; }
@@ -39,6 +42,7 @@ class Tray : public QObject {
   void geklickt(bool links);
   // The icon is in the tray now (also when that happened late).
   void bereit();
+  void nachrichtGeklickt();
 
  private:
   void versuchen();

@@ -1,5 +1,7 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Hinweise.h"
+#include "desktop/Ruhezustand.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
@@ -43,6 +45,8 @@ bool Programm::zielUngesichert(int index) const {
 }
 
 void Programm::laufBeginnt(int index) {
+  ruhe_->sperren(u"Aufgabe "_s + QString::number(index + 1) + u" wird gesichert"_s);
+  fehlerVorLauf_ = sicherung_.zustand().fehlerGesamt;
   timerLief_ = fenster_->timerAutomatik->isActive();
   fenster_->timerAutomatik->stop();
   zeigerBeschaeftigt(true);
@@ -58,6 +62,7 @@ void Programm::laufEndet() {
   fenster_->statusBar()->clearMessage();
   fenster_->statusBar()->hide();
   if (timerLief_) fenster_->timerAutomatik->start();
+  ruhe_->freigeben();
 }
 
 void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
@@ -72,6 +77,13 @@ void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
 void Programm::setzeLampe(int index, bool fehlerfrei) {
   fenster_->aufgabe.at(index).pruefLampe->setzeZustand(fehlerfrei ? Lampe::Zustand::Gruen
                                                                   : Lampe::Zustand::Rot);
+  const LaufZustand& zustand = sicherung_.zustand();
+  if (fehlerfrei)
+    hinweise_->fehlerfrei(index);
+  else if (zustand.automatikLauf && !sicherung_.abgebrochen())
+    // The status text ends with the last reason: "letzte Fehler: am ... um ..., <Grund>".
+    hinweise_->fehlgeschlagen(index, zustand.fehlerGesamt - fehlerVorLauf_,
+                              statusText_.at(index).section(u", "_s, 1));
 }
 
 void Programm::fortschritt(qint64 verarbeitet, const QString& datei, int prozent) {

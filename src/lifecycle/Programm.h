@@ -23,8 +23,11 @@
 
 namespace bewahrix {
 
+class Benachrichtigungen;
 class Dialoge;
+class Hinweise;
 class Hotkeys;
+class Ruhezustand;
 class Saver;
 class SettingsStore;
 class Tray;
@@ -90,6 +93,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void TimerAutomatik_Timer();
   // Schedules that fell due while the program was not running.
   void VerpassteAuftraege(verpasst::Modus modus);
+  // "Jetzt nachholen": runs these tasks as a batch, once no other handler
+  // that runs tasks is busy.
+  void nachholen(const QList<int>& aufgaben);
   void ShowScheduleDescriptions();
   // The schedule panel: the task it shows, the kind, the save, the jumps
   // between the panel and the copy-mode page.
@@ -159,6 +165,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // once the run has unwound.
   void nachDemLauf(std::function<void()> aktion);
   void automatikTakt();
+  void verpasstMelden(const verpasst::Ergebnis& ergebnis);
+  void verbindeDienste();
   // Says when the store cannot keep what the user changes.
   void speicherUeberwachen();
   int zeitplanAnzahl() const;
@@ -173,6 +181,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   std::unique_ptr<Saver> fenster_;
   Tray* tray_;
   Hotkeys* hotkeys_;
+  Hinweise* hinweise_;
+  Ruhezustand* ruhe_;
   int hotkeyId_ = 0;
   LogbuchModell modell_;
   Sicherung sicherung_;
@@ -187,6 +197,12 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool schreibfehlerGemeldet_ = false;
   int laufRahmen_ = 0;
   std::function<void()> nachLauf_;
+  // A confirmed full reset waits for the run to unwind; a stop asked for
+  // meanwhile does not take its place.
+  bool resetWartet_ = false;
+  QList<int> nachzuholen_;
+  // FehlerGesamt when the current task's run began.
+  int fehlerVorLauf_ = 0;
   bool beendet_ = false;
   bool zeigerGesetzt_ = false;
   bool timerLief_ = false;
