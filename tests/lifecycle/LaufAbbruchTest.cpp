@@ -27,10 +27,10 @@ class LaufAbbruchTest : public ProgrammUmgebung {
   static constexpr int kDateien = 300;
 
   // With a schedule set, so an ordinary stop would ask about it.
-  void grosseAufgabe() {
+  void grosseAufgabe(const QString& art = u"2"_s, const QString& zeit = u"20:00:00"_s) {
     for (int n = 0; n < kDateien; ++n) test::schreibeDatei(pfad(u"quelle/d%1"_s.arg(n)), QByteArray(4096, 'x'));
     aufgabe(0, u"quelle/*.*"_s);
-    plane(0, u"2"_s, u"05.12.2026"_s, u"20:00:00"_s);
+    plane(0, art, u"05.12.2026"_s, zeit);
     starten();
   }
   // Starts the run; waehrenddessen comes at its first yield.
@@ -86,6 +86,62 @@ TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
     EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 fertig verarbeitet"_s));
     EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + wert(u"StatusIn"_s, u"Color0"_s), u"14:03:001"_s);
   }
+}
+
+// Logout while a question is open: the box closes, the stop goes on in order.
+TEST_F(LaufAbbruchTest, SitzungsendeBeiOffenerFrage) {
+  grosseAufgabe();
+  dialoge.beimZeigen = [this] { programm->sitzungEnde(); };
+  dialoge.erwarte(frage(u"Aufgabe 1 wird gerade gesichert. Soll die Sicherung abgebrochen und Bewahrix beendet werden?"_s),
+                  Antwort::Nein);
+  laufMit([this] { f().cmdEnde->click(); });
+  EXPECT_TRUE(logTexte().contains(kAbgebrochen));
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s) << "nach der Frage während des Laufs";
+
+  starten();
+  dialoge.erwarte(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden "
+                        u"wollen?"_s, u"Programm beenden"_s), Antwort::Nein);
+  EXPECT_TRUE(f().close());
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s) << "nach der Frage nach den Zeitplänen";
+}
+
+// Cancelled by the logout, the one-time backup did not happen: the schedule stays, the task is red.
+TEST_F(LaufAbbruchTest, AbgebrochenerEinmaligerZeitplanBleibt) {
+  grosseAufgabe(u"0"_s, u"14:04:00"_s);
+  uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 10)));
+  QTimer::singleShot(0, programm.get(), [this] { programm->sitzungEnde(); });
+  programm->TimerAutomatik_Timer();
+  EXPECT_EQ(werte(u"Timer"_s, {u"DayArt0"_s, u"SollTime0"_s}) << wert(u"StatusIn"_s, u"Color0"_s),
+            (QStringList{u"0"_s, u"14:04:00"_s, u"1"_s}));
+  EXPECT_TRUE(wert(u"StatusIn"_s, u"Msgbox0"_s).endsWith(u"Kopiervorgang abgebrochen"_s));
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
+}
+
+// A stop asked for after "voll Reset" neither replaces it nor asks about the cancelled run.
+TEST_F(LaufAbbruchTest, BestaetigterResetGehtVorStop) {
+  grosseAufgabe();
+  dialoge.erwarte(resetFrage(), Antwort::Ja);
+  laufMit([this] {
+    f().nueReset->trigger();
+    f().close();
+    programm->sitzungEnde();
+  });
+  EXPECT_EQ(beendet, 1);
+  EXPECT_TRUE(store->list(u"Timer"_s).isEmpty());
+  EXPECT_FALSE(logTexte().contains(u"Programm beendet"_s));
+}
+
+TEST_F(LaufAbbruchTest, BeschaedigterSpeicherWirdBeimStartGesagt) {
+  store.reset();
+  test::schreibeDatei(SettingsStore::standardDateipfad(schluessel::anwendung()), QByteArray());  // cut to nothing
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  const QString alt = store->beiseitegelegt().value_or(QString());
+  dialoge.erwarte({u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + alt +
+                       u" verschoben. Bewahrix beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne müssen neu "
+                       u"eingerichtet werden."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  starten();
+  EXPECT_TRUE(logTexte().contains(u"Einstellungsdatenbank unlesbar, beiseitegelegt als "_s + QFileInfo(alt).fileName()));
 }
 
 TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
