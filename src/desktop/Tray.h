@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace bewahrix {
 
@@ -26,6 +28,9 @@ class Tray : public QObject {
   // Normal look with this tooltip, or the error look.
   void normal(const QString& tooltip);
   void fehler();
+  // Opens the menu at the pointer, for a click on an icon whose menu is ours
+  // to show; right after the window went to the tray, once that has settled.
+  void menueOeffnen();
 
   bool sichtbar() const;
   bool fehlerAnzeige() const { return fehler_; }
@@ -44,8 +49,12 @@ class Tray : public QObject {
   void versuchen();
   void anlegen();
   void zeigen();
+  void menueJetztOeffnen();
+  static bool aktivierungVersteckt();
 
   QMenu& menue_;
+  QPoint menueOrt_;
+  QTimer* menueWartet_;
   QSystemTrayIcon* icon_ = nullptr;  // made once a tray is there: the toolkit picks its kind then, for good
   QString tooltip_;
   bool ueberDBus_ = false;
