@@ -7,12 +7,15 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +26,8 @@ namespace {
 constexpr int kVersuche = 30;
 constexpr int kAbstandMs = 1000;
 constexpr int kFristMs = 2000;
+// At most this long for a hidden window's activation to go before the menu opens anyway.
+constexpr int kMenueWartenMs = 1000;
 
 // The program's symbol; the error look puts a red disc with a white cross
 // over its lower right corner.
@@ -54,7 +59,35 @@ bool statusNotifierHost() {
 
 }  // namespace
 
-Tray::Tray(QMenu& menue, QObject* parent) : QObject(parent), menue_(menue), tooltip_(u"Bewahrix"_s) {}
+Tray::Tray(QMenu& menue, QObject* parent)
+    : QObject(parent), menue_(menue), menueWartet_(new QTimer(this)), tooltip_(u"Bewahrix"_s) {
+  menueWartet_->setSingleShot(true);
+  menueWartet_->setInterval(kMenueWartenMs);
+  connect(menueWartet_, &QTimer::timeout, this, &Tray::menueJetztOeffnen);
+  // Queued: the toolkit tells of the new focus window before it has closed the popups.
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+    if (menueWartet_->isActive() && !aktivierungVersteckt()) menueWartet_->stop(), menueJetztOeffnen();
+  }, Qt::QueuedConnection);
+}
+
+// The toolkit closes every popup when the program loses its activation. A
+// window hidden to the tray loses it only a moment later (X11: once no other
+// focus followed), and a menu opened in that moment vanished as it appeared.
+// Until then the focus window is still the hidden one.
+bool Tray::aktivierungVersteckt() {
+  const QWindow* fokus = QGuiApplication::focusWindow();
+  return fokus && !fokus->isVisible();
+}
+
+void Tray::menueOeffnen() {
+  menueOrt_ = QCursor::pos();
+  if (aktivierungVersteckt())
+    menueWartet_->start();
+  else
+    menueJetztOeffnen();
+}
+
+void Tray::menueJetztOeffnen() { menue_.popup(menueOrt_); }
 
 void Tray::hinzufuegen() {
   gewuenscht_ = true;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace bewahrix {
 
@@ -29,6 +31,9 @@ class Tray : public QObject {
   // A message beside the icon, where the desktop has no notification
   // service; nothing without a tray.
   void nachricht(const QString& titel, const QString& text, bool dringend);
+  // Opens the menu at the pointer, for a click on an icon whose menu is ours
+  // to show; right after the window went to the tray, once that has settled.
+  void menueOeffnen();
 
   bool sichtbar() const;
   bool fehlerAnzeige() const { return fehler_; }
@@ -48,8 +53,12 @@ class Tray : public QObject {
   void versuchen();
   void anlegen();
   void zeigen();
+  void menueJetztOeffnen();
+  static bool aktivierungVersteckt();
 
   QMenu& menue_;
+  QPoint menueOrt_;
+  QTimer* menueWartet_;
   QSystemTrayIcon* icon_ = nullptr;  // made once a tray is there: the toolkit picks its kind then, for good
   QString tooltip_;
   bool ueberDBus_ = false;

@@ -37,7 +37,6 @@
 #include <QLabel>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
@@ -316,7 +315,7 @@ void Programm::trayGeklickt(bool links) {
     return;
   }
   if (!normalerZustand()) {
-    fenster_->bewahrixFormer->popup(QCursor::pos());
+    tray_->menueOeffnen();
     return;
   }
   if (links) BewahrixHerstellen_Click();

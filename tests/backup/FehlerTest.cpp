@@ -57,7 +57,8 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   QDir().mkpath(q);
   QList<QByteArray> namen = {".versteckt", "Fotos Sommer \xe9t\xe9/Bild \xe9.jpg", "zeilen\numbruch", "-f\xc3\xa4ngt mit Strich an",
                              QByteArray(251, 'n') + ".txt", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt",
-                             "nur-ignoriert/unten/x.txt", QByteArray("e/").repeated(110) + "unten.txt"};
+                             "nur-ignoriert/unten/x.txt", QByteArray("e/").repeated(110) + "unten.txt",
+                             "a\xe9", "a\xe8"};  // one byte apart: neither may overwrite the other
   for (const QByteArray& name : namen) schreibeRoh(qb, name);
   for (const char* name : {"nur-ignoriert/desktop.ini", "zz geheim \xe9/x.txt"}) schreibeRoh(qb, name);
   store->write(schluessel::ignorierListe(0), u"desktop.ini"_s, u"01. Jan. 2026"_s);
@@ -99,11 +100,11 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
             u"letzte Fehler: am 05.Dezember 2026 um 14:03:27, Verzeichnis "_s + q + u"zz geheim ? nicht lesbar: "_s + verweigert);
   EXPECT_TRUE(hat(1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s));
 
-  // Each copy is as long as its name, which is its content.
-  QStringList erwartet = {u"verweis.txt "_s + QString::number(QByteArray("über einen Verweis").size())};
-  for (const QByteArray& name : namen) erwartet.append(QString::fromUtf8(name + ' ' + QByteArray::number(name.size())));
-  erwartet.sort();
-  EXPECT_EQ(finde(tief + u"Daten"_s, {u"-type"_s, u"f"_s, u"-printf"_s, u"%P %s\\0"_s}), erwartet);
+  // Each copy under its name byte for byte, and as long as that name, which is its content.
+  QByteArrayList erwartet = {"verweis.txt " + QByteArray::number(QByteArray("über einen Verweis").size())};
+  for (const QByteArray& name : namen) erwartet.append(name + ' ' + QByteArray::number(name.size()));
+  std::sort(erwartet.begin(), erwartet.end());
+  EXPECT_EQ(findeRoh(tief + u"Daten"_s, {u"-type"_s, u"f"_s, u"-printf"_s, u"%P %s\\0"_s}), erwartet);
   EXPECT_NE(::access(QFile::encodeName(tief + u"Daten/zz geheim"_s).append(" \xe9").constData(), F_OK), 0);
   // The temporary folder's own clean-up cannot reach below PATH_MAX.
   EXPECT_TRUE(entferner->endgueltigLoeschen(q + QString(250, u'a')).ok());

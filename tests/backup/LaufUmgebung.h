@@ -110,13 +110,21 @@ class LaufUmgebung : public FrischeUmgebung {
     return texte;
   }
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
-  // What find prints below verzeichnis (by default type letter and path), sorted.
-  static QStringList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
+  // What find prints below verzeichnis (by default type letter and path), sorted: as bytes, so a name
+  // that lost a byte does not read like the right one.
+  static QByteArrayList findeRoh(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
     QProcess find;
     find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
     find.waitForFinished();
-    QStringList zeilen = QString::fromUtf8(find.readAllStandardOutput()).split(QChar(0), Qt::SkipEmptyParts);
-    zeilen.sort();
+    QByteArrayList zeilen = find.readAllStandardOutput().split('\0');
+    zeilen.removeAll(QByteArray());
+    std::sort(zeilen.begin(), zeilen.end());
+    return zeilen;
+  }
+  // The same as text, for trees whose names are all UTF-8.
+  static QStringList finde(const QString& verzeichnis) {
+    QStringList zeilen;
+    for (const QByteArray& zeile : findeRoh(verzeichnis)) zeilen.append(QString::fromUtf8(zeile));
     return zeilen;
   }
 

@@ -119,12 +119,11 @@ TEST(Versionspruefung, JedeArtDerAntwortEndetMitIhremKastenWebseiteMitSanduhr) {
     // Returns at once, the answer is still to come; a second click while waiting starts nothing.
     EXPECT_EQ(std::tuple(pruefung.laeuft(), dialoge.alleGezeigt()), std::tuple(true, false));
     pruefung.pruefen();
-    ASSERT_TRUE(ende.wait(5000));
+    ASSERT_TRUE(ende.wait(8000)) << "no end within 8 s: the time-out of 400 ms did not apply (the default is 10 s)";
     const QList<QByteArray> get{"GET /update/version_bewahrix.txt HTTP/1.1"};
     EXPECT_EQ(std::tuple(server.anfragen, dialoge.alleGezeigt(), ende.size(), zeigerImKasten, pruefung.laeuft(),
                          QGuiApplication::overrideCursor()),
               std::tuple(art == Art::Weg ? QList<QByteArray>() : get, true, 1, false, false, nullptr));
-    EXPECT_LT(uhr.elapsed(), 3000);
     EXPECT_TRUE(art < Art::Schweigen || (uhr.elapsed() >= 300 && takte >= 5 && beschaeftigt)) << uhr.elapsed();
   }
   KleinerServer server(Art::Schweigen);

@@ -90,7 +90,7 @@ TEST_F(SaverBedienung, LampeZeigtJedenZustandInSeinerFarbeUndZeichnetNeu) {
   for (const auto& [zustand, farbton, spanne] : farben) {
     maler.anzahl = 0;
     lampe.setzeZustand(zustand);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return maler.anzahl > 0; }, 1000)) << "kein Neuzeichnen";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return maler.anzahl > 0; }, 5000)) << "kein Neuzeichnen";
     const int abstand = std::abs(mitte().hsvHue() - farbton);
     EXPECT_LE(std::min(abstand, 360 - abstand), spanne) << mitte().hsvHue();
     EXPECT_GT(mitte().alpha(), 250) << "ausgefüllt";
