@@ -28,7 +28,7 @@ class HotkeyPortalTest : public ::testing::Test {
   }
   QString naechste(const QString& anfang) { return dienste.naechste(anfang); }
 
-  DiensteProzess dienste;
+  test::DiensteProzess dienste;
 };
 
 TEST_F(HotkeyPortalTest, JedeSitzungWirdGeschlossen) {

@@ -1,11 +1,8 @@
-"""Plays the desktop on a private session bus: a StatusNotifierWatcher with a
-host, the global-shortcuts portal and the notification service; with --logind
-also logind on the bus DBUS_SYSTEM_BUS_ADDRESS names. dienste.py [--ablehnen] [--logind]
-Writes one line per event to stdout. The methods of de.bewahrix.Test at /Test:
-Ausloesen makes the portal send Activated for the bound shortcuts, Aktion
-(id, key) a notification's ActionInvoked, Aufwachen logind's PrepareForSleep(false)."""
+"""Plays the desktop on a private session bus: a StatusNotifierWatcher with a host, the global-shortcuts
+portal, the notification service, and with --logind logind on the bus DBUS_SYSTEM_BUS_ADDRESS names.
+dienste.py [--ablehnen] [--logind]. Writes one line per event to stdout. de.bewahrix.Test at /Test:
+Ausloesen sends the portal's Activated, Aktion(id, key) ActionInvoked, Aufwachen PrepareForSleep(false)."""
 
-import json
 import os
 import sys
 
@@ -25,18 +22,12 @@ WATCHER, PORTAL, SITZUNG, TEST, MELDUNG, LOGIN = Gio.DBusNodeInfo.new_for_xml(""
 <interface name="org.freedesktop.portal.Session"><method name="Close"/></interface>
 <interface name="de.bewahrix.Test"><method name="Ausloesen"/><method name="Aufwachen"/>
   <method name="Aktion"><arg type="u" direction="in"/><arg type="s" direction="in"/></method></interface>
-<interface name="org.freedesktop.Notifications">
-  <method name="GetCapabilities"><arg type="as" direction="out"/></method>
-  <method name="Notify"><arg type="s" direction="in"/><arg type="u" direction="in"/><arg type="s" direction="in"/>
-    <arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="as" direction="in"/>
-    <arg type="a{sv}" direction="in"/><arg type="i" direction="in"/><arg type="u" direction="out"/></method>
-  <method name="CloseNotification"><arg type="u" direction="in"/></method>
-  <signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
-</interface>
-<interface name="org.freedesktop.login1.Manager">
-  <method name="Inhibit"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="s" direction="in"/>
-    <arg type="s" direction="in"/><arg type="h" direction="out"/></method>
-  <signal name="PrepareForSleep"><arg type="b"/></signal>
+<interface name="org.freedesktop.Notifications"><signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
+  <method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/><arg type="as"/>
+    <arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+  <method name="CloseNotification"><arg type="u"/></method></interface>
+<interface name="org.freedesktop.login1.Manager"><signal name="PrepareForSleep"><arg type="b"/></signal>
+  <method name="Inhibit"><arg type="s"/><arg type="s"/><arg type="s"/><arg type="s"/><arg type="h" direction="out"/></method>
 </interface>
 </node>""").interfaces
 PFAD = "/org/freedesktop/portal/desktop"
@@ -70,27 +61,19 @@ def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
     elif methode == "Close":
         melde("geschlossen", pfad)
         gebunden.pop(pfad, None)
-    elif methode == "GetCapabilities":
-        return auftrag.return_value(GLib.Variant("(as)", (["actions", "body"],)))
-    elif methode == "Notify":
+    elif methode == "Notify":  # number, replaced one, urgency, time-out, summary|body|actions
         nummer = argumente[1] or next(nummern)
-        melde("notify", json.dumps({"id": nummer, "ersetzt": argumente[1], "titel": argumente[3], "text": argumente[4],
-                                    "aktionen": argumente[5], "dringend": argumente[6].get("urgency") == 2,
-                                    "frist": argumente[7]}, ensure_ascii=False))
+        melde("notify", nummer, argumente[1], argumente[6].get("urgency"), argumente[7], "|".join([*argumente[3:5], *argumente[5]]))
         return auftrag.return_value(GLib.Variant("(u)", (nummer,)))
     elif methode == "CloseNotification":
         melde("close", argumente[0])
     elif methode == "Aktion":
         bus.emit_signal(None, "/org/freedesktop/Notifications", MELDUNG.name, "ActionInvoked", GLib.Variant("(us)", argumente))
-    elif methode == "Inhibit":
-        # The lock lasts while the caller keeps its end of the pipe open.
+    elif methode == "Inhibit":  # held while the caller keeps its end of the pipe open
         lesen, schreiben = os.pipe()
-        melde("sperre", json.dumps(argumente, ensure_ascii=False))
+        melde("sperre", "|".join(argumente))
         GLib.io_add_watch(lesen, GLib.PRIORITY_DEFAULT, GLib.IO_HUP, lambda *_: melde("frei", argumente[2]) or os.close(lesen))
-        fds = Gio.UnixFDList()
-        fds.append(schreiben)
-        os.close(schreiben)
-        return auftrag.return_value_with_unix_fd_list(GLib.Variant("(h)", (0,)), fds)
+        return auftrag.return_value_with_unix_fd_list(GLib.Variant("(h)", (0,)), Gio.UnixFDList.new_from_array([schreiben]))
     elif methode == "Aufwachen":
         system.emit_signal(None, "/org/freedesktop/login1", LOGIN.name, "PrepareForSleep", GLib.Variant("(b)", (False,)))
     elif methode == "Ausloesen":
@@ -106,21 +89,18 @@ def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
                                           GLib.Variant("(ua{sv})", antwort)) and False)
 
 
-def beanspruche(bus, name):
-    bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
-                  GLib.Variant("(su)", (name, 4)), None, Gio.DBusCallFlags.NONE, -1, None)
-
-
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 bus.register_object("/StatusNotifierWatcher", WATCHER, aufruf, lambda *_: GLib.Variant("b", True), None)
 bus.register_object(PFAD, PORTAL, aufruf, None, None)
 bus.register_object("/Test", TEST, aufruf, None, None)
 bus.register_object("/org/freedesktop/Notifications", MELDUNG, aufruf, None, None)
-for name in ("org.kde.StatusNotifierWatcher", "org.freedesktop.portal.Desktop", "org.freedesktop.Notifications"):
-    beanspruche(bus, name)
+namen = [(bus, "org.kde.StatusNotifierWatcher"), (bus, "org.freedesktop.portal.Desktop"), (bus, "org.freedesktop.Notifications")]
 if "--logind" in sys.argv:
     system = Gio.bus_get_sync(Gio.BusType.SYSTEM)
     system.register_object("/org/freedesktop/login1", LOGIN, aufruf, None, None)
-    beanspruche(system, "org.freedesktop.login1")
+    namen.append((system, "org.freedesktop.login1"))
+for verbindung, name in namen:
+    verbindung.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+                         GLib.Variant("(su)", (name, 4)), None, Gio.DBusCallFlags.NONE, -1, None)
 melde("bereit", bus.get_unique_name())
 GLib.MainLoop().run()
