@@ -83,7 +83,7 @@ TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
     EXPECT_EQ(texte.last() == u"Programm beendet"_s, fall.antwort != Antwort::Nein);
     if (fall.antwort == Antwort::Nein) continue;
     ASSERT_TRUE(texte.contains(kAbgebrochen));
-    EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 fertig verarbeitet"_s));
+    EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 abgebrochen"_s));
     EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + wert(u"StatusIn"_s, u"Color0"_s), u"14:03:001"_s);
   }
 }
