@@ -172,8 +172,8 @@ void Programm::verbindeMenues() {
   connect(f.mueHelp, &QAction::triggered, this, [this](bool an) { hilfeSchalten(an, *fenster_->hilfe, store_); });
   new HoverHilfe(fenster_.get(), f.hilfe, saverHilfe(f), fenster_.get());
   const Programmversion v = programmversion();
-  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision},
-                                        versionspruefung::standardServer(), fenster_.get());
+  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision}, versionspruefung::standardServer(),
+                                        versionspruefung::standardWebseite(), fenster_.get());
   connect(f.mueNewVersion, &QAction::triggered, pruefung, &Versionspruefung::pruefen);
   connect(f.zumWeb, &QAction::triggered, pruefung, &Versionspruefung::webseiteOeffnen);
 }
