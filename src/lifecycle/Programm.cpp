@@ -129,9 +129,7 @@ void Programm::verbindeAufgabe(int i) {
       optionGeaendert(optionen_.option_SOLL_Click(i, m));
       if (!loadComplete_) return;
       VerfahrenAnzeigen(i, m);
-      // The schedule's colours and the panel's warning follow the copy mode
-      // at once; the panel's unsaved edits stay.
-      ShowScheduleDescriptions();
+      // The panel's warning follows the copy mode at once.
       if (fenster_->optionTimerAufgabe.at(i)->isChecked()) warnungAnzeigen(i);
     });
   }
@@ -201,7 +199,11 @@ void Programm::markiereZeilen(const QList<int>& zeilen) {
 }
 
 void Programm::optionGeaendert(bool protokolliert) {
-  if (protokolliert) LogbuchAnzeigen();
+  if (!protokolliert) return;
+  LogbuchAnzeigen();
+  // Every recorded task option refreshes the schedule descriptions (the copy
+  // mode colours them); the panel's unsaved edits stay.
+  ShowScheduleDescriptions();
 }
 
 void Programm::VerfahrenAnzeigen(int index, int modus) {
