@@ -19,6 +19,7 @@
 #include "store/Werte.h"
 #include "ui/Lampe.h"
 #include "ui/Dateiwahl.h"
+#include "ui/DatumsFeld.h"
 #include "ui/LogbuchDruck.h"
 #include "ui/QtDialoge.h"
 #include "ui/Saver.h"
@@ -27,7 +28,6 @@
 #include <QInputDialog>
 #include <QItemSelection>
 #include <QLineEdit>
-#include <QDateEdit>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QGuiApplication>

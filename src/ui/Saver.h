@@ -11,7 +11,6 @@
 
 class QAction;
 class QCheckBox;
-class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -26,6 +25,7 @@ class QTimer;
 namespace bewahrix {
 
 class DateiAblage;
+class DatumsFeld;
 class Lampe;
 
 // The controls of one task page ("Aufgabe 1" … "Aufgabe 5").
@@ -127,7 +127,7 @@ class Saver : public QMainWindow {
   std::array<QRadioButton*, kAufgaben> optionTimerAufgabe{};
   std::array<QRadioButton*, 5> optionTime{};                // Option_Time(0..4)
   QTimeEdit* sollZeit = nullptr;
-  QDateEdit* sollDatum = nullptr;
+  DatumsFeld* sollDatum = nullptr;
   QLabel* txtVorgangInfo = nullptr;                         // Txt_VorgangInfo
   QPushButton* cmdVorgang = nullptr;
   QPushButton* cmdAktuell = nullptr;

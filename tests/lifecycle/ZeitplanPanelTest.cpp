@@ -1,6 +1,6 @@
 #include "ProgrammUmgebung.h"
 
-#include <QDateEdit>
+#include "ui/DatumsFeld.h"
 #include <QTest>
 #include <QTimeEdit>
 
@@ -69,7 +69,7 @@ TEST_F(ZeitplanPanelTest, DatumswahlSpeichernUndSprungZwischenVerfahrenUndTimer)
   f().optionTime.at(0)->click();
   f().sollDatum->setDate(QDate(2027, 3, 1));
   EXPECT_EQ(gesehen << f().sollDatum->text(),
-            (QStringList{u"05.Dez. 2026+"_s, u"05."_s, u"Samstag"_s, u"-"_s, u"01.März 2027"_s}));
+            (QStringList{u"05.Dez. 2026+"_s, u"05."_s, u"Samstag"_s, u"-"_s, u"01.Mrz. 2027"_s}));
 
   erwarteSicherungsfrage(Antwort::Nein);
   f().optionTimerAufgabe.at(1)->click();

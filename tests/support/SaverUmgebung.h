@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateEdit>
+#include "ui/DatumsFeld.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

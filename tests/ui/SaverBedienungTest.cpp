@@ -171,3 +171,21 @@ TEST_F(SaverBedienung, SteuerelementeFolgenDenFensterkanten) {
     EXPECT_EQ(ist, soll);
   }
 }
+
+// The one-time date in the program's own month abbreviations, each with its point; keys still change the day.
+TEST_F(SaverBedienung, DatumMitEigenenMonatskuerzeln) {
+  saver.sollDatum->setzeFormat(u"dd.MMM. yyyy"_s);
+  QStringList gesehen;
+  for (int monat = 1; monat <= 12; ++monat) {
+    saver.sollDatum->setDate(QDate(2026, monat, 5));
+    gesehen << saver.sollDatum->text();
+  }
+  EXPECT_EQ(gesehen.join(u' '), u"05.Jan. 2026 05.Feb. 2026 05.Mrz. 2026 05.Apr. 2026 05.Mai. 2026 05.Jun. 2026 "
+                                u"05.Jul. 2026 05.Aug. 2026 05.Sep. 2026 05.Okt. 2026 05.Nov. 2026 05.Dez. 2026"_s);
+  saver.sollDatum->setDate(QDate(2026, 3, 31));
+  saver.sollDatum->setSelectedSection(QDateTimeEdit::DaySection);
+  QTest::keyClick(saver.sollDatum, Qt::Key_Down);
+  QTest::keyClicks(saver.sollDatum, u"12"_s);
+  EXPECT_EQ(std::pair(saver.sollDatum->date(), saver.sollDatum->text()),
+            std::pair(QDate(2026, 3, 12), u"12.Mrz. 2026"_s));
+}
