@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
+#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -162,6 +163,14 @@ TEST_F(ProgrammTest, UnlesbareWerteZaehlerUndVollstaendigesZuruecksetzen) {
   EXPECT_EQ(beendetNach, (QList<int>{0, 1}));
   f().close();  // the stop sequence does not run any more
   EXPECT_TRUE(store->list(u"Tool"_s).isEmpty());
+}
+
+// A place stored on a screen that is gone (a second monitor unplugged) comes onto the one there is.
+TEST_F(ProgrammTest, FensterplatzAusserhalbJedesBildschirmsKommtAufDenBildschirm) {
+  setze(u"Tool"_s, {{u"MeLeft"_s, u"-60000"_s}, {u"MeTop"_s, u"90000"_s}});  // 4000 px left, 6000 px down
+  starten();
+  const QRect platz = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(platz.contains(f().frameGeometry().topLeft())) << f().x() << ", " << f().y();
 }
 
 TEST_F(ProgrammTest, AufgabeVonHandAufbauenUndLaufen) {
