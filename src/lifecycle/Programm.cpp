@@ -17,6 +17,7 @@
 #include "store/Datensaetze.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Dateiwahl.h"
 #include "ui/DatumsFeld.h"

@@ -9,6 +9,7 @@
 #include "store/Formate.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 

@@ -26,6 +26,7 @@ namespace bewahrix {
 
 class DateiAblage;
 class DatumsFeld;
+class HilfeZeile;
 class Lampe;
 
 // The controls of one task page ("Aufgabe 1" … "Aufgabe 5").
@@ -67,7 +68,8 @@ class Saver : public QMainWindow {
   static constexpr int kSeiteVerfahren = 6;
   static constexpr int kSeiteTimer = 7;
   static constexpr int kSeiteLogbuch = 8;
-  // The size at a first start: every page whole, within the screen.
+  // The size at a first start: every tab and every page whole, within the
+  // screen.
   QSize ersteGroesse() const;
 
   // The checked button of an option group; nullopt when none is.
@@ -155,7 +157,7 @@ class Saver : public QMainWindow {
   QPushButton* cmdEnde = nullptr;
   QPushButton* cmdMinimize = nullptr;
   QLabel* logo = nullptr;        // clickable picture of the program's own
-  QLabel* hilfe = nullptr;       // hover-help line
+  HilfeZeile* hilfe = nullptr;   // hover-help line
 
  signals:
   void logoGeklickt();

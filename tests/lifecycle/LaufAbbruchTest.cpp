@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 
 #include <sqlite3.h>
 
@@ -116,8 +117,11 @@ TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldungUndJedeSeiteGanz) 
   sqlite3_close(anderer);  // and with it the transaction
   QCoreApplication::processEvents();
   EXPECT_EQ(logTexte().count(alsSatz(text)), 2);
-  // The first start's window holds every page without scrolling.
+  // The first start's window shows every tab, and holds every page without scrolling.
   f().show();
+  QCoreApplication::processEvents();
+  const QTabBar* reiter = f().ssTab->tabBar();
+  EXPECT_LE(reiter->tabRect(reiter->count() - 1).right(), reiter->width()) << "Reiter hinter dem Rollpfeil";
   for (int seite = 0; seite < f().ssTab->count(); ++seite) {
     f().ssTab->setCurrentIndex(seite);
     QCoreApplication::processEvents();

@@ -2,6 +2,7 @@
 
 #include "support/SkriptDialoge.h"  // readable QStrings in failures
 #include "support/TestUmgebung.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
