@@ -2,10 +2,7 @@
 #include "logbook/LogSatz.h"
 #include "platform/Fehlertext.h"
 
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QTabBar>
 
 #include <sqlite3.h>
 
@@ -103,7 +100,7 @@ TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
   EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
 }
 
-TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldungUndJedeSeiteGanz) {
+TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldung) {
   starten();
   // Another process holds the store past the busy time-out.
   sqlite3* anderer = nullptr;
@@ -117,17 +114,7 @@ TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldungUndJedeSeiteGanz) 
   sqlite3_close(anderer);  // and with it the transaction
   QCoreApplication::processEvents();
   EXPECT_EQ(logTexte().count(alsSatz(text)), 2);
-  // The first start's window shows every tab, and holds every page without scrolling.
   f().show();
-  QCoreApplication::processEvents();
-  const QTabBar* reiter = f().ssTab->tabBar();
-  EXPECT_LE(reiter->tabRect(reiter->count() - 1).right(), reiter->width()) << "Reiter hinter dem Rollpfeil";
-  for (int seite = 0; seite < f().ssTab->count(); ++seite) {
-    f().ssTab->setCurrentIndex(seite);
-    QCoreApplication::processEvents();
-    const auto* flaeche = qobject_cast<QScrollArea*>(f().ssTab->widget(seite));
-    EXPECT_TRUE(flaeche && !flaeche->verticalScrollBar()->isVisible()) << "Seite " << seite << " bei " << f().height();
-  }
   const auto* statuszeile = f().findChild<QStatusBar*>();
   EXPECT_TRUE(!statuszeile || !statuszeile->isVisible());  // shown only while a run works
 }
