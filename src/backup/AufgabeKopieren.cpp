@@ -161,10 +161,12 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
   log(u"    Gesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 2) + u' ' + v.einheit +
           u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' + v.einheit,
       Endreport);
-  log(u"... von "_s + QString::number(zaehler_.dateienGesamt) + u" Datei(en) wurden "_s +
-          QString::number(zaehler_.dateienFehlerfrei) + u" Datei(en) Fehlerfrei verarbeitet"_s,
+  // A cancelled run did not finish: its end lines must not read as if it had.
+  log((abbruch_ ? u"... bis zum Abbruch von "_s : u"... von "_s) + QString::number(zaehler_.dateienGesamt) +
+          u" Datei(en) wurden "_s + QString::number(zaehler_.dateienFehlerfrei) +
+          u" Datei(en) Fehlerfrei verarbeitet"_s,
       Endreport);
-  log(u"<<< Aufgabe "_s + aufgabe(index) + u" fertig verarbeitet"_s, Endreport);
+  log(u"<<< Aufgabe "_s + aufgabe(index) + (abbruch_ ? u" abgebrochen"_s : u" fertig verarbeitet"_s), Endreport);
   statusSetzen(index, quellen);
   if (!manuell) return;
 

@@ -17,8 +17,10 @@
 #include "store/Datensaetze.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Dateiwahl.h"
+#include "ui/DatumsFeld.h"
 #include "ui/LogbuchDruck.h"
 #include "ui/QtDialoge.h"
 #include "ui/Saver.h"
@@ -27,7 +29,6 @@
 #include <QInputDialog>
 #include <QItemSelection>
 #include <QLineEdit>
-#include <QDateEdit>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QGuiApplication>
@@ -128,9 +129,7 @@ void Programm::verbindeAufgabe(int i) {
       optionGeaendert(optionen_.option_SOLL_Click(i, m));
       if (!loadComplete_) return;
       VerfahrenAnzeigen(i, m);
-      // The schedule's colours and the panel's warning follow the copy mode
-      // at once; the panel's unsaved edits stay.
-      ShowScheduleDescriptions();
+      // The panel's warning follows the copy mode at once.
       if (fenster_->optionTimerAufgabe.at(i)->isChecked()) warnungAnzeigen(i);
     });
   }
@@ -171,8 +170,8 @@ void Programm::verbindeMenues() {
   connect(f.mueHelp, &QAction::triggered, this, [this](bool an) { hilfeSchalten(an, *fenster_->hilfe, store_); });
   new HoverHilfe(fenster_.get(), f.hilfe, saverHilfe(f), fenster_.get());
   const Programmversion v = programmversion();
-  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision},
-                                        versionspruefung::standardServer(), fenster_.get());
+  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision}, versionspruefung::standardServer(),
+                                        versionspruefung::standardWebseite(), fenster_.get());
   connect(f.mueNewVersion, &QAction::triggered, pruefung, &Versionspruefung::pruefen);
   connect(f.zumWeb, &QAction::triggered, pruefung, &Versionspruefung::webseiteOeffnen);
 }
@@ -200,7 +199,11 @@ void Programm::markiereZeilen(const QList<int>& zeilen) {
 }
 
 void Programm::optionGeaendert(bool protokolliert) {
-  if (protokolliert) LogbuchAnzeigen();
+  if (!protokolliert) return;
+  LogbuchAnzeigen();
+  // Every recorded task option refreshes the schedule descriptions (the copy
+  // mode colours them); the panel's unsaved edits stay.
+  ShowScheduleDescriptions();
 }
 
 void Programm::VerfahrenAnzeigen(int index, int modus) {

@@ -9,18 +9,22 @@
 #include "store/Formate.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -44,6 +48,24 @@ QString startZeile(qint64 nummer, int zeitplaene) {
   if (zeitplaene == 1) zusatz = u"; 1 Zeitplan vorhanden"_s;
   if (zeitplaene > 1) zusatz = u"; "_s + QString::number(zeitplaene) + u" Zeitpläne vorhanden"_s;
   return u"Programm gestartet => Lft. Programmstart "_s + QString::number(nummer) + zusatz;
+}
+
+// A stored place on a screen that is gone (a second monitor unplugged)
+// would leave the window out of reach: it comes onto the main screen. Some
+// part big enough to grab counts as within reach.
+void aufDenBildschirm(QWidget& fenster) {
+  constexpr int kGriff = 40;
+  const QRect rahmen = fenster.frameGeometry();
+  for (const QScreen* bildschirm : QGuiApplication::screens()) {
+    const QRect sichtbar = bildschirm->availableGeometry().intersected(rahmen);
+    if (sichtbar.width() >= kGriff && sichtbar.height() >= kGriff) return;
+  }
+  const QScreen* hauptschirm = QGuiApplication::primaryScreen();
+  if (hauptschirm == nullptr) return;
+  const QRect platz = hauptschirm->availableGeometry();
+  // Centred, but never with the title bar above or left of the screen.
+  fenster.move(platz.topLeft() + QPoint(std::max(0, (platz.width() - rahmen.width()) / 2),
+                                        std::max(0, (platz.height() - rahmen.height()) / 2)));
 }
 
 }  // namespace
@@ -92,6 +114,7 @@ void Programm::startSequence() {
     falls(daten.breite, [&](int breite) { f.resize(breite / kTwipsProPixel, f.height()); });
     falls(daten.hoehe, [&](int hoehe) { f.resize(f.width(), hoehe / kTwipsProPixel); });
   }
+  aufDenBildschirm(f);
   f.ssTabOptionen->setCurrentIndex(0);
   falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
   falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });

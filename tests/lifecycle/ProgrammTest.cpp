@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
+#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -79,8 +80,9 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
 }
 
 TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
+  // The window's place lies on a screen that is gone (a second monitor unplugged).
   setze(u"Tool"_s, {{u"Count"_s, u"3"_s}, {u"HotkeyAktion"_s, u"True"_s}, {u"EndDatum"_s, u"05.12.2026"_s},
-                    {u"EndTime"_s, u"08:00:00"_s}});
+                    {u"EndTime"_s, u"08:00:00"_s}, {u"MeLeft"_s, u"-60000"_s}, {u"MeTop"_s, u"90000"_s}});
   plane(1, u"3"_s, u"01.12.2026"_s, u"08:30:00"_s);
   store->write(u"Timer"_s, u"DayArt4"_s, u"0"_s);
   setze(u"StatusIn"_s, {{u"Color0"_s, u"0"_s}, {u"Color1"_s, u"3"_s}, {u"Color2"_s, u"17"_s},
@@ -92,6 +94,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
                           u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
   starten();
   f().show();
+  EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(f().frameGeometry().topLeft()));
   QList<Z> lampen;
   for (const auto& s : f().aufgabe) lampen << s.pruefLampe->zustand();
   EXPECT_EQ(lampen, (QList<Z>{Z::Gruen, Z::Gelb, Z::Rot, Z::Grau, Z::Grau}));
@@ -105,13 +108,20 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
   emit f().aufgabe.at(2).pruefLampe->geklickt();
   emit f().aufgabe.at(3).pruefLampe->geklickt();
 
-  // Loading wrote nothing; the user's clicks do.
-  f().checkAllFileKill.at(0)->click();
+  // Loading wrote nothing; the user's clicks do, and refresh the schedule descriptions as the copy mode does.
+  QStringList beschreibungen;
+  for (QCheckBox* box : {f().checkAllFileKillUndo.at(0), f().checkAllFileKill.at(0)}) {
+    plane(3, u"3"_s, u"05.12.2026"_s, u"2"_s + QString::number(beschreibungen.size()) + u":00:00"_s);
+    box->click();
+    beschreibungen << f().infoTimer.at(3)->text();
+  }
+  EXPECT_EQ(beschreibungen, (QStringList{u" Täglich um 20:00 Uhr"_s, u" Täglich um 21:00 Uhr"_s}));
   EXPECT_FALSE(f().checkAllFileKillUndo.at(0)->isEnabled());
   f().optionSoll.at(5)->click();
   EXPECT_EQ(werte(u"Optionen"_s, {u"Check_AllFileKill0"_s, u"Vorgang0"_s}), (QStringList{u"0"_s, u"5"_s}));
   EXPECT_FALSE(f().aufgabe.at(0).cmdKopieStart->isEnabled());
   EXPECT_EQ(logTexte(), (QStringList{u"Programm gestartet => Lft. Programmstart 3; 2 Zeitpläne vorhanden"_s, verpasst,
+                                     u"gelöschte Dateien in den Papierkorp legen für Aufgabe 1 wurde auf Ja gesetzt"_s,
                                      u"Löschen vor Kopiervorgang für Aufgabe 1 wurde auf Nein gesetzt"_s,
                                      u"Kopiervorgang für Aufgabe 1 geändert => keinen Vorgang ausführen"_s}));
 
@@ -120,7 +130,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
             u"Programm beenden"_s);
   dialoge.erwarte(frageStop, Antwort::Nein);
   EXPECT_FALSE(f().close());
-  EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + QString::number(logTexte().size()), u"08:00:004"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + QString::number(logTexte().size()), u"08:00:005"_s);
   f().aufzeichenLogbuch.at(4)->setChecked(false);
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 7, 59)));
   dialoge.erwarte(frageStop, Antwort::Ja);

@@ -5,6 +5,7 @@
 #include "store/SettingsStore.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
