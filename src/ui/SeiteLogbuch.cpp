@@ -2,6 +2,7 @@
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -23,6 +24,9 @@ QWidget* Saver::baueSeiteLogbuch() {
   kopf->addWidget(labelLogbuch);
   statusLogbuch = bau::neu<Lampe>(seite, u"StatusLogbuch"_s);
   kopf->addWidget(statusLogbuch);
+  checkAeltereEintraege = bau::neu<QCheckBox>(seite, u"Check_AeltereEintraege"_s);
+  checkAeltereEintraege->setText(u"ältere Einträge anzeigen"_s);
+  kopf->addWidget(checkAeltereEintraege);
   kopf->addSpacing(12);
   cmdLogbuchClear = bau::knopf(seite, u"cmd_LogbuchClear"_s, u"Logbuch löschen"_s);
   kopf->addWidget(cmdLogbuchClear);

@@ -1,9 +1,12 @@
 #include "ProgrammUmgebung.h"
 #include "desktop/Tray.h"
+#include "platform/Fehlertext.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -26,10 +29,10 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
               (QList<bool>{false, true, false, true, false, true}));
   }
   for (QAction* kategorie : f().aufzeichenLogbuch) EXPECT_TRUE(kategorie->isChecked());
-  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().mueHelp->isChecked(),
+  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().logbuchGrenze.at(1)->isChecked(), f().mueHelp->isChecked(),
                          f().msgBoxVersaeumt->isChecked(), f().checkDragAndDrop->isChecked(),
                          f().optionVerzeichnisse.at(1)->isChecked(), f().hotkeyAktion->isChecked()}),
-            (QList<bool>{false, true, true, true, true, false}));
+            (QList<bool>{false, true, true, true, true, true, false}));
   EXPECT_EQ(werte(u"Tool"_s, {u"Count"_s, u"StartDatum"_s, u"StartTime"_s})
                 << f().txtDate.at(1)->text() << f().labelLogbuch->text(),
             (QStringList{u"2"_s, u"05.12.2026"_s, u"14:03:27"_s, u" Samstag, 5. Dezember 2026 um 14:03:27"_s,
@@ -226,4 +229,46 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   programm->TimerAutomatik_Timer();
   EXPECT_TRUE(f().statusLogbuch->zustand() == Z::Rot && programm->tray().fehlerAnzeige());
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
+}
+
+// Past the budget the logbook moves aside at the start and at a run's start, never in a run; the view follows on request.
+TEST_F(ProgrammTest, LogbuchGrenzeBeimStartUndAmLaufbeginn) {
+  const QString fortgesetzt = u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s;
+  const QString aeltere = home() + u"Logbuch.1.log"_s;
+  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
+  aufgabe(0, u"quelle/a.txt"_s);
+  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(3 * 216, ' '));
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"500"_s);
+  starten();
+  EXPECT_EQ(std::pair(logTexte(aeltere).size(), logTexte()),
+            std::pair(qsizetype{3}, QStringList{fortgesetzt, u"Programm gestartet => Lft. Programmstart 1; kein Zeitplan vorhanden"_s}));
+  f().checkAllFileKill.at(1)->click();
+  const QStringList vorDemLauf = logTexte();
+  dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
+                              u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
+  f().aufgabe.at(0).cmdKopieStart->click();
+  const QStringList lauf = logTexte();
+  EXPECT_EQ(logTexte(aeltere), vorDemLauf);
+  EXPECT_EQ(std::tuple(lauf.first(), lauf.at(1).left(24), lauf.last()),
+            std::tuple(fortgesetzt, u"<Anfang, Manueller Start"_s, u"<Ende, Manueller Start>"_s));
+  f().checkAeltereEintraege->click();
+  EXPECT_EQ(std::tuple(f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
+            std::tuple(vorDemLauf.size(), u"(2,53 KB + 0,63 KB älter)"_s));
+  f().logbuchGrenze.at(3)->trigger();
+  EXPECT_EQ(wert(u"LogBuch"_s, u"Grenze"_s), u"0"_s);
+}
+
+// A directory in the logbook's place (read-only stops no root): red lamp and tray, one box, green at the next good entry.
+TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
+  QDir().mkpath(home() + u"Logbuch.log"_s);
+  starten();
+  dialoge.erwarte(schreibfehlerMeldung(home() + u"Logbuch.log"_s, fehlertext(EISDIR)));
+  f().checkAllFileKill.at(1)->click();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige()), std::pair(Z::Rot, true));
+  QDir(home() + u"Logbuch.log"_s).removeRecursively();
+  f().checkAllFileKill.at(1)->click();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(std::tuple(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige(), logTexte().size()),
+            std::tuple(Z::Gruen, false, 1));
 }

@@ -48,8 +48,10 @@ TEST_F(SaverAufbau, JederIndexHaeltSeineSeiteUndBeschriftung) {
   for (int m = 0; m < int(saver.optionSoll.size()); ++m)
     EXPECT_TRUE(saver.ssTabOptionen->widget(m / 6)->isAncestorOf(saver.optionSoll.at(m))) << "Knopf " << m;
   // The index is what is stored: a caption on the wrong one switches something else.
-  QStringList kategorien, arten;
+  QStringList kategorien, arten, grenzen;
   for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
+  for (QAction* a : saver.logbuchGrenze) grenzen << a->text();
+  EXPECT_EQ(grenzen.join(u'|'), u"10 MB|100 MB|1 GB|unbegrenzt"_s);
   for (QRadioButton* k : saver.optionTime) arten << k->text();
   EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
             "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
@@ -86,8 +88,9 @@ TEST_F(SaverAufbau, MenuesInIhrerReihenfolgeUndNurSchalterAbhakbar) {
       {menue(u"Menü"_s), QStringList{u"Mü_Internet"_s} + felder(u"Mappe"_s, 9) +
                              QStringList{u"-"_s, u"click_alles"_s, u"-"_s, u"Mü_Ende"_s}},
       {menue(u"Mü_Internet"_s), {u"Mü_NewVersion"_s, u"ZumWeb"_s}},
-      {menue(u"MenüLogbuch"_s), {u"MenüAufzeichenLogbuch"_s, u"NoAufzeichenLogbuch+"_s}},
+      {menue(u"MenüLogbuch"_s), {u"MenüAufzeichenLogbuch"_s, u"NoAufzeichenLogbuch+"_s, u"MenüLogbuchGrenze"_s}},
       {saver.menueAufzeichenLogbuch, felder(u"AufzeichenLogbuch"_s, 11, u"+"_s)},
+      {saver.menueLogbuchGrenze, felder(u"LogbuchGrenze"_s, 4, u"+"_s)},
       {menue(u"Menü3"_s), {u"Mü_Help+"_s, u"mü3"_s, u"Mü_Info"_s, u"-"_s, u"Mü_Begruessung"_s}},
       {menue(u"mü3"_s), {u"Check_StartUpPosition+"_s, u"HotkeyAktion+"_s, u"MsgBoxVersäumt+"_s,
                          u"MsgBoxVersäumtSuchen"_s, u"Mü_CountReset"_s, u"Nü_Reset"_s}},
