@@ -231,44 +231,36 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
 }
 
-// Past the budget the logbook moves aside at the start and at a run's start, never in a run; the view follows on request.
+// The budget is checked at the start and at a run's start (two rows move aside each); the check box shows the older.
 TEST_F(ProgrammTest, LogbuchGrenzeBeimStartUndAmLaufbeginn) {
-  const QString fortgesetzt = u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s;
-  const QString aeltere = home() + u"Logbuch.1.log"_s;
-  test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
-  aufgabe(0, u"quelle/a.txt"_s);
-  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(3 * 216, ' '));
-  store->write(u"LogBuch"_s, u"Grenze"_s, u"500"_s);
+  plane(0, u"3"_s, u"05.12.2026"_s, u"14:04:00"_s);
+  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(2 * 216, ' '));
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"400"_s);
   starten();
-  EXPECT_EQ(std::pair(logTexte(aeltere).size(), logTexte()),
-            std::pair(qsizetype{3}, QStringList{fortgesetzt, u"Programm gestartet => Lft. Programmstart 1; kein Zeitplan vorhanden"_s}));
-  f().checkAllFileKill.at(1)->click();
-  const QStringList vorDemLauf = logTexte();
-  dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
-                              u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
-  f().aufgabe.at(0).cmdKopieStart->click();
-  const QStringList lauf = logTexte();
-  EXPECT_EQ(logTexte(aeltere), vorDemLauf);
-  EXPECT_EQ(std::tuple(lauf.first(), lauf.at(1).left(24), lauf.last()),
-            std::tuple(fortgesetzt, u"<Anfang, Manueller Start"_s, u"<Ende, Manueller Start>"_s));
+  uhr.stellen(uhr.jetzt().addSecs(60));
+  programm->TimerAutomatik_Timer();
   f().checkAeltereEintraege->click();
-  EXPECT_EQ(std::tuple(f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
-            std::tuple(vorDemLauf.size(), u"(2,53 KB + 0,63 KB älter)"_s));
+  EXPECT_EQ(std::tuple(logTexte().first(), logTexte().at(1), f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
+            std::tuple(u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"<Anfang, Automatischer Zeitplan>"_s, 2,
+                       u"(1,90 KB + 0,42 KB älter)"_s));
   f().logbuchGrenze.at(3)->trigger();
-  EXPECT_EQ(wert(u"LogBuch"_s, u"Grenze"_s), u"0"_s);
+  EXPECT_EQ(std::pair(f().logbuchGrenze.at(3)->text(), wert(u"LogBuch"_s, u"Grenze"_s)), std::pair(u"unbegrenzt"_s, u"0"_s));
 }
 
-// A directory in the logbook's place (read-only stops no root): red lamp and tray, one box, green at the next good entry.
+// A directory in the logbook's place (read-only stops no root): red lamp and tray, one box per run, green at a good entry.
 TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
-  QDir().mkpath(home() + u"Logbuch.log"_s);
+  const QString datei = home() + u"Logbuch.log"_s;
+  QDir().mkpath(datei);
   starten();
-  dialoge.erwarte(schreibfehlerMeldung(home() + u"Logbuch.log"_s, fehlertext(EISDIR)));
+  dialoge.erwarte(schreibfehlerMeldung(datei, fehlertext(EISDIR)));
+  QCoreApplication::sendPostedEvents();
+  QDir(datei).removeRecursively();
+  f().checkAllFileKill.at(1)->click();
+  const auto gruen = std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige());
+  QFile::remove(datei);
+  QDir().mkpath(datei);
   f().checkAllFileKill.at(1)->click();
   QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige()), std::pair(Z::Rot, true));
-  QDir(home() + u"Logbuch.log"_s).removeRecursively();
-  f().checkAllFileKill.at(1)->click();
-  QCoreApplication::sendPostedEvents();
-  EXPECT_EQ(std::tuple(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige(), logTexte().size()),
-            std::tuple(Z::Gruen, false, 1));
+  EXPECT_EQ(std::pair(gruen, std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige())),
+            std::pair(std::pair(Z::Gruen, false), std::pair(Z::Rot, true)));
 }

@@ -39,8 +39,7 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     return *programm;
   }
   Saver& f() { return programm->fenster(); }
-  // The texts of Logbuch.log, or of another logbook file.
-  QStringList logTexte(QString pfad = {}) {
+  QStringList logTexte(QString pfad = {}) {  // Logbuch.log unless named
     QStringList texte;
     const QByteArray datei = test::leseDatei(pfad.isEmpty() ? programm->logbuch().dateipfad() : pfad);
     for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)

