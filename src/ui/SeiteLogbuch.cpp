@@ -24,9 +24,6 @@ QWidget* Saver::baueSeiteLogbuch() {
   kopf->addWidget(labelLogbuch);
   statusLogbuch = bau::neu<Lampe>(seite, u"StatusLogbuch"_s);
   kopf->addWidget(statusLogbuch);
-  checkAeltereEintraege = bau::neu<QCheckBox>(seite, u"Check_AeltereEintraege"_s);
-  checkAeltereEintraege->setText(u"ältere Einträge anzeigen"_s);
-  kopf->addWidget(checkAeltereEintraege);
   kopf->addSpacing(12);
   cmdLogbuchClear = bau::knopf(seite, u"cmd_LogbuchClear"_s, u"Logbuch löschen"_s);
   kopf->addWidget(cmdLogbuchClear);
@@ -35,7 +32,13 @@ QWidget* Saver::baueSeiteLogbuch() {
   kopf->addStretch(1);
   spalte->addLayout(kopf);
 
-  spalte->addWidget(bau::text(seite, u"Datum             Zeit         Ereignis"_s));
+  // Beside the column heading: the row above is full once the size label names both files.
+  auto* ueberschrift = new QHBoxLayout;
+  ueberschrift->addWidget(bau::text(seite, u"Datum             Zeit         Ereignis"_s), 1);
+  checkAeltereEintraege = bau::neu<QCheckBox>(seite, u"Check_AeltereEintraege"_s);
+  checkAeltereEintraege->setText(u"ältere Einträge anzeigen"_s);
+  ueberschrift->addWidget(checkAeltereEintraege);
+  spalte->addLayout(ueberschrift);
   logbuch = bau::neu<QListView>(seite, u"Logbuch"_s);
   // Every row has the same height: with a million entries the view must not
   // measure each one.
