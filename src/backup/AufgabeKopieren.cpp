@@ -81,6 +81,7 @@ void Sicherung::aufgabeKopieren(int index) {
   aufgabe_ = index;
   u_.host.laufBeginnt(index);
   {
+    const Logbuch::Lauf lauf(u_.logbuch);
     const Logbuch::Sitzung sitzung(u_.logbuch);
     const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
     bool abgebrochen = false;
@@ -217,6 +218,7 @@ void Sicherung::cmd_AutoSave_Click(int knopf) {
   const bool alle = knopf != 0;  // the tray menu passes 2
   if (u_.dialoge.zeige(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s)) != Antwort::Ja)
     return;
+  const Logbuch::Lauf lauf(u_.logbuch);  // the tasks' records stay with the batch's frame
   log(alle ? u"<Anfang, manueller Start aller Aufträge>"_s
            : u"<Anfang, manueller Start markierter Aufträge>"_s,
       StartDesVorgangs);

@@ -42,6 +42,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix {
@@ -77,6 +79,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
   fenster_->logbuch->setModel(&modell_);
   fenster_->logbuch->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fenster_->installEventFilter(this);
+  logbuch_.beiSchreibzustand = [this](const auto& fehler) { logbuchSchreibzustand(fehler); };
   verbinden();
 }
 
@@ -149,6 +152,10 @@ void Programm::verbindeMenues() {
     fenster_->ssTab->setCurrentIndex(Saver::kSeiteLogbuch);
   });
   connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
+  for (int k = 0; k < s::kAnzahlLogGrenzen; ++k)
+    connect(f.logbuchGrenze.at(k), &QAction::triggered, this, [this, k] {
+      store_.write(s::abschnittLogBuch(), s::logGrenze(), werte::zahlText(kLogGrenzen.at(k)));
+    });
   connect(f.hotkeyAktion, &QAction::triggered, this, &Programm::HotkeyAktion_Click);
   // Below the hotkey item: the items above keep their places in the menu.
   anmeldestartEinbauen(*f.hotkeyAktion, *f.hilfe, dialoge_);
@@ -186,6 +193,10 @@ void Programm::verbindeLogbuchSeite() {
           [this] { LogbuchDruck(modell_, dialoge_).cmd_LogbuchPrint_Click(); });
   connect(f.cmdLogPfad, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogPfad_Click(ordnerWahl); });
   connect(f.cmdOrtLocgbuch, &QPushButton::clicked, this, [this] { dialoge_.zeige(ortMeldung(store_)); });
+  connect(f.checkAeltereEintraege, &QCheckBox::clicked, this, [this](bool an) {
+    modell_.zeigeAeltere(an);
+    LogbuchAnzeigen();
+  });
   connect(f.logbuch, &QListView::doubleClicked, this,
           [this](const QModelIndex& index) { dialoge_.zeige(zeilenMeldung(modell_.zeile(index.row()))); });
 }
@@ -234,6 +245,8 @@ void Programm::LogbuchAnzeigen() {
     fenster_->logbuch->scrollTo(letzte);
   }
   fenster_->labelLogbuch->setText(modell_.groessenText());
+  fenster_->checkAeltereEintraege->setChecked(modell_.zeigtAeltere());
+  fenster_->checkAeltereEintraege->setEnabled(modell_.hatAeltere());
 }
 
 void Programm::LoadSourceLists() {
@@ -353,8 +366,27 @@ void Programm::warnungAnzeigen(int i) {
 }
 
 void Programm::Gruen_TimerNotError() {
-  fenster_->statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
-  tray_->normal(u"Bewahrix (rechte Maustaste)"_s);
+  laufFehler_ = false;
+  logbuchLampeSetzen();
+}
+
+void Programm::logbuchLampeSetzen() {
+  const bool rot = laufFehler_ || logbuchSchreibtNicht_;
+  fenster_->statusLogbuch->setzeZustand(rot ? Lampe::Zustand::Rot : Lampe::Zustand::Gruen);
+  if (rot)
+    tray_->fehler();
+  else
+    tray_->normal(u"Bewahrix (rechte Maustaste)"_s);
+}
+
+void Programm::logbuchSchreibzustand(const std::optional<Logbuch::Schreibfehler>& fehler) {
+  logbuchSchreibtNicht_ = fehler.has_value();
+  logbuchLampeSetzen();
+  if (!fehler || std::exchange(logbuchFehlerGemeldet_, true)) return;
+  // The write may fail in the middle of a run: the box waits for the event loop.
+  QMetaObject::invokeMethod(
+      this, [this, meldung = schreibfehlerMeldung(fehler->pfad, fehler->grund)] { dialoge_.zeige(meldung); },
+      Qt::QueuedConnection);
 }
 
 }  // namespace bewahrix

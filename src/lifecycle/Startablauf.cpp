@@ -81,8 +81,7 @@ void Programm::startSequence() {
     f.checkStartUpPosition->setChecked(an);
     startMinimiert_ = an;
   });
-  for (int n = 0; n < s::kAnzahlKategorien; ++n)
-    falls(optionen.kategorien.at(n), [&](bool an) { f.aufzeichenLogbuch.at(n)->setChecked(an); });
+  for (int n = 0; n < s::kAnzahlKategorien; ++n) f.aufzeichenLogbuch.at(n)->setChecked(optionen.kategorien.at(n));
   store_.write(s::abschnittTool(), s::startTime(), formate::langeZeit(jetzt.time()));
   store_.write(s::abschnittTool(), s::startDatum(), formate::kurzDatum(jetzt.date()));
   falls(optionen.dragDropSofort, [&](int an) { f.checkDragAndDrop->setChecked(an != 0); });
@@ -116,7 +115,9 @@ void Programm::startSequence() {
   }
   aufDenBildschirm(f);
   f.ssTabOptionen->setCurrentIndex(0);
-  falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
+  f.noAufzeichenLogbuch->setChecked(optionen.aufzeichnungAus);
+  const qint64 grenze = leseLogGrenze(store_);
+  for (int k = 0; k < s::kAnzahlLogGrenzen; ++k) f.logbuchGrenze.at(k)->setChecked(kLogGrenzen.at(k) == grenze);
   falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });
   if (f.hotkeyAktion->isChecked()) hotkeyAnmelden();
   f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
@@ -139,6 +140,10 @@ void Programm::startSequence() {
     LampenSeting(i);
   }
 
+  // Green is "no errors" in its own help text; grey would explain nothing.
+  // Set before the first entry, which may find the logbook unwritable.
+  f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
+  logbuch_.begrenzen();
   if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplanAnzahl()), SonstigeMeldung);
   meldeSpeicherZustand(store_, logbuch_);
   speicherUeberwachen();
@@ -149,8 +154,6 @@ void Programm::startSequence() {
   RefreshSchedulePanel();
   ShowScheduleDescriptions();
   f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
-  // Green is "no errors" in its own help text; grey would explain nothing.
-  f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
   loadComplete_ = true;
   f.timerAutomatik->start();
   f.timerUhr->start();

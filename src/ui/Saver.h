@@ -86,6 +86,8 @@ class Saver : public QMainWindow {
   QMenu* menueAufzeichenLogbuch = nullptr;                               // MenüAufzeichenLogbuch
   std::array<QAction*, schluessel::kAnzahlKategorien> aufzeichenLogbuch{};  // checkable
   QAction* noAufzeichenLogbuch = nullptr;                                // checkable
+  QMenu* menueLogbuchGrenze = nullptr;     // "Logbuch begrenzen auf"
+  std::array<QAction*, schluessel::kAnzahlLogGrenzen> logbuchGrenze{};  // LogbuchGrenze(k), one checked
   // Menu "Hilfe".
   QAction* mueHelp = nullptr;                 // Mü_Help, checkable
   QAction* checkStartUpPosition = nullptr;    // checkable
@@ -146,6 +148,7 @@ class Saver : public QMainWindow {
   QListView* logbuch = nullptr;                             // Logbuch; the model is set by the owner
   QLabel* labelLogbuch = nullptr;                           // Label_Logbuch, "(xx)"
   Lampe* statusLogbuch = nullptr;
+  QCheckBox* checkAeltereEintraege = nullptr;               // view, search and print: Logbuch.1.log
   QPushButton* cmdLogbuchSuchen = nullptr;
   QPushButton* cmdAktualisieren = nullptr;
   QPushButton* cmdLogbuchClear = nullptr;

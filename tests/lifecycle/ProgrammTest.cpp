@@ -1,10 +1,13 @@
 #include "ProgrammUmgebung.h"
 #include "desktop/Tray.h"
+#include "platform/Fehlertext.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
 #include <QScreen>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -27,10 +30,10 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
               (QList<bool>{false, true, false, true, false, true}));
   }
   for (QAction* kategorie : f().aufzeichenLogbuch) EXPECT_TRUE(kategorie->isChecked());
-  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().mueHelp->isChecked(),
+  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().logbuchGrenze.at(1)->isChecked(), f().mueHelp->isChecked(),
                          f().msgBoxVersaeumt->isChecked(), f().checkDragAndDrop->isChecked(),
                          f().optionVerzeichnisse.at(1)->isChecked(), f().hotkeyAktion->isChecked()}),
-            (QList<bool>{false, true, true, true, true, false}));
+            (QList<bool>{false, true, true, true, true, true, false}));
   EXPECT_EQ(werte(u"Tool"_s, {u"Count"_s, u"StartDatum"_s, u"StartTime"_s})
                 << f().txtDate.at(1)->text() << f().labelLogbuch->text(),
             (QStringList{u"2"_s, u"05.12.2026"_s, u"14:03:27"_s, u" Samstag, 5. Dezember 2026 um 14:03:27"_s,
@@ -236,4 +239,38 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   programm->TimerAutomatik_Timer();
   EXPECT_TRUE(f().statusLogbuch->zustand() == Z::Rot && programm->tray().fehlerAnzeige());
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
+}
+
+// The budget is checked at the start and at a run's start (two rows move aside each); the check box shows the older.
+TEST_F(ProgrammTest, LogbuchGrenzeBeimStartUndAmLaufbeginn) {
+  plane(0, u"3"_s, u"05.12.2026"_s, u"14:04:00"_s);
+  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(2 * 216, ' '));
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"400"_s);
+  starten();
+  uhr.stellen(uhr.jetzt().addSecs(60));
+  programm->TimerAutomatik_Timer();
+  f().checkAeltereEintraege->click();
+  EXPECT_EQ(std::tuple(logTexte().first(), logTexte().at(1), f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
+            std::tuple(u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"<Anfang, Automatischer Zeitplan>"_s, 2,
+                       u"(1,90 KB + 0,42 KB älter)"_s));
+  f().logbuchGrenze.at(3)->trigger();
+  EXPECT_EQ(std::pair(f().logbuchGrenze.at(3)->text(), wert(u"LogBuch"_s, u"Grenze"_s)), std::pair(u"unbegrenzt"_s, u"0"_s));
+}
+
+// A directory in the logbook's place (read-only stops no root): red lamp and tray, one box per run, green at a good entry.
+TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
+  const QString datei = home() + u"Logbuch.log"_s;
+  QDir().mkpath(datei);
+  starten();
+  dialoge.erwarte(schreibfehlerMeldung(datei, fehlertext(EISDIR)));
+  QCoreApplication::sendPostedEvents();
+  QDir(datei).removeRecursively();
+  f().checkAllFileKill.at(1)->click();
+  const auto gruen = std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige());
+  QFile::remove(datei);
+  QDir().mkpath(datei);
+  f().checkAllFileKill.at(1)->click();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(std::pair(gruen, std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige())),
+            std::pair(std::pair(Z::Gruen, false), std::pair(Z::Rot, true)));
 }
