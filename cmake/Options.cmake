@@ -15,3 +15,21 @@ if(BEWAHRIX_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(bewahrix_options INTERFACE -fsanitize=address,undefined)
 endif()
+# Release and package builds carry Debian's hardening as dpkg-buildflags
+# gives it: fortified functions, stack protector, relocations read-only and
+# bound at start. The sanitizer build checks more than these and stays
+# without; fortification needs an optimised build.
+if(NOT BEWAHRIX_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+  find_program(BEWAHRIX_DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
+  foreach(art CPPFLAGS CXXFLAGS LDFLAGS)
+    # Only the hardening: the build type chooses optimisation and debug
+    # information.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                            "DEB_CXXFLAGS_MAINT_STRIP=-g -O2" ${BEWAHRIX_DPKG_BUILDFLAGS} --get ${art}
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE flaggen OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    separate_arguments(haertung_${art} UNIX_COMMAND "${flaggen}")
+  endforeach()
+  target_compile_options(bewahrix_options INTERFACE ${haertung_CPPFLAGS} ${haertung_CXXFLAGS})
+  target_link_options(bewahrix_options INTERFACE ${haertung_LDFLAGS})
+endif()

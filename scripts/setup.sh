@@ -8,7 +8,7 @@ BEWAHRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BEWAHRIX_PAKETE=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n libsqlite3-dev libglib2.0-dev libglib2.0-bin gvfs dbus
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   libgtest-dev libbenchmark-dev
   rsync
   xvfb xauth trayer xdotool x11-utils imagemagick

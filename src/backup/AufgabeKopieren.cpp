@@ -81,6 +81,7 @@ void Sicherung::aufgabeKopieren(int index) {
   aufgabe_ = index;
   u_.host.laufBeginnt(index);
   {
+    const Logbuch::Lauf lauf(u_.logbuch);
     const Logbuch::Sitzung sitzung(u_.logbuch);
     const bool manuell = !zustand_.automatikLauf && !zustand_.sammelLauf;
     bool abgebrochen = false;
@@ -171,10 +172,12 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
   log(u"    Gesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 2) + u' ' + v.einheit +
           u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' + v.einheit,
       Endreport);
-  log(u"... von "_s + QString::number(zaehler_.dateienGesamt) + u" Datei(en) wurden "_s +
-          QString::number(zaehler_.dateienFehlerfrei) + u" Datei(en) Fehlerfrei verarbeitet"_s,
+  // A cancelled run did not finish: its end lines must not read as if it had.
+  log((abbruch_ ? u"... bis zum Abbruch von "_s : u"... von "_s) + QString::number(zaehler_.dateienGesamt) +
+          u" Datei(en) wurden "_s + QString::number(zaehler_.dateienFehlerfrei) +
+          u" Datei(en) Fehlerfrei verarbeitet"_s,
       Endreport);
-  log(u"<<< Aufgabe "_s + aufgabe(index) + u" fertig verarbeitet"_s, Endreport);
+  log(u"<<< Aufgabe "_s + aufgabe(index) + (abbruch_ ? u" abgebrochen"_s : u" fertig verarbeitet"_s), Endreport);
   statusSetzen(index, quellen);
   if (!manuell) return;
 
@@ -255,6 +258,7 @@ void Sicherung::nachholen(const QList<int>& aufgaben) {
 }
 
 void Sicherung::sammelLauf(const QString& anfang, const std::function<bool(int)>& gewaehlt) {
+  const Logbuch::Lauf lauf(u_.logbuch);  // the tasks' records stay with the batch's frame
   log(anfang, StartDesVorgangs);
   zustand_.fehlerGesamt = 0;
   zustand_.sammelLauf = true;

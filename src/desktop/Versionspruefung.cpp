@@ -12,6 +12,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,7 +25,12 @@ static_assert(kZeitlimit <= std::chrono::seconds(10));
 
 QUrl standardServer() { return QUrl(QString::fromUtf16(anwendung::kVersionsserver)); }
 
-QString webseite() { return QString::fromUtf16(anwendung::kWebseite); }
+QUrl standardWebseite() { return QUrl(QString::fromUtf16(anwendung::kWebseite)); }
+
+bool eingestellt(const QUrl& adresse) {
+  const QString host = adresse.host();  // always in lower case
+  return !host.isEmpty() && host != u"example"_s && !host.endsWith(u".example"_s);
+}
 
 namespace {
 
@@ -66,15 +72,24 @@ Versionsnummer lies(const QString& text) {
   return v;
 }
 
-Meldung meldung(const QString& text, const Versionsnummer& programm) {
+Meldung keineVerbindung() {
+  return {u"Konnte auf das Internet nicht zugreifen oder Versionsdatei wurde nicht gefunden."_s, u"Bewahrix"_s,
+          Symbol::Kritisch};
+}
+
+Meldung nichtVerstanden() {
+  return {u"Die Antwort des Versionsservers wurde nicht verstanden."_s, u"Bewahrix"_s, Symbol::Kritisch};
+}
+
+Meldung meldung(const QString& text, const Versionsnummer& programm, const QUrl& webseite) {
   const QString getrimmt = text.trimmed();
-  if (getrimmt.isEmpty())
-    return {u"Konnte auf das Internet nicht zugreifen oder Versionsdatei wurde nicht gefunden."_s,
-            u"Bewahrix"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok};
+  // Digits, dots and blanks: anything else is an error page or worse.
+  const bool version = getrimmt.contains(QRegularExpression(u"^[0-9. ]*[0-9][0-9. ]*$"_s));
+  if (!version) return nichtVerstanden();
   // std::array compares major, then minor, then revision.
   if (lies(text) > programm)
     return information(u"Die Version "_s + getrimmt + u" wurde gefunden und liegt zum Download bereit.\n"_s +
-                       u"Gehen Sie auf die Internetseite "_s + webseite() +
+                       u"Gehen Sie auf die Internetseite "_s + webseite.toString() +
                        u" und laden Sie sich die neue Version herunter."_s);
   return information(u"Keine neue Version verfügbar, Sie sind auf den neusten Stand."_s);
 }
@@ -82,11 +97,12 @@ Meldung meldung(const QString& text, const Versionsnummer& programm) {
 }  // namespace versionspruefung
 
 Versionspruefung::Versionspruefung(Dialoge& dialoge, const Versionsnummer& programm, const QUrl& server,
-                                   QObject* parent)
+                                   const QUrl& webseite, QObject* parent)
     : QObject(parent),
       dialoge_(dialoge),
       programm_(programm),
       server_(server),
+      webseite_(webseite),
       oeffner_([](const QUrl& adresse) { return QDesktopServices::openUrl(adresse); }),
       netz_(new QNetworkAccessManager(this)),
       frist_(new QTimer(this)) {
@@ -106,22 +122,24 @@ Versionspruefung::~Versionspruefung() {
   }
 }
 
-namespace {
-constexpr qint64 kHoechstensBytes = 64 * 1024;
-}
-
 void Versionspruefung::pruefen() {
   if (laeuft_) return;
   laeuft_ = true;
+  // No address that cannot answer, and no blame on the user's network.
+  if (!versionspruefung::eingestellt(server_))
+    return melden(information(u"In dieser Ausgabe von Bewahrix ist kein Versionsserver eingestellt."_s));
+  zuGross_ = false;
   QUrl adresse = server_;
   adresse.setPath(QString::fromUtf16(versionspruefung::kDateipfad));
   QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
   antwort_ = netz_->get(QNetworkRequest(adresse));
   connect(antwort_, &QNetworkReply::finished, this, &Versionspruefung::fertig);
-  // The version file is a few bytes: more is no usable answer and is not
-  // read into memory.
+  // More than a version file is not read into memory.
   connect(antwort_, &QNetworkReply::readyRead, this, [this] {
-    if (antwort_ && antwort_->bytesAvailable() > kHoechstensBytes) antwort_->abort();
+    if (antwort_ && antwort_->bytesAvailable() > versionspruefung::kHoechstensBytes) {
+      zuGross_ = true;
+      antwort_->abort();
+    }
   });
   frist_->start(zeitlimit_);
 }
@@ -132,18 +150,28 @@ void Versionspruefung::fertig() {
   antwort_ = nullptr;
   antwort->deleteLater();
   QGuiApplication::restoreOverrideCursor();
-  // A failed fetch, a missing file or an error page all count as nothing.
-  const QString text =
-      antwort->error() == QNetworkReply::NoError ? QString::fromUtf8(antwort->readAll()) : QString();
-  dialoge_.zeige(versionspruefung::meldung(text, programm_));
+  if (zuGross_)
+    melden(versionspruefung::nichtVerstanden());
+  else if (antwort->error() != QNetworkReply::NoError)  // no connection, no answer in time, no such file
+    melden(versionspruefung::keineVerbindung());
+  else
+    melden(versionspruefung::meldung(QString::fromUtf8(antwort->readAll()), programm_, webseite_));
+}
+
+void Versionspruefung::melden(const Meldung& meldung) {
+  dialoge_.zeige(meldung);
   laeuft_ = false;
   emit beendet();
 }
 
 void Versionspruefung::webseiteOeffnen() {
+  if (!versionspruefung::eingestellt(webseite_)) {
+    dialoge_.zeige(information(u"In dieser Ausgabe von Bewahrix ist keine Webseite eingestellt."_s));
+    return;
+  }
   const Zeiger zeiger(Qt::WaitCursor);
   // Whether a browser came up is not checked: there is nothing to tell.
-  oeffner_(QUrl(versionspruefung::webseite()));
+  oeffner_(webseite_);
 }
 
 }  // namespace bewahrix

@@ -28,16 +28,26 @@ QUrl standardServer();
 inline constexpr char16_t kDateipfad[] = u"/update/version_bewahrix.txt";
 // The web site named in the message and opened by the menu, set at build
 // time.
-QString webseite();
+QUrl standardWebseite();
 inline constexpr std::chrono::milliseconds kZeitlimit{10000};
+// The version file is a few bytes: more is no usable answer.
+inline constexpr qint64 kHoechstensBytes = 64 * 1024;
+
+// Whether the build was given this address. Its placeholders lie in the
+// reserved domain .example, which never answers.
+bool eingestellt(const QUrl& adresse);
 
 // Reads the version file's text by character positions: a number counts
 // only when a dot follows it within its range (major 1–5, minor up to 10,
 // revision up to 15), so "3.2.3" without the last dot has revision 0.
 Versionsnummer lies(const QString& text);
 
-// The box for the file's text, empty when nothing could be fetched.
-Meldung meldung(const QString& text, const Versionsnummer& programm);
+// The box for the text the server sent; a text that is no version (an
+// error page, nothing) was not understood.
+Meldung meldung(const QString& text, const Versionsnummer& programm, const QUrl& webseite);
+// The boxes of a check without a usable answer.
+Meldung keineVerbindung();
+Meldung nichtVerstanden();
 
 }  // namespace versionspruefung
 
@@ -51,15 +61,17 @@ class Versionspruefung : public QObject {
   using Oeffner = std::function<bool(const QUrl&)>;
 
   Versionspruefung(Dialoge& dialoge, const Versionsnummer& programm,
-                   const QUrl& server = versionspruefung::standardServer(), QObject* parent = nullptr);
+                   const QUrl& server = versionspruefung::standardServer(),
+                   const QUrl& webseite = versionspruefung::standardWebseite(), QObject* parent = nullptr);
   ~Versionspruefung() override;
 
   // Starts the check; a second request while one is under way, or while
-  // its box is open, is ignored.
+  // its box is open, is ignored. A build without a server says so at once.
   void pruefen();
   bool laeuft() const { return laeuft_; }
 
-  // Opens the web site with the desktop's default handler.
+  // Opens the web site with the desktop's default handler; a build without
+  // one says so.
   void webseiteOeffnen();
 
   // For tests: a shorter time-out and an opener that records the address.
@@ -72,15 +84,18 @@ class Versionspruefung : public QObject {
 
  private:
   void fertig();
+  void melden(const Meldung& meldung);
 
   Dialoge& dialoge_;
   Versionsnummer programm_;
   QUrl server_;
+  QUrl webseite_;
   std::chrono::milliseconds zeitlimit_ = versionspruefung::kZeitlimit;
   Oeffner oeffner_;
   QNetworkAccessManager* netz_;
   QTimer* frist_;
   QPointer<QNetworkReply> antwort_;
+  bool zuGross_ = false;
   bool laeuft_ = false;
 };
 

@@ -20,8 +20,10 @@
 #include "store/Datensaetze.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Dateiwahl.h"
+#include "ui/DatumsFeld.h"
 #include "ui/LogbuchDruck.h"
 #include "ui/QtDialoge.h"
 #include "ui/Saver.h"
@@ -30,7 +32,6 @@
 #include <QInputDialog>
 #include <QItemSelection>
 #include <QLineEdit>
-#include <QDateEdit>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QGuiApplication>
@@ -43,6 +44,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -81,6 +84,7 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
   fenster_->logbuch->setModel(&modell_);
   fenster_->logbuch->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fenster_->installEventFilter(this);
+  logbuch_.beiSchreibzustand = [this](const auto& fehler) { logbuchSchreibzustand(fehler); };
   verbinden();
 }
 
@@ -134,9 +138,7 @@ void Programm::verbindeAufgabe(int i) {
       optionGeaendert(optionen_.option_SOLL_Click(i, m));
       if (!loadComplete_) return;
       VerfahrenAnzeigen(i, m);
-      // The schedule's colours and the panel's warning follow the copy mode
-      // at once; the panel's unsaved edits stay.
-      ShowScheduleDescriptions();
+      // The panel's warning follows the copy mode at once.
       if (fenster_->optionTimerAufgabe.at(i)->isChecked()) warnungAnzeigen(i);
     });
   }
@@ -156,6 +158,10 @@ void Programm::verbindeMenues() {
     fenster_->ssTab->setCurrentIndex(Saver::kSeiteLogbuch);
   });
   connect(f.noAufzeichenLogbuch, &QAction::triggered, this, &Programm::NoAufzeichenLogbuch_Click);
+  for (int k = 0; k < s::kAnzahlLogGrenzen; ++k)
+    connect(f.logbuchGrenze.at(k), &QAction::triggered, this, [this, k] {
+      store_.write(s::abschnittLogBuch(), s::logGrenze(), werte::zahlText(kLogGrenzen.at(k)));
+    });
   connect(f.hotkeyAktion, &QAction::triggered, this, &Programm::HotkeyAktion_Click);
   // Below the hotkey item: the items above keep their places in the menu.
   anmeldestartEinbauen(*f.hotkeyAktion, *f.hilfe, dialoge_);
@@ -177,8 +183,8 @@ void Programm::verbindeMenues() {
   connect(f.mueHelp, &QAction::triggered, this, [this](bool an) { hilfeSchalten(an, *fenster_->hilfe, store_); });
   new HoverHilfe(fenster_.get(), f.hilfe, saverHilfe(f), fenster_.get());
   const Programmversion v = programmversion();
-  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision},
-                                        versionspruefung::standardServer(), fenster_.get());
+  auto* pruefung = new Versionspruefung(dialoge_, {v.haupt, v.neben, v.revision}, versionspruefung::standardServer(),
+                                        versionspruefung::standardWebseite(), fenster_.get());
   connect(f.mueNewVersion, &QAction::triggered, pruefung, &Versionspruefung::pruefen);
   connect(f.zumWeb, &QAction::triggered, pruefung, &Versionspruefung::webseiteOeffnen);
 }
@@ -193,6 +199,10 @@ void Programm::verbindeLogbuchSeite() {
           [this] { LogbuchDruck(modell_, dialoge_).cmd_LogbuchPrint_Click(); });
   connect(f.cmdLogPfad, &QPushButton::clicked, this, [this] { logbuchSeite_.cmd_LogPfad_Click(ordnerWahl); });
   connect(f.cmdOrtLocgbuch, &QPushButton::clicked, this, [this] { dialoge_.zeige(ortMeldung(store_)); });
+  connect(f.checkAeltereEintraege, &QCheckBox::clicked, this, [this](bool an) {
+    modell_.zeigeAeltere(an);
+    LogbuchAnzeigen();
+  });
   connect(f.logbuch, &QListView::doubleClicked, this,
           [this](const QModelIndex& index) { dialoge_.zeige(zeilenMeldung(modell_.zeile(index.row()))); });
 }
@@ -206,7 +216,11 @@ void Programm::markiereZeilen(const QList<int>& zeilen) {
 }
 
 void Programm::optionGeaendert(bool protokolliert) {
-  if (protokolliert) LogbuchAnzeigen();
+  if (!protokolliert) return;
+  LogbuchAnzeigen();
+  // Every recorded task option refreshes the schedule descriptions (the copy
+  // mode colours them); the panel's unsaved edits stay.
+  ShowScheduleDescriptions();
 }
 
 void Programm::VerfahrenAnzeigen(int index, int modus) {
@@ -237,6 +251,8 @@ void Programm::LogbuchAnzeigen() {
     fenster_->logbuch->scrollTo(letzte);
   }
   fenster_->labelLogbuch->setText(modell_.groessenText());
+  fenster_->checkAeltereEintraege->setChecked(modell_.zeigtAeltere());
+  fenster_->checkAeltereEintraege->setEnabled(modell_.hatAeltere());
 }
 
 void Programm::LoadSourceLists() {
@@ -356,8 +372,27 @@ void Programm::warnungAnzeigen(int i) {
 }
 
 void Programm::Gruen_TimerNotError() {
-  fenster_->statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
-  tray_->normal(u"Bewahrix (rechte Maustaste)"_s);
+  laufFehler_ = false;
+  logbuchLampeSetzen();
+}
+
+void Programm::logbuchLampeSetzen() {
+  const bool rot = laufFehler_ || logbuchSchreibtNicht_;
+  fenster_->statusLogbuch->setzeZustand(rot ? Lampe::Zustand::Rot : Lampe::Zustand::Gruen);
+  if (rot)
+    tray_->fehler();
+  else
+    tray_->normal(u"Bewahrix (rechte Maustaste)"_s);
+}
+
+void Programm::logbuchSchreibzustand(const std::optional<Logbuch::Schreibfehler>& fehler) {
+  logbuchSchreibtNicht_ = fehler.has_value();
+  logbuchLampeSetzen();
+  if (!fehler || std::exchange(logbuchFehlerGemeldet_, true)) return;
+  // The write may fail in the middle of a run: the box waits for the event loop.
+  QMetaObject::invokeMethod(
+      this, [this, meldung = schreibfehlerMeldung(fehler->pfad, fehler->grund)] { dialoge_.zeige(meldung); },
+      Qt::QueuedConnection);
 }
 
 }  // namespace bewahrix

@@ -87,7 +87,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void sitzungEnde();
   // cmd_Aktuell: the schedule panel of the selected task from the store.
   void RefreshSchedulePanel();
-  // After an error-free automatic run: logbook lamp green, normal tray look.
+  // After an error-free automatic run: logbook lamp green, normal tray look
+  // (unless entries cannot be written).
   void Gruen_TimerNotError();
   // The 5 s tick: runs the tasks whose schedule is due in a new minute.
   void TimerAutomatik_Timer();
@@ -148,6 +149,10 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   Bearbeitung bearbeitung();
   void folgeAnwenden(int index, const Folge& folge);
   void markiereZeilen(const QList<int>& zeilen);
+  // Red lamp and the tray's error look while the last automatic run had
+  // errors or entries cannot be written; green and normal otherwise.
+  void logbuchLampeSetzen();
+  void logbuchSchreibzustand(const std::optional<Logbuch::Schreibfehler>& fehler);
   void trayGeklickt(bool links);
   void ResetStartCounter();
   void ResetAll();
@@ -195,6 +200,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool sitzungEndet_ = false;
   bool stopBestaetigt_ = false;
   bool schreibfehlerGemeldet_ = false;
+  bool laufFehler_ = false;
+  bool logbuchSchreibtNicht_ = false;
+  bool logbuchFehlerGemeldet_ = false;
   int laufRahmen_ = 0;
   std::function<void()> nachLauf_;
   // A confirmed full reset waits for the run to unwind; a stop asked for

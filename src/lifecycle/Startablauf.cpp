@@ -11,18 +11,22 @@
 #include "store/Formate.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -48,6 +52,24 @@ QString startZeile(qint64 nummer, int zeitplaene) {
   return u"Programm gestartet => Lft. Programmstart "_s + QString::number(nummer) + zusatz;
 }
 
+// A stored place on a screen that is gone (a second monitor unplugged)
+// would leave the window out of reach: it comes onto the main screen. Some
+// part big enough to grab counts as within reach.
+void aufDenBildschirm(QWidget& fenster) {
+  constexpr int kGriff = 40;
+  const QRect rahmen = fenster.frameGeometry();
+  for (const QScreen* bildschirm : QGuiApplication::screens()) {
+    const QRect sichtbar = bildschirm->availableGeometry().intersected(rahmen);
+    if (sichtbar.width() >= kGriff && sichtbar.height() >= kGriff) return;
+  }
+  const QScreen* hauptschirm = QGuiApplication::primaryScreen();
+  if (hauptschirm == nullptr) return;
+  const QRect platz = hauptschirm->availableGeometry();
+  // Centred, but never with the title bar above or left of the screen.
+  fenster.move(platz.topLeft() + QPoint(std::max(0, (platz.width() - rahmen.width()) / 2),
+                                        std::max(0, (platz.height() - rahmen.height()) / 2)));
+}
+
 }  // namespace
 
 void Programm::startSequence() {
@@ -61,8 +83,7 @@ void Programm::startSequence() {
     f.checkStartUpPosition->setChecked(an);
     startMinimiert_ = an;
   });
-  for (int n = 0; n < s::kAnzahlKategorien; ++n)
-    falls(optionen.kategorien.at(n), [&](bool an) { f.aufzeichenLogbuch.at(n)->setChecked(an); });
+  for (int n = 0; n < s::kAnzahlKategorien; ++n) f.aufzeichenLogbuch.at(n)->setChecked(optionen.kategorien.at(n));
   store_.write(s::abschnittTool(), s::startTime(), formate::langeZeit(jetzt.time()));
   store_.write(s::abschnittTool(), s::startDatum(), formate::kurzDatum(jetzt.date()));
   falls(optionen.dragDropSofort, [&](int an) { f.checkDragAndDrop->setChecked(an != 0); });
@@ -94,8 +115,11 @@ void Programm::startSequence() {
     falls(daten.breite, [&](int breite) { f.resize(breite / kTwipsProPixel, f.height()); });
     falls(daten.hoehe, [&](int hoehe) { f.resize(f.width(), hoehe / kTwipsProPixel); });
   }
+  aufDenBildschirm(f);
   f.ssTabOptionen->setCurrentIndex(0);
-  falls(optionen.aufzeichnungAus, [&](bool aus) { f.noAufzeichenLogbuch->setChecked(aus); });
+  f.noAufzeichenLogbuch->setChecked(optionen.aufzeichnungAus);
+  const qint64 grenze = leseLogGrenze(store_);
+  for (int k = 0; k < s::kAnzahlLogGrenzen; ++k) f.logbuchGrenze.at(k)->setChecked(kLogGrenzen.at(k) == grenze);
   falls(optionen.hotkey, [&](bool an) { f.hotkeyAktion->setChecked(an); });
   if (f.hotkeyAktion->isChecked()) hotkeyAnmelden();
   f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
@@ -122,6 +146,10 @@ void Programm::startSequence() {
     LampenSeting(i);
   }
 
+  // Green is "no errors" in its own help text; grey would explain nothing.
+  // Set before the first entry, which may find the logbook unwritable.
+  f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
+  logbuch_.begrenzen();
   if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplanAnzahl()), SonstigeMeldung);
   for (const QString& zeile : unbeendet) logbuch_.eintrag(zeile, Fehlermeldung);
   meldeSpeicherZustand(store_, logbuch_);
@@ -133,8 +161,6 @@ void Programm::startSequence() {
   RefreshSchedulePanel();
   ShowScheduleDescriptions();
   f.statusTimer->setzeZustand(Lampe::Zustand::Gruen);
-  // Green is "no errors" in its own help text; grey would explain nothing.
-  f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
   loadComplete_ = true;
   f.timerAutomatik->start();
   f.timerUhr->start();

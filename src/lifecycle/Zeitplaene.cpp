@@ -1,7 +1,6 @@
 #include "lifecycle/Programm.h"
 
 #include "desktop/Hinweise.h"
-#include "desktop/Tray.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "scheduler/Verpasst.h"
@@ -9,7 +8,6 @@
 #include "store/Formate.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
-#include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QAction>
@@ -57,6 +55,7 @@ void Programm::automatikTakt() {
   const auto schreibe = [this](const zeitplan::LogZeile& zeile) { logbuch_.eintrag(zeile.text, zeile.kategorie); };
   for (const auto& faellig : ergebnis.faellig) {
     if (sicherung_.abgebrochen()) break;
+    const Logbuch::Lauf lauf(logbuch_);
     schreibe(zeitplan::anfangZeile());
     sicherung_.aufgabeKopieren(faellig.index);
     if (zustand.fehlerGesamt == 0) Gruen_TimerNotError();
@@ -72,8 +71,8 @@ void Programm::automatikTakt() {
     schreibe(zeitplan::endeZeile());
   }
   if (zustand.fehlerGesamt > 0) {
-    fenster_->statusLogbuch->setzeZustand(Lampe::Zustand::Rot);
-    tray_->fehler();
+    laufFehler_ = true;
+    logbuchLampeSetzen();
   }
   zustand.automatikLauf = false;
   // Only what the tick wrote: a search's marks and the user's place stay.

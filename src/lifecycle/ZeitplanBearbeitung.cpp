@@ -3,11 +3,11 @@
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "scheduler/Zeitplanfeld.h"
+#include "ui/DatumsFeld.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +28,7 @@ void geaendert(Saver& f) { f.statusTimer->setzeZustand(Lampe::Zustand::Rot); }
 void formeSollDatum(Saver& f, int art) {
   const auto form = zeitplan::datumsForm(art);
   if (form.sichtbar) {
-    f.sollDatum->setDisplayFormat(form.format);
+    f.sollDatum->setzeFormat(form.format);
     f.sollDatum->setCalendarPopup(form.kalender);
   }
   f.sollDatum->setVisible(form.sichtbar);

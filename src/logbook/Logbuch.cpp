@@ -8,7 +8,12 @@
 #include "store/Schluessel.h"
 #include "store/SettingsStore.h"
 
+#include <QFile>
+
 #include <cerrno>
+#include <cstdio>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,6 +35,30 @@ Logbuch::Logbuch(SettingsStore& store, const Uhr& uhr, const LogSchalter& schalt
 QString Logbuch::dateiname() { return u"Logbuch.log"_s; }
 
 QString Logbuch::dateipfad() const { return leseLogVerzeichnis(store_) + dateiname(); }
+
+QString Logbuch::aeltererDateiname() { return u"Logbuch.1.log"_s; }
+
+QString Logbuch::aeltererPfad() const { return leseLogVerzeichnis(store_) + aeltererDateiname(); }
+
+void Logbuch::begrenzen() {
+  const qint64 grenze = leseLogGrenze(store_);
+  const QByteArray pfad = QFile::encodeName(dateipfad());
+  struct stat info {};
+  if (grenze == 0 || ::stat(pfad.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= grenze)
+    return;
+  schreibeGesammelte();  // what came before stays in the older file
+  if (std::rename(pfad.constData(), QFile::encodeName(aeltererPfad()).constData()) != 0) {
+    eintrag(u"Logbuch.log kann nicht in Logbuch.1.log umbenannt werden: "_s + systemfehler().text, Fehlermeldung);
+    return;
+  }
+  eintrag(u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, SonstigeMeldung);
+}
+
+Logbuch::Lauf::Lauf(Logbuch& logbuch) : logbuch_(logbuch) {
+  if (logbuch_.laeufe_++ == 0) logbuch_.begrenzen();
+}
+
+Logbuch::Lauf::~Lauf() { --logbuch_.laeufe_; }
 
 Ergebnis<Dateihandle> Logbuch::oeffnen() {
   auto datei = oeffneIn(leseLogVerzeichnis(store_));
@@ -78,14 +107,26 @@ void Logbuch::schreibeGesammelte() {
 }
 
 void Logbuch::schreibe(const QByteArray& saetze) {
+  const Status geschrieben = schreibeInDatei(saetze);
+  // Told once when writing stops working and once when it works again.
+  if (geschrieben.ok() != schreibtNicht_) return;
+  schreibtNicht_ = !geschrieben.ok();
+  if (!beiSchreibzustand) return;
+  if (schreibtNicht_)
+    beiSchreibzustand(Schreibfehler{dateipfad(), geschrieben.fehler().text});
+  else
+    beiSchreibzustand(std::nullopt);
+}
+
+Status Logbuch::schreibeInDatei(const QByteArray& saetze) {
   auto datei = oeffnen();
-  if (!datei) return;
+  if (!datei) return datei.fehler();
   const auto laenge = datei.wert().groesse();
-  if (!laenge) return;
+  if (!laenge) return laenge.fehler();
   // The slot after the last record, counted from the length: a record cut
   // short keeps its slot and is never overwritten.
   const qint64 offset = logsatz::anzahlSaetze(laenge.wert()) * logsatz::kSlotGroesse;
-  (void)datei.wert().schreiben(offset, saetze);
+  return datei.wert().schreiben(offset, saetze);
 }
 
 Logbuch::Sitzung::Sitzung(Logbuch& logbuch) : logbuch_(logbuch) { ++logbuch_.sitzungen_; }

@@ -7,6 +7,9 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace bewahrix {
 
 class LogSchalter;
@@ -49,6 +52,35 @@ class Logbuch {
 
   QString dateipfad() const;
   static QString dateiname();  // "Logbuch.log"
+  // The older entries, beside Logbuch.log.
+  QString aeltererPfad() const;
+  static QString aeltererDateiname();  // "Logbuch.1.log"
+
+  // When Logbuch.log has passed the size budget the store names, it becomes
+  // Logbuch.1.log (replacing an older one) and a new file begins with a note
+  // where the older entries are. For the program's start and a Lauf's.
+  void begrenzen();
+
+  // A run, from its first record to its last. The outermost one begins with
+  // begrenzen(): a run's records stay together in one file, however many.
+  class Lauf {
+   public:
+    explicit Lauf(Logbuch& logbuch);
+    ~Lauf();
+    Lauf(const Lauf&) = delete;
+    Lauf& operator=(const Lauf&) = delete;
+
+   private:
+    Logbuch& logbuch_;
+  };
+
+  struct Schreibfehler {
+    QString pfad;
+    QString grund;
+  };
+  // Told when entries stop reaching the file (which file and why) and, with
+  // nullopt, when the next one reaches it again.
+  std::function<void(const std::optional<Schreibfehler>&)> beiSchreibzustand;
 
   // While a Sitzung lives, entries are collected in memory and written with
   // one write at schreibeGesammelte() and at the Sitzung's end. A run opens
@@ -83,6 +115,7 @@ class Logbuch {
 
  private:
   void schreibe(const QByteArray& saetze);
+  Status schreibeInDatei(const QByteArray& saetze);
 
   SettingsStore& store_;
   const Uhr& uhr_;
@@ -90,6 +123,8 @@ class Logbuch {
   bool imRueckfall_ = false;
   int sitzungen_ = 0;
   int pausen_ = 0;
+  int laeufe_ = 0;
+  bool schreibtNicht_ = false;
   QByteArray gesammelt_;
   // Date and time bytes of the last entry: a run writes many per second.
   QDateTime kopfZeit_;

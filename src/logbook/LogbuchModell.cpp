@@ -24,16 +24,22 @@ void LogbuchModell::neuLaden() {
   beginResetModel();
   block_.clear();
   blockAnfang_ = -1;
-  pfad_ = logbuch_.dateipfad();
-  laenge_ = 0;
+  QString aktuell = logbuch_.dateipfad();
+  aktuellLaenge_ = 0;
   if (auto datei = logbuch_.oeffnen()) {
-    pfad_ = logbuch_.dateipfad();  // the fallback may have moved it
+    aktuell = logbuch_.dateipfad();  // the fallback may have moved it
     const auto laenge = datei.wert().groesse();
-    laenge_ = laenge ? laenge.wert() : 0;
+    aktuellLaenge_ = laenge ? laenge.wert() : 0;
   } else {
-    laenge_ = QFileInfo(pfad_).size();
+    aktuellLaenge_ = QFileInfo(aktuell).size();
   }
-  const qint64 saetze = logsatz::anzahlSaetze(laenge_);
+  const QFileInfo aeltere(logbuch_.aeltererPfad());
+  aeltereLaenge_ = aeltere.isFile() ? std::optional(aeltere.size()) : std::nullopt;
+  // Once the older file is gone, a new one later is not shown unasked.
+  aeltereGewuenscht_ = aeltereGewuenscht_ && aeltereLaenge_;
+  zeigtAeltere_ = aeltereGewuenscht_;
+  pfad_ = zeigtAeltere_ ? aeltere.filePath() : aktuell;
+  const qint64 saetze = logsatz::anzahlSaetze(zeigtAeltere_ ? *aeltereLaenge_ : aktuellLaenge_);
   anzahl_ = static_cast<int>(std::min<qint64>(saetze, std::numeric_limits<int>::max()));
   endResetModel();
 }
@@ -66,12 +72,21 @@ QByteArray LogbuchModell::satzBytes(int row) const {
   return block_.mid((row - anfang) * logsatz::kSlotGroesse, logsatz::kDatenGroesse);
 }
 
-QString LogbuchModell::groessenText() const { return bewahrix::groessenText(laenge_); }
+QString LogbuchModell::groessenText() const { return bewahrix::groessenText(aktuellLaenge_, aeltereLaenge_); }
 
-QString groessenText(qint64 dateilaenge) {
+namespace {
+
+QString groesse(qint64 dateilaenge) {
   const double kb = static_cast<double>(dateilaenge) / 1024.0;
-  if (kb < 1025.0) return u'(' + formate::festkomma(kb, 2) + u" KB)"_s;
-  return u'(' + formate::festkomma(kb / 1024.0, 1) + u" MB)"_s;
+  if (kb < 1025.0) return formate::festkomma(kb, 2) + u" KB"_s;
+  return formate::festkomma(kb / 1024.0, 1) + u" MB"_s;
+}
+
+}  // namespace
+
+QString groessenText(qint64 dateilaenge, std::optional<qint64> aeltere) {
+  const QString daneben = aeltere ? u" + "_s + groesse(*aeltere) + u" älter"_s : QString();
+  return u'(' + groesse(dateilaenge) + daneben + u')';
 }
 
 }  // namespace bewahrix

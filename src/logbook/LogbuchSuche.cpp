@@ -55,14 +55,14 @@ class Zeilenbau {
 
 }  // namespace
 
-QList<int> treffer(const LogbuchModell& modell, const QString& dateipfad, const QString& begriff) {
+QList<int> treffer(const LogbuchModell& modell, const QString& begriff) {
   QList<int> zeilen;
   const int anzahl = modell.rowCount();
   if (begriff.isEmpty() || anzahl == 0) return zeilen;
   const QStringMatcher suche(begriff, Qt::CaseInsensitive);
   Zeilenbau bau;
 
-  auto datei = Dateihandle::oeffnen(dateipfad, O_RDONLY);
+  auto datei = Dateihandle::oeffnen(modell.pfad(), O_RDONLY);
   // The block read must give the model's lines; where the file is not the
   // one the model shows (gone, changed since), the model's rows decide.
   const auto zeileAusDatei = [&](int row) -> QString {

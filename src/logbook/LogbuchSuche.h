@@ -26,9 +26,9 @@ using EingabeFunktion = std::function<QString(const Eingabe&)>;
 
 // The rows of the model whose shown line (LogbuchModell::zeile, date and
 // time included) contains begriff, letter case ignored, in ascending order.
-// dateipfad is the file the model shows; it is read in large blocks, since
-// a million rows one by one take seconds.
-QList<int> treffer(const LogbuchModell& modell, const QString& dateipfad, const QString& begriff);
+// The model's file is read in large blocks, since a million rows one by one
+// take seconds.
+QList<int> treffer(const LogbuchModell& modell, const QString& begriff);
 
 // Runs of consecutive rows as [erste, letzte]: selecting a million rows one
 // by one would be slow, a few ranges are not.

@@ -56,7 +56,7 @@ std::optional<QList<int>> LogbuchVerwaltung::cmd_LogbuchSuchen_Click(
   const QString begriff = eingabe(suchEingabe());
   if (begriff.isEmpty()) return std::nullopt;
   u_.store.write(s::abschnittTool(), s::understood(), begriff);
-  QList<int> zeilen = treffer(u_.modell, u_.logbuch.dateipfad(), begriff);
+  QList<int> zeilen = treffer(u_.modell, begriff);
   // The matches are marked before the box covers the window.
   markieren(zeilen);
   u_.dialoge.zeige(suchErgebnis(zeilen.size()));
@@ -69,6 +69,7 @@ void LogbuchVerwaltung::cmd_LogbuchClear_Click() {
     return;
   // A file that cannot be removed gets the entry appended.
   QFile::remove(u_.logbuch.dateipfad());
+  QFile::remove(u_.logbuch.aeltererPfad());
   u_.logbuch.eintrag(u"Logbuch gelöscht"_s, SonstigeMeldung);
   u_.anzeigen();
 }
@@ -91,41 +92,47 @@ void LogbuchVerwaltung::cmd_LogPfad_Click(const OrdnerWahl& ordnerWahl) {
   // directory is the same directory.
   if (neu == alt || dieselbeDatei(neu, alt)) return;
 
-  const QString quelle = alt + Logbuch::dateiname();
-  const QString ziel = neu + Logbuch::dateiname();
-  if (lstatVon(ziel) && !dieselbeDatei(quelle, ziel)) {
-    const QString text = u"Im Verzeichnis "_s + gewaehlt +
-                         u" gibt es schon eine Datei Logbuch.log. Soll sie durch das Logbuch "
-                         u"ersetzt werden? Ihr bisheriger Inhalt geht dabei verloren."_s;
+  // The older entries move too, where there are any; Logbuch.log always.
+  QStringList namen{Logbuch::dateiname()};
+  if (lstatVon(alt + Logbuch::aeltererDateiname())) namen.prepend(Logbuch::aeltererDateiname());
+  for (const QString& name : namen) {
+    if (!lstatVon(neu + name) || dieselbeDatei(alt + name, neu + name)) continue;
+    const QString text = u"Im Verzeichnis "_s + gewaehlt + u" gibt es schon eine Datei "_s + name +
+                         u". Soll sie durch das Logbuch ersetzt werden? Ihr bisheriger Inhalt geht "
+                         u"dabei verloren."_s;
     if (u_.dialoge.zeige(frage(text, u"Frage"_s)) != Antwort::Ja) return;
   }
-
-  // The copy goes to a hidden name first: until the old file is gone, a
-  // Logbuch.log already at the new place stays as it was.
-  const QString zwischen = neu + u'.' + Logbuch::dateiname() + u".bewahrix-verschieben"_s;
-  const auto scheitern = [this](const Fehler& fehler) {
-    u_.dialoge.zeige(information(u"Das Logbuch konnte nicht verschoben werden: "_s + fehler.text));
-  };
-  if (auto kopiert = u_.dateisystem.kopieren(quelle, zwischen); !kopiert) {
-    scheitern(kopiert.fehler());
-    return;
+  for (qsizetype k = 0; k < namen.size(); ++k) {
+    if (const auto fehler = verschiebe(alt + namen.at(k), neu + namen.at(k))) {
+      // The files stay together: what was moved already goes back.
+      for (qsizetype z = 0; z < k; ++z) (void)verschiebe(neu + namen.at(z), alt + namen.at(z));
+      u_.dialoge.zeige(information(u"Das Logbuch konnte nicht verschoben werden: "_s + fehler->text));
+      return;
+    }
   }
+  u_.store.write(s::abschnittLogBuch(), s::pfad(), neu);
+  u_.logbuch.eintrag(u"Logbuch.log nach "_s + gewaehlt + u" verschoben"_s, SonstigeMeldung);
+  u_.anzeigen();
+}
+
+std::optional<Fehler> LogbuchVerwaltung::verschiebe(const QString& quelle, const QString& ziel) {
+  // The copy goes to a hidden name first: until the old file is gone, a
+  // file already at the new place stays as it was.
+  const QString zwischen =
+      pfade::verzeichnisteil(ziel) + u'.' + pfade::namensteil(ziel) + u".bewahrix-verschieben"_s;
+  if (auto kopiert = u_.dateisystem.kopieren(quelle, zwischen); !kopiert) return kopiert.fehler();
   if (auto entfernt = u_.entferner.endgueltigLoeschen(quelle); !entfernt) {
     QFile::remove(zwischen);
-    scheitern(entfernt.fehler());
-    return;
+    return entfernt.fehler();
   }
   if (std::rename(QFile::encodeName(zwischen).constData(), QFile::encodeName(ziel).constData()) != 0) {
     const Fehler fehler = systemfehler();
     // Back to the old place; should even that fail, the hidden copy is all
     // there is, so it stays.
     if (u_.dateisystem.kopieren(zwischen, quelle)) QFile::remove(zwischen);
-    scheitern(fehler);
-    return;
+    return fehler;
   }
-  u_.store.write(s::abschnittLogBuch(), s::pfad(), neu);
-  u_.logbuch.eintrag(u"Logbuch.log nach "_s + gewaehlt + u" verschoben"_s, SonstigeMeldung);
-  u_.anzeigen();
+  return std::nullopt;
 }
 
 Meldung ortMeldung(const SettingsStore& store) {
@@ -133,5 +140,11 @@ Meldung ortMeldung(const SettingsStore& store) {
 }
 
 Meldung zeilenMeldung(const QString& zeile) { return Meldung{zeile}; }
+
+Meldung schreibfehlerMeldung(const QString& pfad, const QString& grund) {
+  return {u"Das Logbuch "_s + pfad + u" kann nicht geschrieben werden: "_s + grund +
+              u". Einträge gehen verloren, bis das behoben ist."_s,
+          u"Bewahrix"_s, Symbol::Ausrufezeichen};
+}
 
 }  // namespace bewahrix

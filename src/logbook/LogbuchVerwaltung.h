@@ -2,6 +2,7 @@
 
 #include "logbook/LogbuchSuche.h"
 #include "platform/Dialoge.h"
+#include "platform/Ergebnis.h"
 
 #include <QList>
 #include <QString>
@@ -46,17 +47,20 @@ class LogbuchVerwaltung {
   // otherwise.
   Eingabe suchEingabe() const;
 
-  // cmd_LogbuchClear_Click: after the question, a new file whose first
-  // entry says it was cleared.
+  // cmd_LogbuchClear_Click: after the question, both files go and a new
+  // one begins whose first entry says it was cleared.
   void cmd_LogbuchClear_Click();
 
-  // cmd_LogPfad_Click: moves Logbuch.log into the chosen directory. Should
-  // the copy, the removal or the rename fail, the file and the setting stay
-  // as they were and a box says why.
+  // cmd_LogPfad_Click: moves Logbuch.log and Logbuch.1.log into the chosen
+  // directory. Should a copy, removal or rename fail, the files and the
+  // setting stay as they were and a box says why.
   void cmd_LogPfad_Click(const OrdnerWahl& ordnerWahl);
   static QString ordnerWahlTitel(const QString& aktuell);
 
  private:
+  // One file, through a hidden copy beside ziel; on failure quelle stays.
+  std::optional<Fehler> verschiebe(const QString& quelle, const QString& ziel);
+
   Umfeld u_;
 };
 
@@ -64,5 +68,7 @@ class LogbuchVerwaltung {
 Meldung ortMeldung(const SettingsStore& store);
 // Logbuch_DblClick: one line in full.
 Meldung zeilenMeldung(const QString& zeile);
+// The warning when entries cannot be written to the file at pfad.
+Meldung schreibfehlerMeldung(const QString& pfad, const QString& grund);
 
 }  // namespace bewahrix

@@ -12,9 +12,7 @@ namespace s = schluessel;
 
 DatumsForm datumsForm(int art) {
   switch (art) {
-    // The German short month names bring their own dot where they shorten
-    // the word ("Dez."), so the format adds none: never "Dez..".
-    case Einmalig: return {true, u"dd.MMM yyyy"_s, true};
+    case Einmalig: return {true, u"dd.MMM. yyyy"_s, true};
     case Monatlich: return {true, u"dd."_s, false};
     case Woechentlich: return {true, u"dddd"_s, false};
     default: return {};

@@ -67,6 +67,13 @@ QString leseLogVerzeichnis(const SettingsStore& st) {
   return pfade::mitTrenner(st.read(s::abschnittLogBuch(), s::pfad(), pfade::standardWurzel()));
 }
 
+qint64 leseLogGrenze(const SettingsStore& st) {
+  const qint64 standard = kLogGrenzen.at(1);
+  bool ok = false;
+  const qint64 grenze = st.read(s::abschnittLogBuch(), s::logGrenze(), QString()).trimmed().toLongLong(&ok);
+  return ok && grenze >= 0 ? grenze : standard;
+}
+
 Programmoptionen leseProgrammoptionen(const SettingsStore& st) {
   Programmoptionen o;
   o.startMinimiert = boolean(st, s::abschnittTool(), s::startMinimiert(), false);
@@ -74,9 +81,9 @@ Programmoptionen leseProgrammoptionen(const SettingsStore& st) {
   o.meldungVersaeumt = boolean(st, s::abschnittOptionen(), s::msgBoxVersaeumt(), true);
   o.benachrichtigungen = boolean(st, s::abschnittOptionen(), s::benachrichtigungen(), true);
   o.hilfe = boolean(st, s::abschnittHilfe(), s::help(), true);
-  o.aufzeichnungAus = boolean(st, s::abschnittLogBuch(), s::logBuchAus(), false);
+  o.aufzeichnungAus = boolean(st, s::abschnittLogBuch(), s::logBuchAus(), false).value_or(false);
   for (int n = 0; n < s::kAnzahlKategorien; ++n)
-    o.kategorien.at(n) = boolean(st, s::abschnittTool(), s::logWriting(n), true);
+    o.kategorien.at(n) = boolean(st, s::abschnittTool(), s::logWriting(n), true).value_or(true);
   o.logVerzeichnis = leseLogVerzeichnis(st);
   o.verzeichnisAuflisten = ganzzahl(st, s::abschnittOptionen(), s::checkAuflisten(), 0);
   o.dragDropSofort = ganzzahl(st, s::abschnittOptionen(), s::dragDrop(), 1);

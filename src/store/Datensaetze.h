@@ -59,8 +59,10 @@ struct Programmoptionen {
   std::optional<bool> meldungVersaeumt;
   std::optional<bool> benachrichtigungen;
   std::optional<bool> hilfe;
-  std::optional<bool> aufzeichnungAus;
-  std::array<std::optional<bool>, schluessel::kAnzahlKategorien> kategorien;
+  // A logbook switch that cannot be read takes its default: nothing may stop
+  // recording for good without the user's word.
+  bool aufzeichnungAus = false;
+  std::array<bool, schluessel::kAnzahlKategorien> kategorien{};
   QString logVerzeichnis;
   std::optional<int> verzeichnisAuflisten;  // check state
   std::optional<int> dragDropSofort;        // check state
@@ -83,5 +85,11 @@ Programmoptionen leseProgrammoptionen(const SettingsStore& store);
 Programmdaten leseProgrammdaten(const SettingsStore& store);
 // The logbook directory, always with a trailing separator.
 QString leseLogVerzeichnis(const SettingsStore& store);
+
+// The sizes the logbook may be limited to, in the order of the menu:
+// 10 MB, 100 MB (the default), 1 GB, none (0).
+inline constexpr std::array<qint64, schluessel::kAnzahlLogGrenzen> kLogGrenzen = {qint64{10} << 20, qint64{100} << 20, qint64{1} << 30, 0};
+// The stored budget in bytes; 0 means none, a value that cannot be read the default.
+qint64 leseLogGrenze(const SettingsStore& store);
 
 }  // namespace bewahrix

@@ -28,12 +28,15 @@ QString stundeMinute(const QTime& zeit) { return zeit.toString(u"HH:mm"_s); }
 
 QString langesDatum(const QDate& datum) { return deutsch().toString(datum, QLocale::LongFormat); }
 
-QString eintragsDatum(const QDate& datum) {
+QString monatKurz(int monat) {
   static const std::array<QString, 12> monate = {u"Jan"_s, u"Feb"_s, u"Mrz"_s, u"Apr"_s,
                                                  u"Mai"_s, u"Jun"_s, u"Jul"_s, u"Aug"_s,
                                                  u"Sep"_s, u"Okt"_s, u"Nov"_s, u"Dez"_s};
-  return zweistellig(datum.day()) + u". "_s + monate.at(datum.month() - 1) + u". "_s +
-         QString::number(datum.year());
+  return monate.at(static_cast<size_t>(monat - 1));
+}
+
+QString eintragsDatum(const QDate& datum) {
+  return zweistellig(datum.day()) + u". "_s + monatKurz(datum.month()) + u". "_s + QString::number(datum.year());
 }
 
 QString statusDatum(const QDate& datum) {

@@ -14,6 +14,9 @@ QString langeZeit(const QTime& zeit);         // 14:03:27
 QString stundeMinute(const QTime& zeit);      // 14:03
 QString langesDatum(const QDate& datum);      // Samstag, 5. Dezember 2026
 QString eintragsDatum(const QDate& datum);    // 05. Dez. 2026
+// The program's month abbreviations, 1 to 12: Jan Feb Mrz Apr Mai Jun Jul Aug
+// Sep Okt Nov Dez (Qt's German ones say "März" and carry dots).
+QString monatKurz(int monat);
 QString statusDatum(const QDate& datum);      // 05.Dezember 2026
 QString datumZeit(const QDateTime& zeitpunkt);  // 05.12.2026 14:03:27, date alone at midnight
 // A number with a decimal comma, no grouping, at least one integer digit

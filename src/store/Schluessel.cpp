@@ -55,6 +55,7 @@ QString benachrichtigungen() { return u"Benachrichtigungen"_s; }
 QString abschnittLogBuch() { return u"LogBuch"_s; }
 QString logBuchAus() { return u"LogBuch"_s; }
 QString pfad() { return u"Pfad"_s; }
+QString logGrenze() { return u"Grenze"_s; }
 QString abschnittHilfe() { return u"Hilfe"_s; }
 QString help() { return u"Help"_s; }
 

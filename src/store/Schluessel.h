@@ -8,6 +8,7 @@ namespace bewahrix::schluessel {
 
 inline constexpr int kAnzahlAufgaben = 5;
 inline constexpr int kAnzahlKategorien = 11;
+inline constexpr int kAnzahlLogGrenzen = 4;  // the sizes the logbook may be limited to
 
 QString anwendung();  // "RoroVareduze"
 
@@ -62,6 +63,7 @@ QString benachrichtigungen();  // "Benachrichtigungen"
 QString abschnittLogBuch();    // "LogBuch"
 QString logBuchAus();          // key "LogBuch"
 QString pfad();                // key "Pfad"
+QString logGrenze();           // key "Grenze": the size budget in bytes, 0 = none
 QString abschnittHilfe();      // "Hilfe"
 QString help();
 

@@ -29,7 +29,7 @@ QLabel* text(QWidget* eltern, const QString& text);
 QLabel* fett(QWidget* eltern, const QString& name, int punkte);
 QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel);
 
-// Margins and spacing kept tight: the window has to work at 525 × 396.
+// Margins and spacing kept tight: the window's minimum stays small.
 void eng(QBoxLayout* layout);
 void eng(QGridLayout* layout);
 

@@ -1,6 +1,7 @@
 #include "ui/Saver.h"
 
 #include "ui/Bau.h"
+#include "ui/HilfeZeile.h"
 #include "ui/KlickLabel.h"
 
 #include <QAction>
@@ -12,8 +13,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,7 +25,7 @@ namespace bewahrix {
 
 namespace {
 
-// 7875 × 5940 twips at 15 twips per pixel.
+// 7875 × 5940 twips at 15 twips per pixel: the least the window has.
 constexpr int kMindestBreite = 525;
 constexpr int kMindestHoehe = 396;
 
@@ -58,15 +62,32 @@ QPixmap logoBild() {
   return bild;
 }
 
-// Every page scrolls rather than squeezes its controls on top of each other
-// when a large desktop font does not fit the window's minimum size. Unlike a
-// plain scroll area it wishes for the room its page needs, so the window's
-// own wish shows every page whole.
+// Unlike a plain scroll area a page wishes for the room its controls need,
+// and at least for the room they cannot do without: the window's wish and
+// its minimum show every page whole. It scrolls only on a screen smaller
+// than that.
 class Seite : public QScrollArea {
  public:
+  QSize sizeHint() const override { return widget()->sizeHint() + rand(); }
+  QSize minimumSizeHint() const override {
+    // Wrapped texts are taller when narrow: the height at the least width.
+    QSize inhalt = widget()->minimumSizeHint();
+    if (widget()->hasHeightForWidth())
+      inhalt.setHeight(std::max(inhalt.height(), widget()->heightForWidth(inhalt.width())));
+    return inhalt + rand();
+  }
+
+ private:
+  QSize rand() const { return {2 * frameWidth(), 2 * frameWidth()}; }
+};
+
+// Qt caps the wish of a scrolling tab row at 200 pixels: the window's wish
+// would hide tabs behind the scroll arrows.
+class Reiter : public QTabWidget {
+ public:
+  using QTabWidget::QTabWidget;
   QSize sizeHint() const override {
-    const int rand = 2 * frameWidth();
-    return widget()->sizeHint() + QSize(rand, rand);
+    return QTabWidget::sizeHint().expandedTo({tabBar()->sizeHint().width(), 0});
   }
 };
 
@@ -83,7 +104,6 @@ QScrollArea* alsSeite(QWidget* inhalt) {
 Saver::Saver(QWidget* parent) : QMainWindow(parent) {
   setObjectName(u"Saver"_s);
   setWindowTitle(u"Bewahrix"_s);
-  setMinimumSize(kMindestBreite, kMindestHoehe);
 
   baueMenues();
 
@@ -92,7 +112,7 @@ Saver::Saver(QWidget* parent) : QMainWindow(parent) {
   bau::eng(spalte);
   spalte->addWidget(baueKopf());
 
-  ssTab = bau::neu<QTabWidget>(mitte, u"SSTab"_s);
+  ssTab = bau::neu<Reiter>(mitte, u"SSTab"_s);
   // Nine captions are wider than the smallest window: scroll the tab row.
   ssTab->setUsesScrollButtons(true);
   ssTab->addTab(alsSeite(baueSeiteInhalt()), u"Inhalt"_s);
@@ -108,6 +128,11 @@ Saver::Saver(QWidget* parent) : QMainWindow(parent) {
 
   baueZeitgeber();
   verbindeNavigation();
+  // Every page's controls within reach without scrolling, and never below
+  // 525 × 396, unless the screen is smaller.
+  QSize mindestens = minimumSizeHint().expandedTo({kMindestBreite, kMindestHoehe});
+  if (const QScreen* bildschirm = screen()) mindestens = mindestens.boundedTo(bildschirm->availableGeometry().size());
+  setMinimumSize(mindestens);
 }
 
 QWidget* Saver::baueKopf() {
@@ -140,8 +165,7 @@ QWidget* Saver::baueFuss() {
   logo = bild;
   zeile->addWidget(logo);
   // The help line takes the width between the picture and the buttons.
-  hilfe = bau::neu<QLabel>(fuss, u"Hilfe"_s);
-  hilfe->setMinimumWidth(1);
+  hilfe = bau::neu<HilfeZeile>(fuss, u"Hilfe"_s);
   zeile->addWidget(hilfe, 1);
   cmdMinimize = bau::knopf(fuss, u"cmd_Minimize"_s, u"Minimieren"_s);
   zeile->addWidget(cmdMinimize);

@@ -11,7 +11,6 @@
 
 class QAction;
 class QCheckBox;
-class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -26,6 +25,8 @@ class QTimer;
 namespace bewahrix {
 
 class DateiAblage;
+class DatumsFeld;
+class HilfeZeile;
 class Lampe;
 
 // The controls of one task page ("Aufgabe 1" … "Aufgabe 5").
@@ -67,7 +68,8 @@ class Saver : public QMainWindow {
   static constexpr int kSeiteVerfahren = 6;
   static constexpr int kSeiteTimer = 7;
   static constexpr int kSeiteLogbuch = 8;
-  // The size at a first start: every page whole, within the screen.
+  // The size at a first start: every tab and every page whole, within the
+  // screen.
   QSize ersteGroesse() const;
 
   // The checked button of an option group; nullopt when none is.
@@ -84,6 +86,8 @@ class Saver : public QMainWindow {
   QMenu* menueAufzeichenLogbuch = nullptr;                               // MenüAufzeichenLogbuch
   std::array<QAction*, schluessel::kAnzahlKategorien> aufzeichenLogbuch{};  // checkable
   QAction* noAufzeichenLogbuch = nullptr;                                // checkable
+  QMenu* menueLogbuchGrenze = nullptr;     // "Logbuch begrenzen auf"
+  std::array<QAction*, schluessel::kAnzahlLogGrenzen> logbuchGrenze{};  // LogbuchGrenze(k), one checked
   // Menu "Hilfe".
   QAction* mueHelp = nullptr;                 // Mü_Help, checkable
   QAction* checkStartUpPosition = nullptr;    // checkable
@@ -128,7 +132,7 @@ class Saver : public QMainWindow {
   std::array<QRadioButton*, kAufgaben> optionTimerAufgabe{};
   std::array<QRadioButton*, 5> optionTime{};                // Option_Time(0..4)
   QTimeEdit* sollZeit = nullptr;
-  QDateEdit* sollDatum = nullptr;
+  DatumsFeld* sollDatum = nullptr;
   QLabel* txtVorgangInfo = nullptr;                         // Txt_VorgangInfo
   QPushButton* cmdVorgang = nullptr;
   QPushButton* cmdAktuell = nullptr;
@@ -145,6 +149,7 @@ class Saver : public QMainWindow {
   QListView* logbuch = nullptr;                             // Logbuch; the model is set by the owner
   QLabel* labelLogbuch = nullptr;                           // Label_Logbuch, "(xx)"
   Lampe* statusLogbuch = nullptr;
+  QCheckBox* checkAeltereEintraege = nullptr;               // view, search and print: Logbuch.1.log
   QPushButton* cmdLogbuchSuchen = nullptr;
   QPushButton* cmdAktualisieren = nullptr;
   QPushButton* cmdLogbuchClear = nullptr;
@@ -156,7 +161,7 @@ class Saver : public QMainWindow {
   QPushButton* cmdEnde = nullptr;
   QPushButton* cmdMinimize = nullptr;
   QLabel* logo = nullptr;        // clickable picture of the program's own
-  QLabel* hilfe = nullptr;       // hover-help line
+  HilfeZeile* hilfe = nullptr;   // hover-help line
 
  signals:
   void logoGeklickt();

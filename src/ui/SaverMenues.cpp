@@ -2,6 +2,7 @@
 #include "ui/Saver.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -70,6 +71,13 @@ void Saver::baueMenues() {
     aufzeichenLogbuch.at(n) =
         aktion(menueAufzeichenLogbuch, bau::feld(u"AufzeichenLogbuch"_s, n), kategorien.at(n), true);
   noAufzeichenLogbuch = aktion(logbuchMenue, u"NoAufzeichenLogbuch"_s, u"keine Aufzeichnung"_s, true);
+  menueLogbuchGrenze = menue(logbuchMenue, u"MenüLogbuchGrenze"_s, u"Logbuch begrenzen auf"_s);
+  logbuchMenue->addMenu(menueLogbuchGrenze);
+  auto* grenzen = new QActionGroup(menueLogbuchGrenze);
+  const std::array<QString, schluessel::kAnzahlLogGrenzen> groessen = {u"10 MB"_s, u"100 MB"_s, u"1 GB"_s, u"unbegrenzt"_s};
+  for (int k = 0; k < static_cast<int>(groessen.size()); ++k)
+    logbuchGrenze.at(k) = grenzen->addAction(
+        aktion(menueLogbuchGrenze, bau::feld(u"LogbuchGrenze"_s, k), groessen.at(k), true));
 
   auto* hilfeMenue = menue(this, u"Menü3"_s, u"Hilfe"_s);
   menuBar()->addMenu(hilfeMenue);

@@ -2,6 +2,7 @@
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -31,7 +32,13 @@ QWidget* Saver::baueSeiteLogbuch() {
   kopf->addStretch(1);
   spalte->addLayout(kopf);
 
-  spalte->addWidget(bau::text(seite, u"Datum             Zeit         Ereignis"_s));
+  // Beside the column heading: the row above is full once the size label names both files.
+  auto* ueberschrift = new QHBoxLayout;
+  ueberschrift->addWidget(bau::text(seite, u"Datum             Zeit         Ereignis"_s), 1);
+  checkAeltereEintraege = bau::neu<QCheckBox>(seite, u"Check_AeltereEintraege"_s);
+  checkAeltereEintraege->setText(u"ältere Einträge anzeigen"_s);
+  ueberschrift->addWidget(checkAeltereEintraege);
+  spalte->addLayout(ueberschrift);
   logbuch = bau::neu<QListView>(seite, u"Logbuch"_s);
   // Every row has the same height: with a million entries the view must not
   // measure each one.

@@ -1,12 +1,12 @@
 #include "scheduler/Zeitplanfeld.h"
 #include "store/Datensaetze.h"
 #include "ui/Bau.h"
+#include "ui/DatumsFeld.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,10 +84,10 @@ QWidget* Saver::baueSeiteTimer() {
   }
   planRaster->addWidget(bau::text(plan, u"Start - Datum und Zeit"_s), kArten, 0, 1, 2);
   auto* wann = new QHBoxLayout;
-  sollDatum = bau::neu<QDateEdit>(plan, u"SollDatum"_s);
+  sollDatum = bau::neu<DatumsFeld>(plan, u"SollDatum"_s);
   sollDatum->setLocale(QLocale(QLocale::German, QLocale::Germany));
   const auto einmalig = zeitplan::datumsForm(Einmalig);
-  sollDatum->setDisplayFormat(einmalig.format);
+  sollDatum->setzeFormat(einmalig.format);
   sollDatum->setCalendarPopup(einmalig.kalender);
   wann->addWidget(sollDatum, 1);
   sollZeit = bau::neu<QTimeEdit>(plan, u"SollZeit"_s);

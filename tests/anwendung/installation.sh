@@ -6,7 +6,9 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 falsch() { echo "$*"; fehler=1; }
 cmake --install "$bau" --prefix "$prefix" >/dev/null || { echo "cmake --install scheitert"; exit 1; }
-erwartet=(bin/bewahrix "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg")
+erwartet=(bin/bewahrix "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+          "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/bewahrix.1.gz
+          share/doc/bewahrix/copyright share/doc/bewahrix/changelog.gz share/lintian/overrides/bewahrix)
 for kante in 16 32 48 64 128 256; do erwartet+=("share/icons/hicolor/${kante}x$kante/apps/$id.png"); done
 diff <(printf '%s\n' "${erwartet[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort) || falsch "installierte Dateien weichen ab"
 [ -x "$prefix/bin/bewahrix" ] || falsch "bin/bewahrix ist nicht ausführbar"

@@ -122,7 +122,9 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   // No temporary, nothing after.
   EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
   EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Kopiervorgang abgebrochen"_s});
-  EXPECT_TRUE(hat(6, u"<<< Aufgabe 1 fertig verarbeitet"_s));
+  // The end lines say it was cancelled, not finished.
+  EXPECT_TRUE(hat(6, u"... bis zum Abbruch von 0 Datei(en) wurden 0 Datei(en) Fehlerfrei verarbeitet"_s));
+  EXPECT_TRUE(hat(6, u"<<< Aufgabe 1 abgebrochen"_s));
   EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
   EXPECT_LT(host.prozente.value(host.prozente.size() - 1, 100), 100);  // the window heard of the file's progress
 

@@ -51,7 +51,7 @@ bild_abwarten() {
 anders_als() { (($(abweichung "$1" "$aufnahme") > toleranz)); }
 
 schritt "Bilder der Seiten"
-xdotool windowsize --sync "$fenster" 600 500 || fehler "das Hauptfenster lässt sich nicht auf 600x500 bringen"
+xdotool windowsize --sync "$fenster" 720 660 || fehler "das Hauptfenster lässt sich nicht auf 720x660 bringen"
 bild_abwarten "das Hauptfenster kommt nicht zur Ruhe" true
 cp "$aufnahme" "$E2E_TMP/start.png"
 # Page 0 last: the window starts on it, and each choice must change the page.
@@ -59,8 +59,8 @@ for k in 1 2 3 4 5 6 7 8 0; do
   cp "$aufnahme" "$E2E_TMP/davor.png"
   e2e_seite_waehlen "$fenster" "$k"
   bild_abwarten "die Wahl der Seite $k im Menü \"Programm\" wechselt die Seite nicht" anders_als "$E2E_TMP/davor.png"
-  [ "$(identify -format '%wx%h' "$aufnahme")" = 600x500 ] && ! leer "$aufnahme" ||
-    fehler "das Bild der Seite $k ist leer oder nicht 600x500 groß"
+  [ "$(identify -format '%wx%h' "$aufnahme")" = 720x660 ] && ! leer "$aufnahme" ||
+    fehler "das Bild der Seite $k ist leer oder nicht 720x660 groß"
   cp "$aufnahme" "$bilder/seite-$k-${namen[k]}.png"
 done
 anders_als "$E2E_TMP/start.png" && fehler "das Hauptfenster beginnt nicht mit der Seite \"Inhalt\""

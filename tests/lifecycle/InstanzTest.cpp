@@ -1,10 +1,13 @@
 #include "lifecycle/Instanz.h"
+#include "lifecycle/Signale.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
 
 #include <QFileInfo>
+#include <QSignalSpy>
 
 #include <csignal>
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <memory>
@@ -77,4 +80,15 @@ TEST_F(InstanzTest, FremderProzessHaeltDieSperreUndEineVerwaisteWirdUebernommen)
   ASSERT_TRUE(QFileInfo::exists(hier.dateipfad()));
   EXPECT_TRUE(pruefeErsteInstanz(hier, dialoge));
   EXPECT_EQ(FremderProzess(pfad(u"run"_s)).antwort, 'n');
+}
+
+// Logout, shutdown, Ctrl+C and a closed terminal each end the program in order, on the event loop.
+TEST(Signalwaechter, JedesSignalEinesSitzungsendesKommtAufDieEreignisschleife) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(::strsignal(signal));
+    Signalwaechter waechter;
+    QSignalSpy beenden(&waechter, &Signalwaechter::beenden);
+    ASSERT_EQ(::raise(signal), 0);  // unhandled, it would end this test program
+    EXPECT_TRUE(beenden.wait(5000));
+  }
 }

@@ -1,9 +1,13 @@
 #include "ProgrammUmgebung.h"
 #include "desktop/Tray.h"
+#include "platform/Fehlertext.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
+#include <QScreen>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
@@ -26,10 +30,10 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
               (QList<bool>{false, true, false, true, false, true}));
   }
   for (QAction* kategorie : f().aufzeichenLogbuch) EXPECT_TRUE(kategorie->isChecked());
-  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().mueHelp->isChecked(),
+  EXPECT_EQ((QList<bool>{f().noAufzeichenLogbuch->isChecked(), f().logbuchGrenze.at(1)->isChecked(), f().mueHelp->isChecked(),
                          f().msgBoxVersaeumt->isChecked(), f().checkDragAndDrop->isChecked(),
                          f().optionVerzeichnisse.at(1)->isChecked(), f().hotkeyAktion->isChecked()}),
-            (QList<bool>{false, true, true, true, true, false}));
+            (QList<bool>{false, true, true, true, true, true, false}));
   EXPECT_EQ(werte(u"Tool"_s, {u"Count"_s, u"StartDatum"_s, u"StartTime"_s})
                 << f().txtDate.at(1)->text() << f().labelLogbuch->text(),
             (QStringList{u"2"_s, u"05.12.2026"_s, u"14:03:27"_s, u" Samstag, 5. Dezember 2026 um 14:03:27"_s,
@@ -79,8 +83,9 @@ TEST_F(ProgrammTest, ErsterStartSchalterUndStopOhneZeitplan) {
 }
 
 TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
+  // The window's place lies on a screen that is gone (a second monitor unplugged).
   setze(u"Tool"_s, {{u"Count"_s, u"3"_s}, {u"HotkeyAktion"_s, u"True"_s}, {u"EndDatum"_s, u"05.12.2026"_s},
-                    {u"EndTime"_s, u"08:00:00"_s}});
+                    {u"EndTime"_s, u"08:00:00"_s}, {u"MeLeft"_s, u"-60000"_s}, {u"MeTop"_s, u"90000"_s}});
   plane(1, u"3"_s, u"01.12.2026"_s, u"08:30:00"_s);
   store->write(u"Timer"_s, u"DayArt4"_s, u"0"_s);
   setze(u"StatusIn"_s, {{u"Color0"_s, u"0"_s}, {u"Color1"_s, u"3"_s}, {u"Color2"_s, u"17"_s},
@@ -92,6 +97,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
                           u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
   starten();
   f().show();
+  EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(f().frameGeometry().topLeft()));
   QList<Z> lampen;
   for (const auto& s : f().aufgabe) lampen << s.pruefLampe->zustand();
   EXPECT_EQ(lampen, (QList<Z>{Z::Gruen, Z::Gelb, Z::Rot, Z::Grau, Z::Grau}));
@@ -105,13 +111,20 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
   emit f().aufgabe.at(2).pruefLampe->geklickt();
   emit f().aufgabe.at(3).pruefLampe->geklickt();
 
-  // Loading wrote nothing; the user's clicks do.
-  f().checkAllFileKill.at(0)->click();
+  // Loading wrote nothing; the user's clicks do, and refresh the schedule descriptions as the copy mode does.
+  QStringList beschreibungen;
+  for (QCheckBox* box : {f().checkAllFileKillUndo.at(0), f().checkAllFileKill.at(0)}) {
+    plane(3, u"3"_s, u"05.12.2026"_s, u"2"_s + QString::number(beschreibungen.size()) + u":00:00"_s);
+    box->click();
+    beschreibungen << f().infoTimer.at(3)->text();
+  }
+  EXPECT_EQ(beschreibungen, (QStringList{u" Täglich um 20:00 Uhr"_s, u" Täglich um 21:00 Uhr"_s}));
   EXPECT_FALSE(f().checkAllFileKillUndo.at(0)->isEnabled());
   f().optionSoll.at(5)->click();
   EXPECT_EQ(werte(u"Optionen"_s, {u"Check_AllFileKill0"_s, u"Vorgang0"_s}), (QStringList{u"0"_s, u"5"_s}));
   EXPECT_FALSE(f().aufgabe.at(0).cmdKopieStart->isEnabled());
   EXPECT_EQ(logTexte(), (QStringList{u"Programm gestartet => Lft. Programmstart 3; 2 Zeitpläne vorhanden"_s, verpasst,
+                                     u"gelöschte Dateien in den Papierkorp legen für Aufgabe 1 wurde auf Ja gesetzt"_s,
                                      u"Löschen vor Kopiervorgang für Aufgabe 1 wurde auf Nein gesetzt"_s,
                                      u"Kopiervorgang für Aufgabe 1 geändert => keinen Vorgang ausführen"_s}));
 
@@ -120,7 +133,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
             u"Programm beenden"_s);
   dialoge.erwarte(frageStop, Antwort::Nein);
   EXPECT_FALSE(f().close());
-  EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + QString::number(logTexte().size()), u"08:00:004"_s);
+  EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + QString::number(logTexte().size()), u"08:00:005"_s);
   f().aufzeichenLogbuch.at(4)->setChecked(false);
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 7, 59)));
   dialoge.erwarte(frageStop, Antwort::Ja);
@@ -226,4 +239,38 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   programm->TimerAutomatik_Timer();
   EXPECT_TRUE(f().statusLogbuch->zustand() == Z::Rot && programm->tray().fehlerAnzeige());
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
+}
+
+// The budget is checked at the start and at a run's start (two rows move aside each); the check box shows the older.
+TEST_F(ProgrammTest, LogbuchGrenzeBeimStartUndAmLaufbeginn) {
+  plane(0, u"3"_s, u"05.12.2026"_s, u"14:04:00"_s);
+  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(2 * 216, ' '));
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"400"_s);
+  starten();
+  uhr.stellen(uhr.jetzt().addSecs(60));
+  programm->TimerAutomatik_Timer();
+  f().checkAeltereEintraege->click();
+  EXPECT_EQ(std::tuple(logTexte().first(), logTexte().at(1), f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
+            std::tuple(u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"<Anfang, Automatischer Zeitplan>"_s, 2,
+                       u"(1,90 KB + 0,42 KB älter)"_s));
+  f().logbuchGrenze.at(3)->trigger();
+  EXPECT_EQ(std::pair(f().logbuchGrenze.at(3)->text(), wert(u"LogBuch"_s, u"Grenze"_s)), std::pair(u"unbegrenzt"_s, u"0"_s));
+}
+
+// A directory in the logbook's place (read-only stops no root): red lamp and tray, one box per run, green at a good entry.
+TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
+  const QString datei = home() + u"Logbuch.log"_s;
+  QDir().mkpath(datei);
+  starten();
+  dialoge.erwarte(schreibfehlerMeldung(datei, fehlertext(EISDIR)));
+  QCoreApplication::sendPostedEvents();
+  QDir(datei).removeRecursively();
+  f().checkAllFileKill.at(1)->click();
+  const auto gruen = std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige());
+  QFile::remove(datei);
+  QDir().mkpath(datei);
+  f().checkAllFileKill.at(1)->click();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(std::pair(gruen, std::pair(f().statusLogbuch->zustand(), programm->tray().fehlerAnzeige())),
+            std::pair(std::pair(Z::Gruen, false), std::pair(Z::Rot, true)));
 }

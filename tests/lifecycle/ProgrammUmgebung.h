@@ -5,6 +5,7 @@
 #include "store/SettingsStore.h"
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
@@ -39,9 +40,9 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     return *programm;
   }
   Saver& f() { return programm->fenster(); }
-  QStringList logTexte() {
+  QStringList logTexte(QString pfad = {}) {  // Logbuch.log unless named
     QStringList texte;
-    const QByteArray datei = test::leseDatei(programm->logbuch().dateipfad());
+    const QByteArray datei = test::leseDatei(pfad.isEmpty() ? programm->logbuch().dateipfad() : pfad);
     for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)
       texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
     return texte;

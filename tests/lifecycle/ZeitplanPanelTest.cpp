@@ -1,6 +1,6 @@
 #include "ProgrammUmgebung.h"
 
-#include <QDateEdit>
+#include "ui/DatumsFeld.h"
 #include <QTest>
 #include <QTimeEdit>
 
@@ -66,10 +66,16 @@ TEST_F(ZeitplanPanelTest, DatumswahlSpeichernUndSprungZwischenVerfahrenUndTimer)
     gesehen << (f().sollDatum->isHidden() ? u"-"_s
                                           : f().sollDatum->text() + u"+"_s.repeated(f().sollDatum->calendarPopup()));
   }
+  // The program's own month abbreviations, each with its point; keys still set the day.
   f().optionTime.at(0)->click();
-  f().sollDatum->setDate(QDate(2027, 3, 1));
-  EXPECT_EQ(gesehen << f().sollDatum->text(),
-            (QStringList{u"05.Dez. 2026+"_s, u"05."_s, u"Samstag"_s, u"-"_s, u"01.März 2027"_s}));
+  for (int monat = 1; monat <= 12; ++monat) {
+    f().sollDatum->setDate(QDate(2027, monat, 1));
+    gesehen << f().sollDatum->text().mid(3, 4);
+  }
+  f().sollDatum->setSelectedSection(QDateTimeEdit::DaySection);
+  QTest::keyClicks(f().sollDatum, u"12"_s);
+  EXPECT_EQ((gesehen << f().sollDatum->text()).join(u'|'),
+            u"05.Dez. 2026+|05.|Samstag|-|Jan.|Feb.|Mrz.|Apr.|Mai.|Jun.|Jul.|Aug.|Sep.|Okt.|Nov.|Dez.|12.Dez. 2027"_s);
 
   erwarteSicherungsfrage(Antwort::Nein);
   f().optionTimerAufgabe.at(1)->click();

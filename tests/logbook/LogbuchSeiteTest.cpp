@@ -19,8 +19,9 @@ TEST(Bereiche, AufeinanderfolgendeZeilenWerdenEinBereich) {
 
 class LogbuchSeiteTest : public test::LogbuchUmgebung {
  protected:
-  // Entries on two days; the second day starts at row 3.
+  // Entries on two days, the second from row 3, and older entries that clearing and relocating take along.
   void schreibeTage() {
+    test::schreibeDatei(logbuch->aeltererPfad(), "älter");
     logbuch->eintrag(u"Programm gestartet"_s, SonstigeMeldung);
     logbuch->eintrag(u"    => Error, Zugriff verweigert"_s, Fehlermeldung);
     uhr.sekundenWeiter(1);
@@ -30,7 +31,7 @@ class LogbuchSeiteTest : public test::LogbuchUmgebung {
     logbuch->eintrag(u"Programm beendet"_s, SonstigeMeldung);
     modell->neuLaden();
   }
-  QList<int> suche(const QString& begriff) { return treffer(*modell, logbuch->dateipfad(), begriff); }
+  QList<int> suche(const QString& begriff) { return treffer(*modell, begriff); }
   // The picker answers with waehle and remembers what it was shown.
   void verschiebe(const QString& waehle) {
     seite->cmd_LogPfad_Click([&](const QString& titel, const QString& aktuell) { return gezeigt = {titel, aktuell}, waehle; });
@@ -64,7 +65,7 @@ TEST_F(LogbuchSeiteTest, SucheBlockweiseWieDieZeilenDesModells) {
   EXPECT_EQ(suche(u"--.--"_s) << suche(u"error"_s).size(), (QList<int>{4000, 1287}));
 }
 
-// The setting names another file than the (stale) view shows: the shown rows decide.
+// The setting names another file than the (stale) view shows: the search keeps to the view.
 TEST_F(LogbuchSeiteTest, SucheNimmtDieZeilenDesModellsWennDerPfadAbweicht) {
   schreibeTage();
   test::schreibeDatei(pfad(u"anders/Logbuch.log"_s), logsatz::slot(uhr.jetzt(), u"Programm anders"_s));
@@ -113,6 +114,7 @@ TEST_F(LogbuchSeiteTest, LoeschenNachDerFrage) {
   loesche(Antwort::Nein);
   EXPECT_EQ(test::leseDatei(logbuch->dateipfad()) + QByteArray::number(angezeigt), vorher + "0");
   loesche(Antwort::Ja);
+  EXPECT_FALSE(QFile::exists(logbuch->aeltererPfad()));
   EXPECT_EQ(zeilen() << QString::number(angezeigt), (QStringList{u"06.12.2026 um 14:03:28: Logbuch gelöscht"_s, u"1"_s}));
   // With recording off, or its category off, the new file stays empty.
   for (const bool aus : {true, false}) {
@@ -130,8 +132,9 @@ TEST_F(LogbuchSeiteTest, VerschiebenUndErsetzen) {
   QDir().mkpath(pfad(u"Ziel"_s));
   verschiebe(pfad(u"Ziel"_s));
   EXPECT_EQ(gezeigt, (QStringList{u"Wählen Sie ein Verzeichnis für das Logbuch aus\n(aktuell: "_s + home() + u")"_s, home()}));
-  EXPECT_FALSE(QFile::exists(home() + u"Logbuch.log"_s));
-  EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)) << pfadEinstellung(), (QStringList{u"Logbuch.log"_s, pfad(u"Ziel/"_s)}));
+  EXPECT_EQ(test::alleEintraege(home()).filter(u"Logbuch"_s), QStringList());
+  EXPECT_EQ(test::alleEintraege(pfad(u"Ziel"_s)) << pfadEinstellung(),
+            (QStringList{u"Logbuch.1.log"_s, u"Logbuch.log"_s, pfad(u"Ziel/"_s)}));
   EXPECT_EQ(test::leseDatei(pfad(u"Ziel/Logbuch.log"_s)).left(alt.size()), alt);
   EXPECT_EQ(std::tuple(angezeigt, modell->rowCount(), texte().last()),  // the view shows the entry on the move
             std::tuple(1, 6, u"Logbuch.log nach "_s + pfad(u"Ziel"_s) + u" verschoben"_s));
@@ -171,7 +174,8 @@ TEST_F(LogbuchSeiteTest, VerschiebenScheitertOhneFolgen) {
     if (!grund.isEmpty()) dialoge.erwarte(information(u"Das Logbuch konnte nicht verschoben werden: "_s + grund));
     entferner.fehler = entfernen;
     verschiebe(wahl);
-    EXPECT_EQ(test::leseDatei(home() + u"Logbuch.log"_s), alt) << wahl.toStdString();
+    EXPECT_EQ(std::pair(test::leseDatei(home() + u"Logbuch.log"_s), test::leseDatei(home() + u"Logbuch.1.log"_s)),
+              std::pair(alt, QByteArray("älter"))) << wahl.toStdString();
     EXPECT_EQ(test::alleEintraege(wahl), vorher) << wahl.toStdString();
   }
   EXPECT_FALSE(store->enthaelt(u"LogBuch"_s, u"Pfad"_s));

@@ -108,3 +108,22 @@ TEST_F(LogbuchTest, ModellLiestZeilenUeberBlockgrenzenErstNachNeuLaden) {
   logbuch->eintrag(u"neu"_s, SonstigeMeldung);
   EXPECT_EQ(modell->rowCount(), 1100);
 }
+
+// Past the budget at an outermost run's start: one rename, the older file replaced; a run is never cut.
+TEST_F(LogbuchTest, GrenzeBenenntAmLaufbeginnUmOhneLaufZuTeilen) {
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"2000"_s);  // nine records and a bit
+  const auto lauf = [this](int eintraege) {
+    const Logbuch::Lauf aussen(*logbuch);
+    for (int i = 0; i < eintraege; ++i) logbuch->eintrag(u"Lauf "_s + QString::number(i), SonstigeMeldung);
+    const Logbuch::Lauf innen(*logbuch);  // a batch's next task, past the budget by now
+    return test::leseDatei(logbuch->dateipfad());
+  };
+  lauf(9);
+  const QByteArray zweiter = lauf(12);  // within the budget at its start
+  lauf(1);
+  EXPECT_EQ(std::pair(test::leseDatei(logbuch->aeltererPfad()), texte()),
+            std::pair(zweiter, QStringList{u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"Lauf 0"_s}));
+  const QByteArray dritter = lauf(12);
+  lauf(0);
+  EXPECT_EQ(test::leseDatei(logbuch->aeltererPfad()), dritter);
+}

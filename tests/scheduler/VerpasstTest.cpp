@@ -132,3 +132,17 @@ TEST_F(VerpasstTest, ImFensterHoechstensDreissigDasLogbuchBekommtAlle) {
   EXPECT_TRUE(e.meldung && e.meldung->text.count(u"! Verpasster"_s) == 30 &&
               e.meldung->text.endsWith(e.logZeilen.at(29) + u"; ... und 1 weitere (siehe Logbuch)"_s));
 }
+
+// Day 31 falls due only in months that have one: never on the 30th of November or the 28th of February.
+TEST(Zeitplan, MonatlichAmEinunddreissigstenNurInMonatenMitIhm) {
+  const zeitplan::Gespeichert plan{u"1"_s, u"31.01.2026"_s, u"12:00:00"_s};
+  for (const QDate tag : {QDate(2026, 2, 28), QDate(2026, 11, 30), QDate(2026, 12, 31)}) {
+    SCOPED_TRACE(tag.toString(Qt::ISODate).toStdString());
+    EXPECT_EQ(zeitplan::faellig(plan, QDateTime(tag, QTime(12, 0, 30))), tag.day() == 31) << "the tick";
+  }
+  QStringList gefunden;
+  const QDateTime ende = um(2026, 11, 1, 0, 0), start = um(2027, 1, 1, 0, 0);
+  for (const QDateTime& t : verpasst::vorkommen(ende, verpasst::minutengrenzen(ende, start), u"1"_s, um(2026, 1, 31, 12, 0)))
+    gefunden.append(formate::datumZeit(t));
+  EXPECT_EQ(gefunden, QStringList{u"31.12.2026 12:00:00"_s}) << "the missed-schedule search";
+}

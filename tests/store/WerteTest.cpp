@@ -92,8 +92,9 @@ TEST_F(DatensaetzeTest, GespeicherteUndUnlesbareWerte) {
   EXPECT_EQ(leseAufgabe(store, 0, uhr).zeitplanDatum, std::nullopt);
   const Programmdaten p = leseProgrammdaten(store);
   EXPECT_EQ(std::tuple(p.links, p.oben), std::tuple(std::nullopt, 1110));
-  const auto k = leseProgrammoptionen(store).kategorien;
-  EXPECT_EQ(std::tuple(k.at(4), k.at(5), k.at(6)), std::tuple(std::nullopt, false, true));
+  store.write(u"LogBuch"_s, u"Grenze"_s, u"-1"_s);
+  const auto k = leseProgrammoptionen(store).kategorien;  // unreadable logbook values: the default, recording on
+  EXPECT_EQ(std::tuple(k.at(4), k.at(5), k.at(6), leseLogGrenze(store)), std::tuple(true, false, true, qint64{100} << 20));
   // A stored copy mode out of range shows nothing and blocks nothing.
   EXPECT_EQ(anzeige::verfahren(-1).beschreibung, QString());
   EXPECT_TRUE(anzeige::verfahren(-1).startAktiv);

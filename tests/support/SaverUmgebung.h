@@ -2,6 +2,7 @@
 
 #include "support/SkriptDialoge.h"  // readable QStrings in failures
 #include "support/TestUmgebung.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
@@ -9,7 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateEdit>
+#include "ui/DatumsFeld.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -86,8 +86,9 @@ TEST_F(SaverAufbau, MenuesInIhrerReihenfolgeUndNurSchalterAbhakbar) {
       {menue(u"Menü"_s), QStringList{u"Mü_Internet"_s} + felder(u"Mappe"_s, 9) +
                              QStringList{u"-"_s, u"click_alles"_s, u"-"_s, u"Mü_Ende"_s}},
       {menue(u"Mü_Internet"_s), {u"Mü_NewVersion"_s, u"ZumWeb"_s}},
-      {menue(u"MenüLogbuch"_s), {u"MenüAufzeichenLogbuch"_s, u"NoAufzeichenLogbuch+"_s}},
+      {menue(u"MenüLogbuch"_s), {u"MenüAufzeichenLogbuch"_s, u"NoAufzeichenLogbuch+"_s, u"MenüLogbuchGrenze"_s}},
       {saver.menueAufzeichenLogbuch, felder(u"AufzeichenLogbuch"_s, 11, u"+"_s)},
+      {saver.menueLogbuchGrenze, felder(u"LogbuchGrenze"_s, 4, u"+"_s)},
       {menue(u"Menü3"_s), {u"Mü_Help+"_s, u"mü3"_s, u"Mü_Info"_s, u"-"_s, u"Mü_Begruessung"_s}},
       {menue(u"mü3"_s), {u"Check_StartUpPosition+"_s, u"HotkeyAktion+"_s, u"MsgBoxVersäumt+"_s,
                          u"MsgBoxVersäumtSuchen"_s, u"Mü_CountReset"_s, u"Nü_Reset"_s}},

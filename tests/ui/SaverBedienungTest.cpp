@@ -2,10 +2,13 @@
 
 #include "support/SaverUmgebung.h"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QToolTip>
 
 #include <array>
 #include <cstdlib>
@@ -101,17 +104,20 @@ TEST_F(SaverBedienung, LampeZeigtJedenZustandInSeinerFarbeUndZeichnetNeu) {
   EXPECT_NE(bild.pixelColor(0, 0), mitte());
 }
 
-// At the smallest size a page may scroll down, never sideways; the dates scroll with their entries.
-TEST_F(SaverBedienung, KleinstesFensterRolltNurSenkrecht) {
-  zeigen({525, 396});
+// At the smallest size every page is whole, no scrolling; the dates scroll with their entries.
+TEST_F(SaverBedienung, KleinstesFensterZeigtJedeSeiteGanz) {
+  zeigen(saver.minimumSize());
   saver.resize(100, 100);
   warten();
-  // The content does not push the limit out.
-  EXPECT_EQ(std::tuple(saver.size(), saver.minimumSize()), std::tuple(QSize(525, 396), QSize(525, 396)));
+  EXPECT_EQ(std::tuple(saver.size(), saver.minimumSize().expandedTo({525, 396})),
+            std::tuple(saver.minimumSize(), saver.minimumSize()));
   for (int k = 0; k < saver.ssTab->count(); ++k) {
     saver.ssTab->setCurrentIndex(k);
     warten();
-    EXPECT_FALSE(qobject_cast<QScrollArea*>(saver.ssTab->widget(k))->horizontalScrollBar()->isVisible()) << k;
+    const auto* seite = qobject_cast<QScrollArea*>(saver.ssTab->widget(k));
+    EXPECT_EQ(std::pair(seite->horizontalScrollBar()->isVisible(), seite->verticalScrollBar()->isVisible()),
+              std::pair(false, false))
+        << "Seite " << k;
   }
   AufgabenSeite& a = saver.aufgabe.at(1);
   for (int n = 0; n < 200; ++n) {
@@ -169,5 +175,28 @@ TEST_F(SaverBedienung, SteuerelementeFolgenDenFensterkanten) {
     EXPECT_TRUE(soll[0] >= 0 || n.width() > v.width()) << "wächst mit";
     for (int k = 0; k < 4; ++k) ist[k] = soll[k] < 0 ? -1 : ist[k];
     EXPECT_EQ(ist, soll);
+  }
+}
+
+// At the first start every tab shows, and so does a help text; a longer one takes two lines, then "…" with the
+// whole text as the tooltip. The line keeps its height. (Any size from the minimum up shows every page whole.)
+TEST_F(SaverBedienung, ErsterStartZeigtJedenReiterUndDieHilfezeileKuerztSichtbar) {
+  zeigen(saver.ersteGroesse());
+  const QTabBar* reiter = saver.ssTab->tabBar();
+  EXPECT_LE(reiter->tabRect(reiter->count() - 1).right(), reiter->width()) << "Reiter hinter dem Rollpfeil";
+  const int hoehe = saver.hilfe->height();
+  const QString kurz = u" Grün = keine Fehler, Rot = letzter automatischer Kopiervorgang Fehlerhaft"_s;
+  for (const QString& text : {kurz, kurz.repeated(4)}) {
+    const bool lang = text != kurz;
+    SCOPED_TRACE(lang ? "lang" : "kurz");
+    saver.hilfe->setText(text);
+    const auto [zeilen, gekuerzt] = saver.hilfe->angezeigt();
+    QHelpEvent frage(QEvent::ToolTip, QPoint(2, 2), saver.hilfe->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(saver.hilfe, &frage);
+    // A text that fits is shown whole.
+    EXPECT_EQ(std::tuple(gekuerzt, zeilen.count(u'\n') <= 1,
+                         lang ? zeilen.endsWith(u'…') : zeilen.simplified() == text.simplified(),
+                         saver.hilfe->height(), QToolTip::isVisible() ? QToolTip::text() : QString()),
+              std::tuple(lang, true, true, hoehe, lang ? text : QString()));
   }
 }
