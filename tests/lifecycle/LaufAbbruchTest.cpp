@@ -120,6 +120,7 @@ TEST_F(LaufAbbruchTest, BeschaedigterSpeicherWirdBeimStartGesagt) {
                    u"beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne müssen neu eingerichtet werden."_s,
                    u"Bewahrix"_s, Symbol::Ausrufezeichen});
   starten();
+  EXPECT_TRUE(dialoge.alleGezeigt());
 }
 
 TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
