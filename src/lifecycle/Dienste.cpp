@@ -4,12 +4,16 @@
 #include "desktop/Ruhezustand.h"
 #include "store/SettingsStore.h"
 #include "store/Werte.h"
+#include "ui/HilfeZeile.h"
 #include "ui/Saver.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 #include <utility>
+
+using namespace Qt::Literals::StringLiterals;
 
 // The desktop's services for a program that is left alone: notifications,
 // no sleep in the middle of a run, a look back after waking up.
@@ -17,7 +21,17 @@ namespace bewahrix {
 
 void Programm::verbindeDienste() {
   auto& f = *fenster_;
-  connect(f.benachrichtigungen, &QAction::triggered, this, [this](bool an) {
+  // An item of this program's own, below the one about missed schedules.
+  auto* menue = qobject_cast<QMenu*>(f.msgBoxVersaeumt->parent());
+  benachrichtigungen_ = new QAction(u"Benachrichtigungen bei Fehlern"_s, menue);
+  benachrichtigungen_->setObjectName(u"Benachrichtigungen"_s);
+  benachrichtigungen_->setCheckable(true);
+  benachrichtigungen_->setChecked(true);
+  menue->insertAction(f.msgBoxVersaeumtSuchen, benachrichtigungen_);
+  connect(benachrichtigungen_, &QAction::hovered, f.hilfe, [this] {
+    fenster_->hilfe->setText(u" Fehler automatischer Sicherungen und versäumte Zeitpläne als Benachrichtigung melden"_s);
+  });
+  connect(benachrichtigungen_, &QAction::triggered, this, [this](bool an) {
     hinweise_->schalten(an);
     store_.write(schluessel::abschnittOptionen(), schluessel::benachrichtigungen(), werte::booleanText(an));
   });

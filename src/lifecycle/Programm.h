@@ -21,6 +21,8 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+
 namespace bewahrix {
 
 class Benachrichtigungen;
@@ -188,6 +190,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   Hotkeys* hotkeys_;
   Hinweise* hinweise_;
   Ruhezustand* ruhe_;
+  QAction* benachrichtigungen_ = nullptr;  // "Benachrichtigungen bei Fehlern"
   int hotkeyId_ = 0;
   LogbuchModell modell_;
   Sicherung sicherung_;

@@ -124,8 +124,8 @@ void Programm::startSequence() {
   if (f.hotkeyAktion->isChecked()) hotkeyAnmelden();
   f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
   falls(optionen.meldungVersaeumt, [&](bool an) { f.msgBoxVersaeumt->setChecked(an); });
-  falls(optionen.benachrichtigungen, [&](bool an) { f.benachrichtigungen->setChecked(an); });
-  hinweise_->schalten(f.benachrichtigungen->isChecked());
+  falls(optionen.benachrichtigungen, [&](bool an) { benachrichtigungen_->setChecked(an); });
+  hinweise_->schalten(benachrichtigungen_->isChecked());
   falls(optionen.hilfe, [&](bool an) { f.mueHelp->setChecked(an); });
   f.hilfe->setVisible(f.mueHelp->isChecked());
 

@@ -93,7 +93,6 @@ class Saver : public QMainWindow {
   QAction* checkStartUpPosition = nullptr;    // checkable
   QAction* hotkeyAktion = nullptr;            // checkable
   QAction* msgBoxVersaeumt = nullptr;         // MsgBoxVersäumt, checkable
-  QAction* benachrichtigungen = nullptr;      // checkable, on by design
   QAction* msgBoxVersaeumtSuchen = nullptr;   // MsgBoxVersäumtSuchen
   QAction* mueCountReset = nullptr;           // Mü_CountReset
   QAction* nueReset = nullptr;                // Nü_Reset

@@ -90,8 +90,6 @@ void Saver::baueMenues() {
       aktion(sonstiges, u"HotkeyAktion"_s, u"Bewahrix mit ALT+S in den Vordergrund"_s, true);
   msgBoxVersaeumt =
       aktion(sonstiges, u"MsgBoxVersäumt"_s, u"Meldung bei versäumten Aufgaben"_s, true);
-  benachrichtigungen = aktion(sonstiges, u"Benachrichtigungen"_s, u"Benachrichtigungen bei Fehlern"_s, true);
-  benachrichtigungen->setChecked(true);
   msgBoxVersaeumtSuchen =
       aktion(sonstiges, u"MsgBoxVersäumtSuchen"_s, u"nach versäumten Aufgaben suchen"_s);
   mueCountReset = aktion(sonstiges, u"Mü_CountReset"_s, u"Programm Counter Reset"_s);
