@@ -9,26 +9,16 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-namespace {
-
-// One for the whole test program: Qt connects to the system bus once per process.
-test::DiensteProzess* dienste = nullptr;
-struct DiensteEnde : ::testing::Environment {
-  void TearDown() override { delete std::exchange(dienste, nullptr); }
-};
-[[maybe_unused]] const auto* const ende = ::testing::AddGlobalTestEnvironment(new DiensteEnde);
-
-}  // namespace
-
 class DiensteTest : public ProgrammUmgebung {
  protected:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("BEWAHRIX_DIENSTE")) GTEST_SKIP() << "braucht die Busse von dienste_programm";
     ProgrammUmgebung::SetUp();
-    if (!dienste) {
-      dienste = new test::DiensteProzess;
-      ASSERT_TRUE(dienste->starten({u"--logind"_s}));
-    }
+    // One for the whole test program: Qt connects to the system bus once per process.
+    static test::DiensteProzess prozess;
+    static const bool gestartet = prozess.starten({u"--logind"_s});
+    ASSERT_TRUE(gestartet);
+    dienste = &prozess;
     dienste->alles();
   }
   // The next notification: its number, then the number it replaces, urgency, time-out, summary|body|actions.
@@ -40,6 +30,7 @@ class DiensteTest : public ProgrammUmgebung {
     uhr.stellen(QDateTime(QDate(2026, 12, tag), QTime(14, 4, 10)));
     programm->TimerAutomatik_Timer();
   }
+  test::DiensteProzess* dienste = nullptr;
 };
 
 // A failing automatic run of task 2: the sleep lock while it works (a lock of another test's task 1 may
