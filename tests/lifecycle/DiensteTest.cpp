@@ -1,6 +1,5 @@
-// The program left alone, against the notification service and logind that
-// tests/e2e/dienste.py plays on the private buses of the CTest entry
-// dienste_programm; skipped elsewhere.
+// The program left alone, against the notification service and logind that tests/e2e/dienste.py plays
+// on the private buses of the CTest entry dienste_programm; skipped elsewhere.
 
 #include "ProgrammUmgebung.h"
 #include "platform/Fehlertext.h"
