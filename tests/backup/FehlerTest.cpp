@@ -25,7 +25,7 @@ struct Gestoert final : PosixDateisystem {
   bool langsam = false, flushScheitert = false;
   int flushes = 0;
   Verzeichnisinhalt inhalt(const QString& v) override {
-    return unlesbar.count(QDir::cleanPath(v)) ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}} : PosixDateisystem::inhalt(v);
+    return unlesbar.count(QDir::cleanPath(v)) ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}, {}} : PosixDateisystem::inhalt(v);
   }
   Status aufPlatteBringen(const QString& v) override {
     return ++flushes, flushScheitert ? Status(Fehler{EIO, fehlertext(EIO)}) : PosixDateisystem::aufPlatteBringen(v);
