@@ -103,9 +103,10 @@ QByteArray bytes(QStringView pfad) {
 }
 
 QString anzeige(const QString& pfad) {
-  QString text = pfad;  // shared: copied only when a byte is replaced
+  QString text = pfad;  // shared: copied only when a character is replaced
+  // A line break or tab in a name would cut a logbook line or status line.
   for (qsizetype i = 0; i < pfad.size(); ++i)
-    if (istErsatz(pfad, i)) text[i] = QLatin1Char('?');
+    if (istErsatz(pfad, i) || pfad[i].category() == QChar::Other_Control) text[i] = QLatin1Char('?');
   return text;
 }
 
