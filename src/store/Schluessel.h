@@ -32,6 +32,11 @@ QString zusatz(int i);
 QString abschnittStatus();     // "StatusIn"
 QString color(int i);
 QString msgbox(int i);
+// A section of this program's own: the mount (type and point) that held
+// task i's target at its last run that wrote there; forgotten when the
+// target is saved anew.
+QString abschnittDatentraeger();  // "Datentraeger"
+QString zielDatentraeger(int i);  // "Ziel" + i
 
 // Global keys.
 QString abschnittTool();       // "Tool"
