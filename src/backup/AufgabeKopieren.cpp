@@ -47,7 +47,8 @@ Volumen volumen(const LaufZaehler& z) {
 
 Sicherung::Sicherung(Umgebung umgebung) : u_(umgebung) {}
 
-void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(text, kategorie); }
+// A name's line break or tab must not cut the logbook's line.
+void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(pfade::anzeige(text), kategorie); }
 
 const Sicherung::Einstellungen& Sicherung::einstellungen(int index) {
   auto& e = einstellungen_;
@@ -115,6 +116,8 @@ void Sicherung::aufgabeKopieren(int index) {
 void Sicherung::laufInhalt(int index, const QStringList& quellen) {
   zaehler_ = {};
   geschrieben_ = false;
+  ziel_ = {};
+  fehlschlag_ = {index, {}, false};
   aufgeraeumt_.clear();
   takt_.invalidate();
   const QDateTime beginn = u_.uhr.jetzt();
@@ -134,12 +137,14 @@ void Sicherung::laufInhalt(int index, const QStringList& quellen) {
     fehlerAlsStatus(index, u"kein Vorgang gewählt, es wurde nichts kopiert"_s);
     return;
   }
+  if (zielVerweigert(index)) return;
   if (u_.host.zielLeerenAn(index)) zielLeeren(index, quellen);
   // A new task's target may lie several levels below what exists.
   if (u_.dateisystem.verzeichnisseAnlegen(zielverzeichnis(index)).ok()) {
     geschrieben_ = true;
     log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
   }
+  if (const auto da = u_.dateisystem.status(zielverzeichnis(index))) ziel_.kennung = da.wert().kennung;
   for (const QString& eintrag : quellen) {
     if (abbruch_) break;
     eintragKopieren(index, eintrag);
@@ -152,7 +157,7 @@ void Sicherung::laufInhalt(int index, const QStringList& quellen) {
 
 void Sicherung::zielAufPlatte(int index) {
   // "fertig" must mean on the device: a stick may be pulled right after.
-  if (!geschrieben_) return;
+  if (!geschrieben_ || ziel_.verloren) return;
   const QString ziel = zielverzeichnis(index);
   // Writing out gigabytes takes a while: the window stays alive meanwhile,
   // and the logbook is written before, not while the device is busy.
@@ -168,6 +173,7 @@ void Sicherung::zielAufPlatte(int index) {
 
 void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manuell) {
   zielAufPlatte(index);
+  datentraegerMerken(index);
   const Volumen v = volumen(zaehler_);
   log(u"    Gesamtdatenvolumen: "_s + formate::festkomma(v.gesamt, 2) + u' ' + v.einheit +
           u" , kopiertes Datenvolumen "_s + formate::festkomma(v.kopiert, 3) + u' ' + v.einheit,
@@ -210,17 +216,23 @@ void Sicherung::statusSetzen(int index, const QStringList& quellen) {
     u_.store.write(s::abschnittStatus(), s::color(index), kRotCode);
   }
   u_.host.setzeLampe(index, fehlerfrei);
+  if (!fehlerfrei && !abbruch_) u_.host.aufgabeFehlgeschlagen(fehlschlag_);
   if (!quellen.isEmpty())
     u_.store.write(s::abschnittStatus(), s::msgbox(index), zustand_.aufgabenStatusText.at(index));
 }
 
-void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
+void Sicherung::fehlschlag(int index, const QString& beschreibung) {
   const QDateTime jetzt = u_.uhr.jetzt();
   zustand_.fehlerZaehlen();
+  if (fehlschlag_.grund.isEmpty()) fehlschlag_.grund = pfade::anzeige(beschreibung);
   zustand_.aufgabenStatusText.at(index) = u"letzte Fehler: am "_s +
                                           formate::statusDatum(jetzt.date()) + u" um "_s +
                                           formate::langeZeit(jetzt.time()) + u", "_s +
                                           pfade::anzeige(beschreibung);
+}
+
+void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
+  fehlschlag(index, beschreibung);
   log(u"    => Error, "_s + beschreibung, Fehlermeldung);
 }
 

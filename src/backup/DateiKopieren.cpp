@@ -17,6 +17,7 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
                               const QString& zielverzeichnis, EintragsArt art) {
   nachgeben(quelle);
   if (abbruch_) return;
+  if (ziel_.verloren) return nichtGesichert();
   log(u"  ==> Kopiere "_s + quelle, Dateiname);
   if (art != EintragsArt::Datei) log(u"  ==> ...nach "_s + zielverzeichnis, ZielpfadUndErstellung);
 
@@ -28,8 +29,10 @@ void Sicherung::dateiKopieren(int index, const QString& quelle, const QString& z
     // Read for every file: a change made while the run yields counts from the next file on.
     const int modus = u_.host.gewaehlterModus(index);
     log(verfahren::logZeile(modus), Kopiervorgang);
-    fehler = nachVerfahren(modus, datei);
+    fehler = nachVerfahren(index, modus, datei);
   }
+  // Its drive went: the refusal is logged once, the files are counted.
+  if (ziel_.verloren) return nichtGesichert();
 
   // A file cut off by a cancellation is no failure of its own; the run
   // records the cancellation once.
@@ -61,7 +64,7 @@ bool Sicherung::wirdIgnoriert(int index, const QString& ziel) {
   return true;
 }
 
-std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
+std::optional<Fehler> Sicherung::nachVerfahren(int index, int modus, Datei& d) {
   switch (modus) {
     case ImmerUeberschreiben:
       break;
@@ -74,7 +77,7 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
     case NurAelteres:
       if (!d.z) {
         // Here the line is written for trees as well.
-        if (u_.dateisystem.verzeichnisseAnlegen(d.zielverzeichnis).ok())
+        if (imZielAnlegen(index, d.zielverzeichnis))
           log(u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s, ZielpfadUndErstellung);
         return kopiere(d);
       }
@@ -98,15 +101,15 @@ std::optional<Fehler> Sicherung::nachVerfahren(int modus, Datei& d) {
     default:  // no mode chosen
       return std::nullopt;
   }
-  verzeichnisVorbereiten(modus, d.zielverzeichnis, d.art);
+  verzeichnisVorbereiten(index, modus, d.zielverzeichnis, d.art);
   return kopiere(d);
 }
 
-void Sicherung::verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art) {
+void Sicherung::verzeichnisVorbereiten(int index, int modus, const QString& zielverzeichnis, EintragsArt art) {
   // It normally exists already; only a real creation is worth a line. A
   // single file's target is the task's own directory, which a new task
   // may not have yet.
-  if (!u_.dateisystem.verzeichnisseAnlegen(zielverzeichnis).ok() || art == EintragsArt::Baum) return;
+  if (!imZielAnlegen(index, zielverzeichnis) || art == EintragsArt::Baum) return;
   log(modus == ImmerUeberschreiben ? u"    => Zielverzeichnis nicht vorhanden, wurde neu  erstellt"_s
                                    : u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s,
       ZielpfadUndErstellung);
@@ -122,6 +125,7 @@ void Sicherung::resteEntfernen(const QString& zielverzeichnis) {
 }
 
 std::optional<Fehler> Sicherung::kopiere(Datei& d) {
+  if (ziel_.verloren) return std::nullopt;  // not copied; the caller counts it
   // What a crash left beside an earlier copy goes before the first new one.
   resteEntfernen(d.zielverzeichnis);
   const auto fortschritt = [this, &d](qint64 kopiert, qint64 gesamt) {

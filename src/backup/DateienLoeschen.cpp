@@ -8,38 +8,27 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bewahrix {
 
 namespace {
 
-bool entferne(Entferner& entferner, const QString& pfad, bool inPapierkorb) {
-  return (inPapierkorb ? entferner.inDenPapierkorb(pfad) : entferner.endgueltigLoeschen(pfad)).ok();
+void entferne(Entferner& entferner, const QString& pfad, bool inPapierkorb, QList<Loeschfehler>& fehler) {
+  const Status entfernt = inPapierkorb ? entferner.inDenPapierkorb(pfad) : entferner.endgueltigLoeschen(pfad);
+  if (!entfernt) fehler.append({pfad, entfernt.fehler()});
 }
 
-bool inhaltLoeschen(Entferner& entferner, const QString& verzeichnis, bool inPapierkorb) {
+void inhaltLoeschen(Entferner& entferner, const QString& verzeichnis, bool inPapierkorb,
+                    QList<Loeschfehler>& fehler) {
   // Names as the kernel's bytes: a name that is no UTF-8 goes as well.
   const auto namen = alleEintraege(verzeichnis);
-  if (!namen) return false;
-  bool alles = true;
+  if (!namen && namen.fehler().nummer != ENOENT) fehler.append({verzeichnis, namen.fehler()});
+  if (!namen) return;
   for (const QString& name : namen.wert())
-    alles = entferne(entferner, pfade::mitTrenner(verzeichnis) + name, inPapierkorb) && alles;
-  return alles;
-}
-
-// The directory a source entry reads from, with a trailing separator.
-QString quellverzeichnis(const QString& eintrag) {
-  switch (eintragsArt(eintrag)) {
-    case EintragsArt::Verzeichnis:
-      return eintrag.chopped(pfade::verzeichnisEndung().size() - 1);
-    case EintragsArt::Baum:
-      return eintrag.chopped(pfade::baumEndung().size() - 1);
-    case EintragsArt::Datei:
-      break;
-  }
-  const QString teil = pfade::verzeichnisteil(eintrag);
-  return teil.isEmpty() ? pfade::mitTrenner(QDir::currentPath()) : teil;
+    entferne(entferner, pfade::mitTrenner(verzeichnis) + name, inPapierkorb, fehler);
 }
 
 // Both the path as written and, where it exists, with every link resolved.
@@ -59,18 +48,17 @@ bool liegtInOderUnter(const QString& verzeichnis, const QString& oben) {
 
 }  // namespace
 
-bool dateienLoeschen(Entferner& entferner, const QStringList& pfadliste, bool inPapierkorb) {
-  bool alles = true;
+QList<Loeschfehler> dateienLoeschen(Entferner& entferner, const QStringList& pfadliste, bool inPapierkorb) {
+  QList<Loeschfehler> fehler;
   for (QString pfad : pfadliste) {
     if (pfad.endsWith(pfade::verzeichnisEndung())) {
-      alles = inhaltLoeschen(entferner, pfad.chopped(pfade::verzeichnisEndung().size() - 1),
-                             inPapierkorb) && alles;
+      inhaltLoeschen(entferner, pfad.chopped(pfade::verzeichnisEndung().size() - 1), inPapierkorb, fehler);
       continue;
     }
     if (pfade::endetMitTrenner(pfad) && pfad.size() > 1) pfad.chop(1);
-    alles = entferne(entferner, pfad, inPapierkorb) && alles;
+    entferne(entferner, pfad, inPapierkorb, fehler);
   }
-  return alles;
+  return fehler;
 }
 
 std::optional<QString> leerenVerweigert(const QString& ziel, const QStringList& quellen,

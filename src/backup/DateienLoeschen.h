@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Ergebnis.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,12 +12,19 @@ namespace bewahrix {
 
 class Entferner;
 
+// What could not be deleted, and why.
+struct Loeschfehler {
+  QString pfad;
+  Fehler fehler;
+};
+
 // Deletes every path of the list, each with its whole content, into the
 // Trash or for good. A path ending in "/*.*" stands for everything in that
-// directory (dot-files included), which itself stays; a trailing "/" is
-// dropped first, so "/alt/" deletes the directory /alt itself. True when
-// everything could be deleted.
-bool dateienLoeschen(Entferner& entferner, const QStringList& pfade, bool inPapierkorb);
+// directory (dot-files included), which itself stays; a directory that does
+// not exist has nothing to delete. A trailing "/" is dropped first, so
+// "/alt/" deletes the directory /alt itself. Returns what could not be
+// deleted: empty when everything was.
+QList<Loeschfehler> dateienLoeschen(Entferner& entferner, const QStringList& pfade, bool inPapierkorb);
 
 // A file that emptying a target must never take with it.
 struct GeschuetzteDatei {

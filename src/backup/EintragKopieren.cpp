@@ -4,6 +4,8 @@
 #include "platform/Dateisystem.h"
 #include "platform/Pfade.h"
 
+#include <QDir>
+
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,13 +18,29 @@ EintragsArt eintragsArt(const QString& eintrag) {
   return EintragsArt::Datei;
 }
 
+QString quellverzeichnis(const QString& eintrag) {
+  switch (eintragsArt(eintrag)) {
+    case EintragsArt::Verzeichnis:
+      return eintrag.chopped(pfade::verzeichnisEndung().size() - 1);
+    case EintragsArt::Baum:
+      return eintrag.chopped(pfade::baumEndung().size() - 1);
+    case EintragsArt::Datei:
+      break;
+  }
+  const QString teil = pfade::verzeichnisteil(eintrag);
+  return teil.isEmpty() ? pfade::mitTrenner(QDir::currentPath()) : teil;
+}
+
 void Sicherung::eintragKopieren(int index, const QString& eintrag) {
   const QString name = pfade::namensteil(eintrag);
   if (name.isEmpty()) {
-    zustand_.fehlerZaehlen();
-    log(u" ==> Lesefehler, Datei wurde nicht angegeben, "_s + eintrag, Fehlermeldung);
+    ++zaehler_.sonstigeFehler;
+    const QString text = u"Lesefehler, Datei wurde nicht angegeben, "_s + eintrag;
+    fehlschlag(index, text);
+    log(u" ==> "_s + text, Fehlermeldung);
     return;
   }
+  if (aufSichSelbst(index, eintrag)) return;
   switch (eintragsArt(eintrag)) {
     case EintragsArt::Verzeichnis:
       verzeichnisKopieren(index, eintrag);
@@ -35,6 +53,22 @@ void Sicherung::eintragKopieren(int index, const QString& eintrag) {
                     EintragsArt::Datei);
       break;
   }
+}
+
+bool Sicherung::aufSichSelbst(int index, const QString& eintrag) {
+  // With the prefix every copy gets a name of its own.
+  if (!zusatz(index).isEmpty()) return false;
+  const QString quelle = quellverzeichnis(eintrag);
+  const QString ziel = eintragsArt(eintrag) == EintragsArt::Datei
+                           ? zielverzeichnis(index)
+                           : zielverzeichnis(index) + pfade::namensteil(quelle.chopped(1));
+  const auto q = u_.dateisystem.status(quelle);
+  const auto z = u_.dateisystem.status(ziel);
+  if (!q || !z || q.wert().kennung != z.wert().kennung) return false;
+  ++zaehler_.sonstigeFehler;
+  fehlerAlsStatus(index, u"Quelle "_s + eintrag + u" und Ziel "_s + ziel +
+                             u" sind dasselbe Verzeichnis, nichts wird kopiert"_s);
+  return true;
 }
 
 void Sicherung::verzeichnisKopieren(int index, const QString& eintrag) {
@@ -61,8 +95,17 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
   // "/home/anna/Daten/*.***": the root with its trailing separator.
   const QString wurzel = eintrag.chopped(pfade::baumEndung().size() - 1);
   QList<Ordner> ordner;
-  ordnerSammeln(ordner, wurzel);
+  QString zielGefunden;
+  ordnerSammeln(ordner, wurzel, zielGefunden);
   log(u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + eintrag, BaumHinweis);
+  if (zielGefunden == wurzel) {  // nothing of it would be saved
+    ++zaehler_.sonstigeFehler;
+    fehlerAlsStatus(index, u"Quelle "_s + eintrag + u" ist das Zielverzeichnis selbst, nichts wird kopiert"_s);
+    return;
+  }
+  if (!zielGefunden.isEmpty())
+    log(u"    => Zielverzeichnis "_s + zielGefunden + u" liegt in der Quelle und wird nicht mitgesichert"_s,
+        BaumHinweis);
   // Target paths keep the tree from the root's own name on ("Daten/Briefe/").
   const qsizetype relativAb = wurzel.size() - 1 - pfade::namensteil(wurzel.chopped(1)).size();
 
@@ -79,7 +122,7 @@ void Sicherung::baumKopieren(int index, const QString& eintrag) {
     if (dateien.isEmpty()) {
       log(u"    => keine Datei gefunden"_s, Dateiname);
       const QString leer = zielverzeichnis(index) + p + relativ;
-      if (u_.dateisystem.verzeichnisseAnlegen(leer).ok())
+      if (imZielAnlegen(index, leer))
         log(u"  ==> Verzeichniss "_s + leer + u" erstellt"_s, ZielpfadUndErstellung);
       continue;
     }
@@ -106,13 +149,20 @@ Verzeichnisinhalt Sicherung::gefunden(int index, const QString& verzeichnis, Ver
   return inhalt;
 }
 
-void Sicherung::ordnerSammeln(QList<Ordner>& liste, const QString& pfad) {
+void Sicherung::ordnerSammeln(QList<Ordner>& liste, const QString& pfad, QString& zielGefunden) {
   const QString verzeichnis = pfade::mitTrenner(pfad);
   nachgeben(verzeichnis);
   if (abbruch_) return;
-  liste.append({verzeichnis, u_.dateisystem.inhalt(verzeichnis)});
-  const QStringList unter = liste.last().inhalt.unterverzeichnisse;
-  for (const QString& name : unter) ordnerSammeln(liste, verzeichnis + name);
+  Verzeichnisinhalt inhalt = u_.dateisystem.inhalt(verzeichnis);
+  // A target inside its source would hold one more copy of itself after
+  // every run.
+  if (ziel_.kennung && inhalt.kennung == ziel_.kennung) {
+    zielGefunden = verzeichnis;
+    return;
+  }
+  const QStringList unter = inhalt.unterverzeichnisse;
+  liste.append({verzeichnis, std::move(inhalt)});
+  for (const QString& name : unter) ordnerSammeln(liste, verzeichnis + name, zielGefunden);
 }
 
 }  // namespace bewahrix

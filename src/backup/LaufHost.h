@@ -29,6 +29,15 @@ class LaufHost {
   virtual void laufEndet() = 0;
   virtual void zeigerBeschaeftigt(bool beschaeftigt) = 0;
   virtual void setzeLampe(int index, bool fehlerfrei) = 0;
+  // A task's run ended with failures (not by a cancellation). Every kind of
+  // failure comes here, once per run and after the lamp: the place to tell
+  // a user who is not looking.
+  struct Fehlschlag {
+    int index = 0;
+    QString grund;                   // the first failure, as logged
+    bool datentraegerFehlt = false;  // the target's drive was not there
+  };
+  virtual void aufgabeFehlgeschlagen(const Fehlschlag&) {}
   virtual void logbuchAnzeigen() = 0;
   // How far the run is: files processed so far, the one it is on (as
   // shown) and how much of it is copied in percent, -1 when not copying.

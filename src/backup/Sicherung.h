@@ -1,7 +1,9 @@
 #pragma once
 
+#include "backup/LaufHost.h"
 #include "backup/LaufZustand.h"
 #include "platform/Dateisystem.h"
+#include "platform/Einhaengung.h"
 #include "platform/Ergebnis.h"
 
 #include <QElapsedTimer>
@@ -18,7 +20,6 @@ namespace bewahrix {
 class Dateisystem;
 class Dialoge;
 class Entferner;
-class LaufHost;
 class LogSchalter;
 class Logbuch;
 class SettingsStore;
@@ -28,6 +29,8 @@ class Uhr;
 enum class EintragsArt { Datei, Verzeichnis, Baum };
 
 EintragsArt eintragsArt(const QString& eintrag);
+// The directory an entry reads from, with a trailing separator.
+QString quellverzeichnis(const QString& eintrag);
 
 // Tasks whose run began and never stored its end (a crash, a power loss):
 // each turns red with the time it began. Returns one logbook line for each.
@@ -82,10 +85,31 @@ class Sicherung {
   void summenSchreiben(int index, const QStringList& quellen, bool manuell);
   void statusSetzen(int index, const QStringList& quellen);
   void zielAufPlatte(int index);
+  // Every failure of a task goes through here: counted in fehlerGesamt and
+  // kept as the task's status text; the first one is what the host hears.
+  void fehlschlag(int index, const QString& beschreibung);
+  // The same with its "    => Error, " line.
   void fehlerAlsStatus(int index, const QString& beschreibung);
+
+  // The drive the target lies on (ZielDatentraeger.cpp).
+  // Once per task before anything is written or cleared: true when the
+  // target is not on the drive it was on, or looks like an absent drive.
+  bool zielVerweigert(int index);
+  // Before each directory the run writes into: the target is still on the
+  // device it was on when the task began.
+  bool zielNochDa(int index);
+  // Creates verzeichnis (with missing levels) while the target is still
+  // there; true when it was created now.
+  bool imZielAnlegen(int index, const QString& verzeichnis);
+  void datentraegerFehlt(int index, const QString& grund);
+  // A file not copied because the target's drive went.
+  void nichtGesichert();
+  void datentraegerMerken(int index);
 
   // Entries and directory walk (EintragKopieren.cpp).
   void eintragKopieren(int index, const QString& eintrag);
+  // Refuses an entry whose files would be copied onto themselves.
+  bool aufSichSelbst(int index, const QString& eintrag);
   void verzeichnisKopieren(int index, const QString& eintrag);
   void baumKopieren(int index, const QString& eintrag);
   // A directory of a tree as the walk found it.
@@ -95,7 +119,8 @@ class Sicherung {
   };
   Verzeichnisinhalt sucheDateien(int index, const QString& verzeichnis);
   Verzeichnisinhalt gefunden(int index, const QString& verzeichnis, Verzeichnisinhalt inhalt);
-  void ordnerSammeln(QList<Ordner>& liste, const QString& pfad);
+  // Leaves out the task's target, noting where it was found.
+  void ordnerSammeln(QList<Ordner>& liste, const QString& pfad, QString& zielGefunden);
 
   // One file (DateiKopieren.cpp): its paths and what the file system said of both ends.
   struct Datei {
@@ -109,8 +134,8 @@ class Sicherung {
   void dateiKopieren(int index, const QString& quelle, const QString& ziel,
                      const QString& zielverzeichnis, EintragsArt art);
   bool wirdIgnoriert(int index, const QString& ziel);
-  std::optional<Fehler> nachVerfahren(int modus, Datei& datei);
-  void verzeichnisVorbereiten(int modus, const QString& zielverzeichnis, EintragsArt art);
+  std::optional<Fehler> nachVerfahren(int index, int modus, Datei& datei);
+  void verzeichnisVorbereiten(int index, int modus, const QString& zielverzeichnis, EintragsArt art);
   std::optional<Fehler> kopiere(Datei& datei);
   void resteEntfernen(const QString& zielverzeichnis);
 
@@ -147,6 +172,14 @@ class Sicherung {
   bool geschrieben_ = false;
   // Target directories already searched for leftovers in this run.
   QSet<QString> aufgeraeumt_;
+  // What the run knows of the task's target.
+  struct Ziel {
+    std::optional<Einhaengung> einhaengung;  // the mount that held it when the task began
+    std::optional<Dateikennung> kennung;     // the directory, once it exists
+    bool verloren = false;                   // its drive went during the run
+  };
+  Ziel ziel_;
+  LaufHost::Fehlschlag fehlschlag_;
   QElapsedTimer takt_;
   Einstellungen einstellungen_;
 };

@@ -36,6 +36,14 @@ void Hinweise::fehlgeschlagen(int index, int anzahl, const QString& grund) {
 
 void Hinweise::fehlerfrei(int index) { dienst_.zurueckziehen(name(index)); }
 
+void Hinweise::datentraegerFehlt(int index, const QString& grund, const QDate& heute) {
+  if (!an_ || datentraegerGemeldet_.value(index) == heute) return;
+  datentraegerGemeldet_.insert(index, heute);
+  dienst_.zeigen(name(index), {u"Datenträger für Aufgabe "_s + nummer(index) + u" fehlt"_s, grund,
+                               {u"default"_s, u"Logbuch einsehen"_s},
+                               true});
+}
+
 void Hinweise::verpasst(const QList<verpasst::Versaeumt>& aufgaben) {
   if (!an_ || aufgaben.isEmpty()) return;
   QStringList zeilen;

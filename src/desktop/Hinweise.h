@@ -2,6 +2,8 @@
 
 #include "scheduler/Verpasst.h"
 
+#include <QDate>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -25,6 +27,9 @@ class Hinweise : public QObject {
   // The run of task index failed anzahl times, grund says why.
   void fehlgeschlagen(int index, int anzahl, const QString& grund);
   void fehlerfrei(int index);
+  // Task index was refused because its drive is not there: at most once a
+  // day per task, a stick left at home would otherwise speak at every run.
+  void datentraegerFehlt(int index, const QString& grund, const QDate& heute);
   void verpasst(const QList<verpasst::Versaeumt>& aufgaben);
 
  signals:
@@ -36,6 +41,7 @@ class Hinweise : public QObject {
   Benachrichtigungen& dienst_;
   bool an_ = true;
   QList<int> versaeumt_;
+  QHash<int, QDate> datentraegerGemeldet_;
 };
 
 }  // namespace bewahrix

@@ -30,6 +30,8 @@ std::optional<QString> ZielUndTitel::zielSpeichern(int i, const QString& feld) {
   }
   const QString ziel = pfade::mitTrenner(feld);
   b_.store.write(s::abschnittSaveZiel(), s::ziel(i), ziel);
+  // The drive the old target was on says nothing about the new one.
+  b_.store.remove(s::abschnittDatentraeger(), s::zielDatentraeger(i));
   b_.logbuch.eintrag(u"Zielpfad für Aufgabe "_s + QString::number(i + 1) +
                          u" gespeichern => "_s + ziel,
                      SonstigeMeldung);

@@ -2,6 +2,7 @@
 
 #include "desktop/Hinweise.h"
 #include "desktop/Ruhezustand.h"
+#include "platform/Uhr.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
@@ -77,13 +78,17 @@ void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
 void Programm::setzeLampe(int index, bool fehlerfrei) {
   fenster_->aufgabe.at(index).pruefLampe->setzeZustand(fehlerfrei ? Lampe::Zustand::Gruen
                                                                   : Lampe::Zustand::Rot);
+  if (fehlerfrei) hinweise_->fehlerfrei(index);
+}
+
+void Programm::aufgabeFehlgeschlagen(const Fehlschlag& f) {
+  // Manual runs have their summary box; a user away from the screen has only this.
   const LaufZustand& zustand = sicherung_.zustand();
-  if (fehlerfrei)
-    hinweise_->fehlerfrei(index);
-  else if (zustand.automatikLauf && !sicherung_.abgebrochen())
-    // The status text ends with the last reason: "letzte Fehler: am ... um ..., <Grund>".
-    hinweise_->fehlgeschlagen(index, zustand.fehlerGesamt - fehlerVorLauf_,
-                              statusText_.at(index).section(u", "_s, 1));
+  if (!zustand.automatikLauf) return;
+  if (f.datentraegerFehlt)
+    hinweise_->datentraegerFehlt(f.index, f.grund, uhr_.jetzt().date());
+  else
+    hinweise_->fehlgeschlagen(f.index, zustand.fehlerGesamt - fehlerVorLauf_, f.grund);
 }
 
 void Programm::fortschritt(qint64 verarbeitet, const QString& datei, int prozent) {

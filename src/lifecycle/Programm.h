@@ -123,6 +123,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void laufEndet() override;
   void zeigerBeschaeftigt(bool beschaeftigt) override;
   void setzeLampe(int index, bool fehlerfrei) override;
+  void aufgabeFehlgeschlagen(const Fehlschlag& f) override;
   void logbuchAnzeigen() override { LogbuchAnzeigen(); }
   void fortschritt(qint64 verarbeitet, const QString& datei, int prozent) override;
   void ereignisseVerarbeiten() override;

@@ -4,13 +4,13 @@
 #include "platform/Fehlertext.h"
 #include "platform/Pfade.h"
 
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -96,36 +96,43 @@ bool istRest(const QByteArray& name) {
   return true;
 }
 
-// The temporary file a copy is written to; removed again unless it has been
-// renamed into place.
+// The temporary file a copy is written to, in the target's directory open
+// as verzeichnis; removed again unless it has been renamed into place. All
+// goes through that descriptor, so a directory moved meanwhile keeps no
+// leftover.
 class TemporaereDatei {
  public:
-  TemporaereDatei() = default;
+  explicit TemporaereDatei(int verzeichnis) : verzeichnis_(verzeichnis) {}
   TemporaereDatei(const TemporaereDatei&) = delete;
   TemporaereDatei& operator=(const TemporaereDatei&) = delete;
   ~TemporaereDatei() {
     if (fd_ >= 0) ::close(fd_);
-    if (!name_.isEmpty()) ::unlink(name_.constData());
+    if (!name_.isEmpty()) ::unlinkat(verzeichnis_, name_.constData(), 0);
   }
 
-  // Creates ".<name>.bewahrix-XXXXXX" beside ziel, mode 0600.
-  Status anlegen(const QByteArray& ziel) {
-    const qsizetype trenner = ziel.lastIndexOf('/');
-    QByteArray name = ziel.mid(trenner + 1);
-    const QByteArray zusatz = QByteArray(kRestMarke) + QByteArray(kZufallsLaenge, 'X');
+  // Creates ".<ziel>.bewahrix-XXXXXX", mode 0600.
+  Status anlegen(QByteArray ziel) {
     // A name that already fills NAME_MAX is shortened so the temporary name
     // still fits; cut at a character boundary so a leftover stays readable.
-    const qsizetype platz = NAME_MAX - 1 - zusatz.size();
-    if (name.size() > platz) {
+    const qsizetype platz = NAME_MAX - 1 - qsizetype(sizeof kRestMarke - 1) - kZufallsLaenge;
+    if (ziel.size() > platz) {
       qsizetype ende = platz;
-      while (ende > 0 && (static_cast<unsigned char>(name.at(ende)) & 0xC0) == 0x80) --ende;
-      name.truncate(ende);
+      while (ende > 0 && (static_cast<unsigned char>(ziel.at(ende)) & 0xC0) == 0x80) --ende;
+      ziel.truncate(ende);
     }
-    QByteArray vorlage = ziel.left(trenner + 1) + '.' + name + zusatz;
-    fd_ = ::mkostemp(vorlage.data(), O_CLOEXEC);
-    if (fd_ < 0) return systemfehler();
-    name_ = vorlage;
-    return erfolg();
+    static constexpr char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int versuch = 0; versuch < 100; ++versuch) {
+      QByteArray name = '.' + ziel + kRestMarke;
+      for (qsizetype i = 0; i < kZufallsLaenge; ++i)
+        name.append(zeichen[QRandomGenerator::global()->bounded(int(sizeof zeichen - 1))]);
+      fd_ = ::openat(verzeichnis_, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+      if (fd_ >= 0) {
+        name_ = name;
+        return erfolg();
+      }
+      if (errno != EEXIST) break;
+    }
+    return systemfehler();
   }
 
   int fd() const { return fd_; }
@@ -139,15 +146,23 @@ class TemporaereDatei {
   }
 
   Status umbenennen(const QByteArray& ziel) {
-    if (::rename(name_.constData(), ziel.constData()) != 0) return systemfehler();
+    if (::renameat(verzeichnis_, name_.constData(), verzeichnis_, ziel.constData()) != 0) return systemfehler();
     name_.clear();
     return erfolg();
   }
 
  private:
+  const int verzeichnis_;
   QByteArray name_;
   int fd_ = -1;
 };
+
+// Size, last-write or change time moved: someone wrote to the file.
+bool veraendert(const struct stat& vorher, const struct stat& nachher) {
+  return vorher.st_size != nachher.st_size || vorher.st_mtim.tv_sec != nachher.st_mtim.tv_sec ||
+         vorher.st_mtim.tv_nsec != nachher.st_mtim.tv_nsec || vorher.st_ctim.tv_sec != nachher.st_ctim.tv_sec ||
+         vorher.st_ctim.tv_nsec != nachher.st_ctim.tv_nsec;
+}
 
 }  // namespace
 
@@ -160,6 +175,7 @@ Verzeichnisinhalt PosixDateisystem::inhalt(const QString& verzeichnis) {
       inhalt.fehler = fehlerFuer(offen.fehler());
     return inhalt;
   }
+  if (struct stat selbst {}; ::fstat(offen.fd(), &selbst) == 0) inhalt.kennung = Dateikennung{selbst.st_dev, selbst.st_ino};
   while (const dirent* eintrag = offen.naechster()) {
     bool datei = eintrag->d_type == DT_REG;
     bool unterverzeichnis = eintrag->d_type == DT_DIR;
@@ -186,7 +202,7 @@ Ergebnis<Dateistatus> PosixDateisystem::status(const QString& pfad) {
   struct stat info {};
   if (::stat(pfade::bytes(pfad).constData(), &info) != 0) return systemfehler();
   return Dateistatus{static_cast<qint64>(info.st_size), static_cast<qint64>(info.st_mtim.tv_sec),
-                     S_ISREG(info.st_mode)};
+                     S_ISREG(info.st_mode), {info.st_dev, info.st_ino}};
 }
 
 Status PosixDateisystem::verzeichnisAnlegen(const QString& pfad) {
@@ -248,36 +264,56 @@ Status PosixDateisystem::kopieren(const QString& quelle, const QString& ziel, co
   auto quellDatei = Dateihandle::oeffnen(quelle, O_RDONLY | O_NONBLOCK);
   if (!quellDatei) return quellDatei.fehler();
   const int von = quellDatei.wert().fd();
-  struct stat info {};
-  if (::fstat(von, &info) != 0) return systemfehler();
-  if (!S_ISREG(info.st_mode)) return Fehler{EINVAL, u"Keine reguläre Datei: "_s + quelle};
+  struct stat vorher {};
+  if (::fstat(von, &vorher) != 0) return systemfehler();
+  if (!S_ISREG(vorher.st_mode)) return Fehler{EINVAL, u"Keine reguläre Datei: "_s + quelle};
   const int flags = ::fcntl(von, F_GETFL);
   if (flags < 0 || ::fcntl(von, F_SETFL, flags & ~O_NONBLOCK) != 0) return systemfehler();
 
-  const QByteArray zielName = pfade::bytes(ziel);
-  TemporaereDatei temporaer;
-  if (auto angelegt = temporaer.anlegen(zielName); !angelegt) return angelegt;
+  const QString ort = pfade::verzeichnisteil(ziel);
+  auto verzeichnis = Dateihandle::oeffnen(ort.isEmpty() ? u"."_s : ort, O_PATH | O_DIRECTORY);
+  if (!verzeichnis) return verzeichnis.fehler();
+  const QByteArray name = pfade::bytes(pfade::namensteil(ziel));
 
-  ohneCopyFileRange = false;
-  qint64 kopiert = 0;
-  for (;;) {
-    const ssize_t bewegt = kopiereBlock(von, temporaer.fd(), blockGroesse);
-    if (bewegt < 0 && errno == EINTR) continue;
-    if (bewegt < 0) return systemfehler();
-    if (bewegt == 0) break;
-    kopiert += bewegt;
-    if (fortschritt && !fortschritt(kopiert, info.st_size)) return fehlerFuer(ECANCELED);
+  // A log file written to all day must not hold up the run: one more try.
+  for (int versuch = 1;; ++versuch) {
+    TemporaereDatei temporaer(verzeichnis.wert().fd());
+    if (auto angelegt = temporaer.anlegen(name); !angelegt) return angelegt;
+
+    ohneCopyFileRange = false;
+    // Only what was there at the start: a file that keeps growing would
+    // otherwise be copied for as long as its writer goes on. A size of 0
+    // says nothing (the kernel's pseudo files): such a file is read to its end.
+    const bool bisZumEnde = vorher.st_size == 0;
+    for (qint64 kopiert = 0; bisZumEnde || kopiert < vorher.st_size;) {
+      const qint64 rest = bisZumEnde ? qint64{blockGroesse} : vorher.st_size - kopiert;
+      const auto anzahl = static_cast<size_t>(std::min<qint64>(blockGroesse, rest));
+      const ssize_t bewegt = kopiereBlock(von, temporaer.fd(), anzahl);
+      if (bewegt < 0 && errno == EINTR) continue;
+      if (bewegt < 0) return systemfehler();
+      if (bewegt == 0) break;  // it shrank: the check below says so
+      kopiert += bewegt;
+      if (fortschritt && !fortschritt(kopiert, vorher.st_size)) return fehlerFuer(ECANCELED);
+    }
+    struct stat nachher {};
+    if (::fstat(von, &nachher) != 0) return systemfehler();
+    if (veraendert(vorher, nachher)) {
+      if (versuch > 1) return Fehler{0, u"Datei wurde während des Kopierens verändert"_s};
+      vorher = nachher;
+      if (::lseek(von, 0, SEEK_SET) != 0) return systemfehler();
+      continue;
+    }
+
+    // Setuid and setgid bits are not carried over: the copy belongs to
+    // whoever runs the backup.
+    if (::fchmod(temporaer.fd(), vorher.st_mode & 01777) != 0) return systemfehler();
+    const timespec zeiten[2] = {vorher.st_atim, vorher.st_mtim};
+    if (::futimens(temporaer.fd(), zeiten) != 0) return systemfehler();
+    if (auto geschlossen = temporaer.schliessen(); !geschlossen) return geschlossen;
+    // rename replaces a link at ziel instead of writing through it, and fails
+    // on a directory.
+    return temporaer.umbenennen(name);
   }
-
-  // Setuid and setgid bits are not carried over: the copy belongs to
-  // whoever runs the backup.
-  if (::fchmod(temporaer.fd(), info.st_mode & 01777) != 0) return systemfehler();
-  const timespec zeiten[2] = {info.st_atim, info.st_mtim};
-  if (::futimens(temporaer.fd(), zeiten) != 0) return systemfehler();
-  if (auto geschlossen = temporaer.schliessen(); !geschlossen) return geschlossen;
-  // rename replaces a link at ziel instead of writing through it, and fails
-  // on a directory.
-  return temporaer.umbenennen(zielName);
 }
 
 ssize_t PosixDateisystem::kopiereBlock(int von, int nach, size_t anzahl) {

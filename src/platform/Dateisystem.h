@@ -12,6 +12,13 @@
 
 namespace bewahrix {
 
+// Which file or directory a path leads to: device and inode.
+struct Dateikennung {
+  quint64 geraet = 0;
+  quint64 knoten = 0;
+  bool operator==(const Dateikennung&) const = default;
+};
+
 // What a listing of one directory found.
 struct Verzeichnisinhalt {
   // Names of regular files and of symbolic links to regular files, sorted.
@@ -24,6 +31,8 @@ struct Verzeichnisinhalt {
   // Set when the directory exists but could not be read completely
   // (no permission, I/O error). A missing directory is not an error.
   std::optional<Fehler> fehler;
+  // The directory itself, when it could be opened.
+  std::optional<Dateikennung> kennung;
 };
 
 // Size and last-write time of a file.
@@ -31,6 +40,7 @@ struct Dateistatus {
   qint64 groesse = 0;
   qint64 geaendert = 0;  // seconds since the epoch, cut to the second
   bool regulaer = true;  // false for a directory, FIFO or device
+  Dateikennung kennung;
 };
 
 // Told during a copy how many of the source's bytes are copied; the copy
@@ -55,10 +65,15 @@ class Dateisystem {
   Status verzeichnisseAnlegen(const QString& pfad);
   // Copies quelle over ziel, fail-safe: the content goes into a temporary
   // file beside ziel, which replaces ziel only when complete. On failure the
-  // previous ziel is untouched and no temporary file remains. The copy keeps
-  // the source's last-write time (to the nanosecond) and permission bits.
-  // A source that is not a regular file (FIFO, device, directory) fails
-  // without blocking. fortschritt, when set, is asked after every block.
+  // previous ziel is untouched and no temporary file remains, also when the
+  // target's directory was moved meanwhile. The copy keeps the source's
+  // last-write time (to the nanosecond) and permission bits. It reads no more
+  // than the size the source had when it began (a source of size 0 to its
+  // end, as the kernel's pseudo files need); a source whose size,
+  // last-write or change time differ afterwards is copied once more, and
+  // when it changed again the copy fails, saying so. A source that is
+  // not a regular file (FIFO, device, directory) fails without blocking.
+  // fortschritt, when set, is asked after every block.
   virtual Status kopieren(const QString& quelle, const QString& ziel,
                           const Fortschritt& fortschritt) = 0;
   Status kopieren(const QString& quelle, const QString& ziel) { return kopieren(quelle, ziel, {}); }

@@ -44,6 +44,9 @@ bool istErsatz(QStringView text, qsizetype i) {
          (i == 0 || !text[i - 1].isHighSurrogate());
 }
 
+// C0, DEL and C1: a line break or tab in a name would cut a logbook or status line.
+bool istSteuerzeichen(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
 // Length of the valid UTF-8 sequence at p (at most rest bytes), 0 if none.
 int folgeLaenge(const unsigned char* p, qsizetype rest) {
   const unsigned char b = p[0];
@@ -103,9 +106,9 @@ QByteArray bytes(QStringView pfad) {
 }
 
 QString anzeige(const QString& pfad) {
-  QString text = pfad;  // shared: copied only when a byte is replaced
+  QString text = pfad;  // shared: copied only when a character is replaced
   for (qsizetype i = 0; i < pfad.size(); ++i)
-    if (istErsatz(pfad, i)) text[i] = QLatin1Char('?');
+    if (istSteuerzeichen(pfad[i].unicode()) || istErsatz(pfad, i)) text[i] = QLatin1Char('?');
   return text;
 }
 

@@ -41,7 +41,7 @@ QString ausBytes(const char* bytes, qsizetype laenge);
 QString ausBytes(const char* bytes);
 QByteArray bytes(QStringView pfad);
 // The text shown for a name (logbook, status, boxes): each byte that is not
-// UTF-8 as "?".
+// UTF-8 and each control character (line break, tab, ...) as "?".
 QString anzeige(const QString& pfad);
 
 }  // namespace bewahrix::pfade

@@ -30,6 +30,8 @@ QString abschnittStatus() { return u"StatusIn"_s; }
 QString color(int i) { return mitZahl(u"Color"_s, i); }
 QString msgbox(int i) { return mitZahl(u"Msgbox"_s, i); }
 QString laufBegonnen(int i) { return mitZahl(u"LaufBegonnen"_s, i); }
+QString abschnittDatentraeger() { return u"Datentraeger"_s; }
+QString zielDatentraeger(int i) { return mitZahl(u"Ziel"_s, i); }
 
 QString abschnittTool() { return u"Tool"_s; }
 QString startMinimiert() { return u"Check_StartUpPosition"_s; }

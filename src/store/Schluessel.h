@@ -35,6 +35,11 @@ QString msgbox(int i);
 // A key of this program's own: when task i's run began, kept until its
 // end status is stored. Found at start, the run did not end.
 QString laufBegonnen(int i);   // "LaufBegonnen" + i
+// A section of this program's own: the mount (type and point) that held
+// task i's target at its last run that wrote there; forgotten when the
+// target is saved anew.
+QString abschnittDatentraeger();  // "Datentraeger"
+QString zielDatentraeger(int i);  // "Ziel" + i
 
 // Global keys.
 QString abschnittTool();       // "Tool"

@@ -24,13 +24,16 @@ struct Gestoert final : PosixDateisystem {
   std::set<QString> unlesbar;
   bool langsam = false, flushScheitert = false;
   int flushes = 0;
+  QString veraenderlich;  // rewritten, each time longer, as each of the next copies begins
+  int aenderungen = 0, laenge = 100;
   Verzeichnisinhalt inhalt(const QString& v) override {
-    return unlesbar.count(QDir::cleanPath(v)) ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}} : PosixDateisystem::inhalt(v);
+    return unlesbar.count(QDir::cleanPath(v)) ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}, {}} : PosixDateisystem::inhalt(v);
   }
   Status aufPlatteBringen(const QString& v) override {
     return ++flushes, flushScheitert ? Status(Fehler{EIO, fehlertext(EIO)}) : PosixDateisystem::aufPlatteBringen(v);
   }
   ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    if (aenderungen > 0 && ::lseek(von, 0, SEEK_CUR) == 0) --aenderungen, test::schreibeDatei(veraenderlich, QByteArray(++laenge, 'x'));
     if (langsam) ::usleep(15000);
     return PosixDateisystem::kopiereBlock(von, nach, langsam ? std::min<size_t>(anzahl, 256 * 1024) : anzahl);
   }
@@ -90,7 +93,8 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   const QStringList fehler = fehlerZeilen();
   ASSERT_EQ(fehler.size(), 2) << fehler.join(u'\n').toStdString();
   EXPECT_TRUE(fehler.at(0).endsWith(u" nicht lesbar: "_s + fehlertext(ENAMETOOLONG)));
-  EXPECT_EQ(fehler.at(1), u"    => Error, Verzeichnis "_s + geheim + u" nicht lesbar: "_s + verweigert);
+  EXPECT_EQ(fehler.at(1), u"    => Error, Verzeichnis "_s + q + u"zz geheim ? nicht lesbar: "_s + verweigert);
+  EXPECT_TRUE(hat(2, u"  ==> Kopiere "_s + q + u"zeilen?umbruch"_s));  // a line break would cut the logbook's line
   // An unreadable directory is not reported as empty as well, nor copied empty.
   const qsizetype danach = logbuch->zeilen.indexOf(test::Zeile{0, fehler.at(1)}) + 1;
   EXPECT_NE(logbuch->zeilen.value(danach).second, u"    => keine Datei gefunden"_s);
@@ -117,10 +121,12 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   const QString gross = datei(u"quelle/gross.bin"_s, QByteArray(2 * 1024 * 1024, 'n'));
   datei(u"ziel/gross.bin"_s, "die alte Sicherung");
   aufgabe(0, {gross, datei(u"quelle/danach.txt"_s)});
-  host.beimNachgeben = [&] { if (host.nachgegeben == 3) sicherung->abbrechen(); };
+  const QString verschoben = pfad(u"verschoben/"_s);  // where the target folder goes as the run is cancelled
+  host.beimNachgeben = [&] { if (host.nachgegeben == 3) sicherung->abbrechen(), QDir().rename(ziel(), verschoben); };
   lauf();
   // No temporary, nothing after.
-  EXPECT_EQ(test::leseDatei(ziel() + u"gross.bin"_s) + test::alleEintraege(ziel()).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
+  EXPECT_EQ(test::leseDatei(verschoben + u"gross.bin"_s) + test::alleEintraege(verschoben).join(u' ').toUtf8(), "die alte Sicherunggross.bin");
+  ASSERT_TRUE(QDir().rename(verschoben, ziel()));
   EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Kopiervorgang abgebrochen"_s});
   // The end lines say it was cancelled, not finished.
   EXPECT_TRUE(hat(6, u"... bis zum Abbruch von 0 Datei(en) wurden 0 Datei(en) Fehlerfrei verarbeitet"_s));
@@ -154,4 +160,22 @@ TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
   // With file names recorded, the failing file is named there already: no "... bei".
   EXPECT_EQ(fehlerZeilen().filter(u"    => Error, "_s), fehlerZeilen());
   EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
+}
+
+// A source written to while it is copied is copied once more; when it
+// changes again, the old copy stays and the file counts as failed.
+TEST_F(FehlerTest, QuelleAendertSichWaehrendDerKopie) {
+  auto* fs = new Gestoert;
+  nimm(std::unique_ptr<Dateisystem>(fs));
+  fs->veraenderlich = datei(u"quelle/log.txt"_s, "alt");
+  datei(u"ziel/log.txt"_s, "die alte Sicherung");
+  aufgabe(0, {fs->veraenderlich});
+  const struct { int aenderungen; QStringList fehler; QByteArray ziel; } faelle[] = {
+      {2, {u"    => Error, Datei wurde während des Kopierens verändert"_s}, "die alte Sicherung"}, {1, {}, QByteArray(103, 'x')}};
+  for (const auto& f : faelle) {
+    fs->aenderungen = f.aenderungen;
+    lauf();
+    EXPECT_EQ(std::tuple(fehlerZeilen(), test::leseDatei(ziel() + u"log.txt"_s), test::alleEintraege(ziel())),
+              std::tuple(f.fehler, f.ziel, QStringList{u"log.txt"_s})) << f.aenderungen << " Änderungen";
+  }
 }

@@ -162,3 +162,23 @@ TEST_F(KopierTest, IgnorierlisteVergleichtGanzeZielnamenOhneGrossKlein) {
   EXPECT_EQ(test::alleEintraege(ziel()), (QStringList{u"Brief.txt.bak"_s, u"Sicherheitskopie von Brief.txt"_s,
                                                       u"Sicherheitskopie von Brief.txt.bak"_s}));
 }
+
+// A target inside its source is not backed up into itself; an entry whose
+// copies would land on itself or leave out everything is refused.
+TEST_F(KopierTest, ZielInDerQuelle) {
+  const QString q = pfad(u"quelle/"_s), sicherung = q + u"Daten/Sicherung/"_s;
+  datei(u"quelle/Daten/a.txt"_s);
+  aufgabe(0, {q + u"Daten/*.***"_s}, ImmerUeberschreiben, sicherung);
+  lauf(), lauf();
+  EXPECT_EQ(finde(sicherung), (QStringList{u"d Daten"_s, u"f Daten/a.txt"_s}));
+  EXPECT_TRUE(hat(9, u"    => Zielverzeichnis "_s + sicherung + u" liegt in der Quelle und wird nicht mitgesichert"_s));
+  const QStringList vorher = finde(q);
+  for (const auto& [eintrag, zielOrdner, grund] : {std::tuple(u"Daten/a.txt"_s, u"Daten/"_s, u"und Ziel %1Daten/ sind dasselbe Verzeichnis"_s),
+                                                   {u"Daten/*.*"_s, QString(), u"und Ziel %1Daten sind dasselbe Verzeichnis"_s},
+                                                   {u"Daten/*.***"_s, u"Daten/"_s, u"ist das Zielverzeichnis selbst"_s}}) {
+    aufgabe(0, {q + eintrag}, ImmerUeberschreiben, q + zielOrdner);
+    lauf();
+    EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Quelle "_s + q + eintrag + u' ' + grund.arg(q) + u", nichts wird kopiert"_s});
+  }
+  EXPECT_EQ(finde(q), vorher);
+}

@@ -53,6 +53,11 @@ TEST_F(LaufTest, FehlgeschlageneDateiFaerbtDieAufgabeRot) {
   aufgabe(0, {fehlt, fehlt});
   lauf();
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 32767);
+  aufgabe(1, {pfad(u"quelle/"_s)});  // an entry without a file name fails the task too
+  dialoge.erwarte(information(zusammenfassung(u"0,000 KByte"_s, 0).text + u"\nweitere Fehler: 1 (siehe Logbuch)"_s));
+  sicherung->zustand().automatikLauf = false;
+  sicherung->aufgabeKopieren(1);
+  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{1, false}));
 }
 
 TEST_F(LaufTest, UngesichertesZielFragtZuerst) {

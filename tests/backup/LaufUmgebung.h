@@ -45,11 +45,13 @@ struct BeobachtenderHost final : FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
+  void aufgabeFehlgeschlagen(const Fehlschlag& f) override { fehlschlaege.append(std::tuple(f.index, f.grund, f.datentraegerFehlt)); }
   void fortschritt(qint64, const QString&, int prozent) override { if (prozent >= 0) prozente.append(prozent); }
   void ereignisseVerarbeiten() override { if (++nachgegeben; beimNachgeben) beimNachgeben(); }
   QList<int> begonnen, prozente;
   int beendet = 0, nachgegeben = 0;
   QList<QPair<int, bool>> lampen;
+  QList<std::tuple<int, QString, bool>> fehlschlaege;  // index, first reason, drive missing
   std::function<void()> beimNachgeben;
 };
 

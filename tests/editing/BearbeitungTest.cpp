@@ -172,7 +172,9 @@ TEST_F(BearbeitungTest, UngueltigeZieleWerdenAbgewiesen) {
 TEST_F(BearbeitungTest, SpeichernSetztStatusAuchOhneAenderung) {
   for (int mal = 0; mal < 2; ++mal) {
     store->removeSection(u"StatusIn"_s);
+    store->write(u"Datentraeger"_s, u"Ziel3"_s, u"vfat /media/usb"_s);
     EXPECT_EQ(ziel().zielSpeichern(3, u"/media/usb/Backup"_s), u"/media/usb/Backup/"_s);
+    EXPECT_FALSE(store->enthaelt(u"Datentraeger"_s, u"Ziel3"_s));  // a new target's drive is not known
     EXPECT_EQ((QStringList{status(u"Color3"_s), status(u"Msgbox3"_s)}),
               (QStringList{u"3"_s, u"am 05. Dez. 2026 um 14:03:27 wurde das Zielverzeichnis geändert und der "
                                    u"Kopiervorgang noch nicht wieder gestartet."_s}));
