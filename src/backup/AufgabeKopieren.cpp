@@ -120,11 +120,21 @@ void Sicherung::laufInhalt(int index, const QStringList& quellen) {
   fehlschlag_ = {index, {}, false};
   aufgeraeumt_.clear();
   takt_.invalidate();
+  const QDateTime beginn = u_.uhr.jetzt();
+  u_.store.write(s::abschnittStatus(), s::laufBegonnen(index),
+                 formate::kurzDatum(beginn.date()) + u' ' + formate::langeZeit(beginn.time()));
   log(u"===> Zielverzeichnis: "_s + zielverzeichnis(index), ZielpfadUndErstellung);
   if (!zusatz(index).isEmpty())
     log(u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s, Kopiervorgang);
   if (quellen.isEmpty()) {
     log(u"    => keine Datei vorhanden"_s, Dateiname);
+    return;
+  }
+  // A run that copies nothing is no success, and its clearing would leave
+  // the target empty.
+  if (const int modus = u_.host.gewaehlterModus(index); modus < ImmerUeberschreiben || modus >= KeinVerfahren) {
+    ++zaehler_.sonstigeFehler;
+    fehlerAlsStatus(index, u"kein Vorgang gewählt, es wurde nichts kopiert"_s);
     return;
   }
   if (zielVerweigert(index)) return;
@@ -195,6 +205,7 @@ void Sicherung::summenSchreiben(int index, const QStringList& quellen, bool manu
 void Sicherung::statusSetzen(int index, const QStringList& quellen) {
   const bool fehlerfrei = zaehler_.dateienFehlerhaft == 0 && zaehler_.verzeichnisseFehlerhaft == 0 &&
                           zaehler_.sonstigeFehler == 0;
+  u_.store.remove(s::abschnittStatus(), s::laufBegonnen(index));
   if (fehlerfrei) {
     const QDateTime jetzt = u_.uhr.jetzt();
     zustand_.aufgabenStatusText.at(index) =
@@ -225,21 +236,47 @@ void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {
   log(u"    => Error, "_s + beschreibung, Fehlermeldung);
 }
 
+QStringList unbeendeteLaeufe(SettingsStore& store) {
+  QStringList zeilen;
+  for (int i = 0; i < s::kAnzahlAufgaben; ++i) {
+    if (!store.enthaelt(s::abschnittStatus(), s::laufBegonnen(i))) continue;
+    const auto beginn = formate::leseDatumZeit(store.read(s::abschnittStatus(), s::laufBegonnen(i), QString()));
+    const QString am = beginn ? u"am "_s + formate::statusDatum(beginn->date()) + u" um "_s +
+                                    formate::langeZeit(beginn->time()) + u' '
+                              : QString();
+    const QString text = u"letzter Lauf "_s + am + u"nicht beendet"_s;
+    store.write(s::abschnittStatus(), s::color(i), kRotCode);
+    store.write(s::abschnittStatus(), s::msgbox(i), text);
+    store.remove(s::abschnittStatus(), s::laufBegonnen(i));
+    zeilen.append(u"Aufgabe "_s + aufgabe(i) + u": "_s + text);
+  }
+  return zeilen;
+}
+
 void Sicherung::cmd_AutoSave_Click(int knopf) {
   if (laeuft_ || abbruch_) return;
   const bool alle = knopf != 0;  // the tray menu passes 2
   if (u_.dialoge.zeige(frage(u"Sollen jetzt die Aufgaben ausgeführt werden?"_s)) != Antwort::Ja)
     return;
+  // The mark is read at that moment: the user may change it while tasks run.
+  sammelLauf(alle ? u"<Anfang, manueller Start aller Aufträge>"_s
+                  : u"<Anfang, manueller Start markierter Aufträge>"_s,
+             [this, alle](int i) { return alle || u_.host.markiert(i); });
+}
+
+void Sicherung::nachholen(const QList<int>& aufgaben) {
+  if (laeuft_ || abbruch_) return;
+  sammelLauf(u"<Anfang, versäumte Aufträge nachholen>"_s, [&aufgaben](int i) { return aufgaben.contains(i); });
+}
+
+void Sicherung::sammelLauf(const QString& anfang, const std::function<bool(int)>& gewaehlt) {
   const Logbuch::Lauf lauf(u_.logbuch);  // the tasks' records stay with the batch's frame
-  log(alle ? u"<Anfang, manueller Start aller Aufträge>"_s
-           : u"<Anfang, manueller Start markierter Aufträge>"_s,
-      StartDesVorgangs);
+  log(anfang, StartDesVorgangs);
   zustand_.fehlerGesamt = 0;
   zustand_.sammelLauf = true;
   bool gelaufen = false;
   for (int i = 0; i < s::kAnzahlAufgaben && !abbruch_; ++i) {
-    // The mark is read at that moment: the user may change it while tasks run.
-    if (!alle && !u_.host.markiert(i)) continue;
+    if (!gewaehlt(i)) continue;
     aufgabeKopieren(i);
     gelaufen = true;
   }

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace bewahrix {
@@ -30,6 +31,10 @@ enum class EintragsArt { Datei, Verzeichnis, Baum };
 EintragsArt eintragsArt(const QString& eintrag);
 // The directory an entry reads from, with a trailing separator.
 QString quellverzeichnis(const QString& eintrag);
+
+// Tasks whose run began and never stored its end (a crash, a power loss):
+// each turns red with the time it began. Returns one logbook line for each.
+QStringList unbeendeteLaeufe(SettingsStore& store);
 
 // The backup run: one task from start to end (aufgabeKopieren), and the
 // batch run of marked or all tasks. All three ways of starting a run (start
@@ -53,6 +58,9 @@ class Sicherung {
   void aufgabeKopieren(int index);
   // Click of cmd_AutoSave: 0 runs the marked tasks, any other number all.
   void cmd_AutoSave_Click(int knopf);
+  // These tasks as a batch, without the question: the user chose "Jetzt
+  // nachholen" for missed schedules.
+  void nachholen(const QList<int>& aufgaben);
 
   // Cancels the run that is yielding: it leaves the current file as it was,
   // records the cancellation, skips the rest of the task and of the batch
@@ -72,6 +80,7 @@ class Sicherung {
 
  private:
   // Run frame (AufgabeKopieren.cpp).
+  void sammelLauf(const QString& anfang, const std::function<bool(int)>& gewaehlt);
   void laufInhalt(int index, const QStringList& quellen);
   void summenSchreiben(int index, const QStringList& quellen, bool manuell);
   void statusSetzen(int index, const QStringList& quellen);

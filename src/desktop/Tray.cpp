@@ -119,6 +119,7 @@ void Tray::anlegen() {
   icon_->setIcon(bild(fehler_));
   icon_->setToolTip(tooltip_);
   if (ueberDBus_) icon_->setContextMenu(&menue_);
+  connect(icon_, &QSystemTrayIcon::messageClicked, this, &Tray::nachrichtGeklickt);
   connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason grund) {
     if (grund == QSystemTrayIcon::Trigger) emit geklickt(true);
     if (grund == QSystemTrayIcon::Context) emit geklickt(false);
@@ -140,6 +141,11 @@ void Tray::fehler() {
   fehler_ = true;
   tooltip_ = u"Error! Bewahrix (rechte Maustaste)"_s;
   zeigen();
+}
+
+void Tray::nachricht(const QString& titel, const QString& text, bool dringend) {
+  if (sichtbar())
+    icon_->showMessage(titel, text, dringend ? QSystemTrayIcon::Critical : QSystemTrayIcon::Information);
 }
 
 void Tray::zeigen() {

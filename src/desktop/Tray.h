@@ -28,6 +28,9 @@ class Tray : public QObject {
   // Normal look with this tooltip, or the error look.
   void normal(const QString& tooltip);
   void fehler();
+  // A message beside the icon, where the desktop has no notification
+  // service; nothing without a tray.
+  void nachricht(const QString& titel, const QString& text, bool dringend);
   // Opens the menu at the pointer, for a click on an icon whose menu is ours
   // to show; right after the window went to the tray, once that has settled.
   void menueOeffnen();
@@ -44,6 +47,7 @@ class Tray : public QObject {
   void geklickt(bool links);
   // The icon is in the tray now (also when that happened late).
   void bereit();
+  void nachrichtGeklickt();
 
  private:
   void versuchen();

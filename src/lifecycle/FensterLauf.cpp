@@ -1,5 +1,8 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Hinweise.h"
+#include "desktop/Ruhezustand.h"
+#include "platform/Uhr.h"
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
@@ -43,6 +46,8 @@ bool Programm::zielUngesichert(int index) const {
 }
 
 void Programm::laufBeginnt(int index) {
+  ruhe_->sperren(u"Aufgabe "_s + QString::number(index + 1) + u" wird gesichert"_s);
+  fehlerVorLauf_ = sicherung_.zustand().fehlerGesamt;
   timerLief_ = fenster_->timerAutomatik->isActive();
   fenster_->timerAutomatik->stop();
   zeigerBeschaeftigt(true);
@@ -58,6 +63,7 @@ void Programm::laufEndet() {
   fenster_->statusBar()->clearMessage();
   fenster_->statusBar()->hide();
   if (timerLief_) fenster_->timerAutomatik->start();
+  ruhe_->freigeben();
 }
 
 void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
@@ -72,6 +78,17 @@ void Programm::zeigerBeschaeftigt(bool beschaeftigt) {
 void Programm::setzeLampe(int index, bool fehlerfrei) {
   fenster_->aufgabe.at(index).pruefLampe->setzeZustand(fehlerfrei ? Lampe::Zustand::Gruen
                                                                   : Lampe::Zustand::Rot);
+  if (fehlerfrei) hinweise_->fehlerfrei(index);
+}
+
+void Programm::aufgabeFehlgeschlagen(const Fehlschlag& f) {
+  // Manual runs have their summary box; a user away from the screen has only this.
+  const LaufZustand& zustand = sicherung_.zustand();
+  if (!zustand.automatikLauf) return;
+  if (f.datentraegerFehlt)
+    hinweise_->datentraegerFehlt(f.index, f.grund, uhr_.jetzt().date());
+  else
+    hinweise_->fehlgeschlagen(f.index, zustand.fehlerGesamt - fehlerVorLauf_, f.grund);
 }
 
 void Programm::fortschritt(qint64 verarbeitet, const QString& datei, int prozent) {

@@ -1,8 +1,11 @@
 #include "lifecycle/Programm.h"
 
 #include "desktop/Anmeldestart.h"
+#include "desktop/Benachrichtigungen.h"
+#include "desktop/Hinweise.h"
 #include "desktop/Hotkeys.h"
 #include "desktop/HoverHilfe.h"
+#include "desktop/Ruhezustand.h"
 #include "desktop/SaverHilfe.h"
 #include "desktop/Sitzung.h"
 #include "desktop/Tray.h"
@@ -59,6 +62,8 @@ Programm::Programm(SettingsStore& store, const Uhr& uhr, Dialoge& dialoge)
       fenster_(std::make_unique<Saver>()),
       tray_(new Tray(*fenster_->bewahrixFormer, this)),
       hotkeys_(new Hotkeys(this)),
+      hinweise_(new Hinweise(*new Benachrichtigungen(*tray_, this), this)),
+      ruhe_(new Ruhezustand(this)),
       modell_(logbuch_),
       sicherung_({store, logbuch_, *this, *this, dialoge, dateisystem_, entferner_, uhr}),
       optionen_(store, logbuch_, loadComplete_),
@@ -94,6 +99,7 @@ void Programm::verbinden() {
   verbindeMenues();
   verbindeLogbuchSeite();
   verbindeZeitplaene();
+  verbindeDienste();
   auto& f = *fenster_;
   for (int k = 0; k < 2; ++k)
     connect(f.cmdAutoSave.at(k), &QPushButton::clicked, this,

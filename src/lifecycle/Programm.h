@@ -21,10 +21,15 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+
 namespace bewahrix {
 
+class Benachrichtigungen;
 class Dialoge;
+class Hinweise;
 class Hotkeys;
+class Ruhezustand;
 class Saver;
 class SettingsStore;
 class Tray;
@@ -91,6 +96,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void TimerAutomatik_Timer();
   // Schedules that fell due while the program was not running.
   void VerpassteAuftraege(verpasst::Modus modus);
+  // "Jetzt nachholen": runs these tasks as a batch, once no other handler
+  // that runs tasks is busy.
+  void nachholen(const QList<int>& aufgaben);
   void ShowScheduleDescriptions();
   // The schedule panel: the task it shows, the kind, the save, the jumps
   // between the panel and the copy-mode page.
@@ -115,6 +123,7 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   void laufEndet() override;
   void zeigerBeschaeftigt(bool beschaeftigt) override;
   void setzeLampe(int index, bool fehlerfrei) override;
+  void aufgabeFehlgeschlagen(const Fehlschlag& f) override;
   void logbuchAnzeigen() override { LogbuchAnzeigen(); }
   void fortschritt(qint64 verarbeitet, const QString& datei, int prozent) override;
   void ereignisseVerarbeiten() override;
@@ -164,6 +173,8 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   // once the run has unwound.
   void nachDemLauf(std::function<void()> aktion);
   void automatikTakt();
+  void verpasstMelden(const verpasst::Ergebnis& ergebnis);
+  void verbindeDienste();
   // Says when the store cannot keep what the user changes.
   void speicherUeberwachen();
   int zeitplanAnzahl() const;
@@ -178,6 +189,9 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   std::unique_ptr<Saver> fenster_;
   Tray* tray_;
   Hotkeys* hotkeys_;
+  Hinweise* hinweise_;
+  Ruhezustand* ruhe_;
+  QAction* benachrichtigungen_ = nullptr;  // "Benachrichtigungen bei Fehlern"
   int hotkeyId_ = 0;
   LogbuchModell modell_;
   Sicherung sicherung_;
@@ -195,6 +209,12 @@ class Programm : public QObject, private LaufHost, private LogSchalter {
   bool logbuchFehlerGemeldet_ = false;
   int laufRahmen_ = 0;
   std::function<void()> nachLauf_;
+  // A confirmed full reset waits for the run to unwind; a stop asked for
+  // meanwhile does not take its place.
+  bool resetWartet_ = false;
+  QList<int> nachzuholen_;
+  // FehlerGesamt when the current task's run began.
+  int fehlerVorLauf_ = 0;
   bool beendet_ = false;
   bool zeigerGesetzt_ = false;
   bool timerLief_ = false;

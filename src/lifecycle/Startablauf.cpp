@@ -1,5 +1,7 @@
 #include "lifecycle/Programm.h"
 
+#include "backup/Sicherung.h"
+#include "desktop/Hinweise.h"
 #include "desktop/Hotkeys.h"
 #include "desktop/Tray.h"
 #include "platform/Dialoge.h"
@@ -122,9 +124,13 @@ void Programm::startSequence() {
   if (f.hotkeyAktion->isChecked()) hotkeyAnmelden();
   f.menueAufzeichenLogbuch->setEnabled(!f.noAufzeichenLogbuch->isChecked());
   falls(optionen.meldungVersaeumt, [&](bool an) { f.msgBoxVersaeumt->setChecked(an); });
+  falls(optionen.benachrichtigungen, [&](bool an) { benachrichtigungen_->setChecked(an); });
+  hinweise_->schalten(benachrichtigungen_->isChecked());
   falls(optionen.hilfe, [&](bool an) { f.mueHelp->setChecked(an); });
   f.hilfe->setVisible(f.mueHelp->isChecked());
 
+  // Before the lamps are read: a run that never ended shows red.
+  const QStringList unbeendet = unbeendeteLaeufe(store_);
   for (int i = 0; i < Saver::kAufgaben; ++i) {
     const Aufgabe a = leseAufgabe(store_, i, uhr_);
     falls(a.inPapierkorb, [&](int an) { f.checkAllFileKillUndo.at(i)->setChecked(an != 0); });
@@ -145,6 +151,7 @@ void Programm::startSequence() {
   f.statusLogbuch->setzeZustand(Lampe::Zustand::Gruen);
   logbuch_.begrenzen();
   if (startNummer) logbuch_.eintrag(startZeile(*startNummer, zeitplanAnzahl()), SonstigeMeldung);
+  for (const QString& zeile : unbeendet) logbuch_.eintrag(zeile, Fehlermeldung);
   meldeSpeicherZustand(store_, logbuch_);
   speicherUeberwachen();
   VerpassteAuftraege(verpasst::Modus::Start);
@@ -157,14 +164,23 @@ void Programm::startSequence() {
   loadComplete_ = true;
   f.timerAutomatik->start();
   f.timerUhr->start();
+  // "Jetzt nachholen" chosen while the start's box was open.
+  if (!nachzuholen_.isEmpty()) QTimer::singleShot(0, this, [this] { nachholen(nachzuholen_); });
 }
 
 void Programm::speicherUeberwachen() {
+  // Every schedule has stopped with it: not a thing for the logbook alone.
+  if (const auto alt = store_.beiseitegelegt())
+    dialoge_.zeige({u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + *alt +
+                        u" verschoben. Bewahrix beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne "
+                        u"müssen neu eingerichtet werden."_s,
+                    u"Bewahrix"_s, Symbol::Ausrufezeichen});
   if (const auto fehler = store_.schreibfehler()) {
     logbuch_.eintrag(u"Die Einstellungen können nicht gespeichert werden: "_s + *fehler, Fehlermeldung);
     dialoge_.zeige({u"Die Einstellungen können nicht gespeichert werden: "_s + *fehler +
-                        u". Bewahrix arbeitet mit den Grundeinstellungen; Änderungen gehen beim "
-                        u"Beenden verloren."_s,
+                        (store_.nurKopie() ? u". Bewahrix arbeitet mit den zuletzt gespeicherten Einstellungen; "_s
+                                           : u". Bewahrix arbeitet mit den Grundeinstellungen; "_s) +
+                        u"Änderungen gehen beim Beenden verloren."_s,
                     u"Bewahrix"_s, Symbol::Ausrufezeichen});
   }
   // A write can fail in the middle of anything: the report waits for the

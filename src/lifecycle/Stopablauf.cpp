@@ -35,10 +35,12 @@ int Programm::zeitplanAnzahl() const {
 }
 
 bool Programm::QueryStop() {
+  // A session that ends while the question is open closes it: no answer.
   if (zeitplanAnzahl() > 0 && !sitzungEndet_ && !stopBestaetigt_ &&
       dialoge_.zeige(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie "
                            u"das Programm beenden wollen?"_s,
-                           u"Programm beenden"_s)) != Antwort::Ja)
+                           u"Programm beenden"_s)) != Antwort::Ja &&
+      !sitzungEndet_)
     return false;
   for (int n = 0; n < s::kAnzahlKategorien; ++n)
     store_.write(s::abschnittTool(), s::logWriting(n),
@@ -74,7 +76,8 @@ void Programm::imLaufRahmen(const std::function<void()>& lauf) {
   lauf();
   if (--laufRahmen_ > 0) return;
   sicherung_.abbruchAufheben();
-  if (nachLauf_) std::exchange(nachLauf_, {})();
+  if (nachLauf_) return std::exchange(nachLauf_, {})();
+  if (!nachzuholen_.isEmpty()) nachholen(nachzuholen_);
 }
 
 void Programm::nachDemLauf(std::function<void()> aktion) {
@@ -90,19 +93,25 @@ void Programm::nachDemLauf(std::function<void()> aktion) {
 }
 
 void Programm::stopWaehrendLauf() {
-  const int aufgabe = sicherung_.aktuelleAufgabe();
+  // The confirmed reset ends the program once the run has unwound.
+  if (resetWartet_) return;
+  const int aufgabe = sicherung_.abgebrochen() ? -1 : sicherung_.aktuelleAufgabe();
   if (!sitzungEndet_ && aufgabe >= 0 &&
       dialoge_.zeige(frage(u"Aufgabe "_s + QString::number(aufgabe + 1) +
                            u" wird gerade gesichert. Soll die Sicherung abgebrochen und Bewahrix "
-                           u"beendet werden?"_s)) != Antwort::Ja)
+                           u"beendet werden?"_s)) != Antwort::Ja &&
+      !sitzungEndet_)
     return;
   // The user has said yes to ending: the timer question is not asked again.
-  stopBestaetigt_ = aufgabe >= 0;
+  if (aufgabe >= 0) stopBestaetigt_ = true;
   nachDemLauf([this] { fenster_->close(); });
 }
 
 void Programm::sitzungEnde() {
   sitzungEndet_ = true;
+  // A box the program waits on gets its harmless answer; the stop goes on
+  // where it was asked, or begins here.
+  andereFensterSchliessen();
   fenster_->close();
 }
 
@@ -116,6 +125,7 @@ bool Programm::eventFilter(QObject* objekt, QEvent* ereignis) {
       return true;
     }
     FinishStop();
+    beendet_ = true;  // a later signal stops nothing twice
     QCoreApplication::quit();  // nothing to do without a running loop, as in tests
     return false;
   }
@@ -142,6 +152,7 @@ void Programm::ResetAll() {
                            u"werden? Das Programm wird danach beendet."_s,
                            u"Löschen"_s)) != Antwort::Ja)
     return;
+  resetWartet_ = laufRahmen_ > 0;
   nachDemLauf([this] {
     store_.removeAll();
     // Nothing may be written back into the emptied store.

@@ -1,5 +1,6 @@
 #include "lifecycle/Programm.h"
 
+#include "desktop/Hinweise.h"
 #include "platform/Dialoge.h"
 #include "platform/Uhr.h"
 #include "scheduler/Verpasst.h"
@@ -26,8 +27,10 @@ void Programm::verbindeZeitplaene() {
   connect(f.timerAutomatik, &QTimer::timeout, this, &Programm::TimerAutomatik_Timer);
   connect(f.timerUhr, &QTimer::timeout, this,
           [this] { fenster_->txtTime->setText(formate::langeZeit(uhr_.jetzt().time())); });
+  // In the frame of a run: "Jetzt nachholen" chosen while the box is open
+  // waits for it.
   connect(f.msgBoxVersaeumtSuchen, &QAction::triggered, this,
-          [this] { VerpassteAuftraege(verpasst::Modus::Menue); });
+          [this] { imLaufRahmen([this] { VerpassteAuftraege(verpasst::Modus::Menue); }); });
   connect(f.msgBoxVersaeumt, &QAction::triggered, this, [this](bool an) {
     store_.write(s::abschnittOptionen(), s::msgBoxVersaeumt(), werte::booleanText(an));
   });
@@ -45,7 +48,7 @@ void Programm::TimerAutomatik_Timer() {
 void Programm::automatikTakt() {
   auto& zustand = sicherung_.zustand();
   zustand.fehlerGesamt = 0;
-  const auto ergebnis = takt_.takt();
+  const auto ergebnis = takt_.takt(fenster_->msgBoxVersaeumt->isChecked());
   fenster_->txtDate.at(0)->setText(takt_.datumsBeschriftung());
   if (!ergebnis.neueMinute) return;
   zustand.automatikLauf = true;
@@ -56,7 +59,9 @@ void Programm::automatikTakt() {
     schreibe(zeitplan::anfangZeile());
     sicherung_.aufgabeKopieren(faellig.index);
     if (zustand.fehlerGesamt == 0) Gruen_TimerNotError();
-    if (faellig.einmalig) {
+    // A cancelled run did not back up: the schedule stays, red, for the
+    // user to see and plan again.
+    if (faellig.einmalig && !sicherung_.abgebrochen()) {
       zeitplan::entferneEinmalig(store_, faellig.index);
       // Through the click: unsaved edits of the panel get their question.
       if (fenster_->optionTimerAufgabe.at(faellig.index)->isChecked()) OptionTimerAufgabe_Click(faellig.index);
@@ -72,11 +77,18 @@ void Programm::automatikTakt() {
   zustand.automatikLauf = false;
   // Only what the tick wrote: a search's marks and the user's place stay.
   if (!ergebnis.faellig.isEmpty()) LogbuchAnzeigen();
+  // After the runs of this minute; not while a stop waits for the tick.
+  if (!sicherung_.abgebrochen()) verpasstMelden(ergebnis.versaeumt);
 }
 
 void Programm::VerpassteAuftraege(verpasst::Modus modus) {
-  const auto ergebnis = verpasst::suche(store_, uhr_, modus, fenster_->msgBoxVersaeumt->isChecked());
+  verpasstMelden(verpasst::suche(store_, uhr_, modus, fenster_->msgBoxVersaeumt->isChecked()));
+}
+
+void Programm::verpasstMelden(const verpasst::Ergebnis& ergebnis) {
   for (const QString& zeile : ergebnis.logZeilen) logbuch_.eintrag(zeile, SonstigeMeldung);
+  // The notification first: the box waits for a user who may not be there.
+  hinweise_->verpasst(ergebnis.aufgaben);
   if (ergebnis.meldung) dialoge_.zeige(*ergebnis.meldung);
   if (!ergebnis.logZeilen.isEmpty()) LogbuchAnzeigen();
 }

@@ -143,8 +143,11 @@ Logbuch::Pause::Pause(Logbuch& logbuch) : logbuch_(logbuch) {
 Logbuch::Pause::~Pause() { --logbuch_.pausen_; }
 
 void meldeSpeicherZustand(const SettingsStore& store, Logbuch& logbuch) {
-  if (const auto hinweis = store.wiederherstellungsHinweis())
-    logbuch.eintrag(*hinweis, Fehlermeldung);
+  // A record holds 100 characters: the name of the kept file fits, the
+  // whole path is said in a box.
+  if (const auto alt = store.beiseitegelegt())
+    logbuch.eintrag(u"Einstellungsdatenbank unlesbar, beiseitegelegt als "_s + pfade::namensteil(*alt),
+                    Fehlermeldung);
 }
 
 }  // namespace bewahrix

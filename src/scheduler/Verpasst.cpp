@@ -91,24 +91,18 @@ QList<QDateTime> vorkommen(const QDateTime& ende, qint64 n, const QString& art, 
   return treffer;
 }
 
-Ergebnis suche(const SettingsStore& st, const Uhr& uhr, Modus modus, bool meldungAn) {
-  const QDateTime jetzt = uhr.jetzt();
-  const auto ende = leseZeitpunkt(st, s::endDatum(), s::endTime(), jetzt);
-  const auto start = leseZeitpunkt(st, s::startDatum(), s::startTime(), jetzt);
-  // An unreadable record gives no interval to search at all.
-  if (!ende || !start) return {};
-  const qint64 n = minutengrenzen(*ende, *start);
-  if (n == 0) return {};
-  // Ended late in a minute and started in the next: nothing to report.
-  if (n == 1 && ende->time().second() >= 5) return {};
+namespace {
 
+// The minutes ende + 1 min .. ende + n min.
+Ergebnis durchsuche(const SettingsStore& st, const QDateTime& ende, qint64 n, Modus modus, bool meldungAn) {
   Ergebnis ergebnis;
   for (int i = 0; i < s::kAnzahlAufgaben; ++i) {
     const auto geplant = geplanterZeitpunkt(st, i);
     if (!geplant) continue;
     const QString art = st.read(s::abschnittTimer(), s::dayArt(i), u"4"_s);
-    for (const QDateTime& t : vorkommen(*ende, n, art, *geplant))
-      ergebnis.logZeilen.append(praefix(i) + formate::datumZeit(t));
+    const QList<QDateTime> treffer = vorkommen(ende, n, art, *geplant);
+    for (const QDateTime& t : treffer) ergebnis.logZeilen.append(praefix(i) + formate::datumZeit(t));
+    if (!treffer.isEmpty()) ergebnis.aufgaben.append({i, treffer.last()});
   }
 
   const bool gefunden = !ergebnis.logZeilen.isEmpty();
@@ -130,6 +124,27 @@ Ergebnis suche(const SettingsStore& st, const Uhr& uhr, Modus modus, bool meldun
                                 : information(u"Suche beendet. Es wurden keine Auträge versäumt."_s);
   }
   return ergebnis;
+}
+
+}  // namespace
+
+Ergebnis suche(const SettingsStore& st, const Uhr& uhr, Modus modus, bool meldungAn) {
+  const QDateTime jetzt = uhr.jetzt();
+  const auto ende = leseZeitpunkt(st, s::endDatum(), s::endTime(), jetzt);
+  const auto start = leseZeitpunkt(st, s::startDatum(), s::startTime(), jetzt);
+  // An unreadable record gives no interval to search at all.
+  if (!ende || !start) return {};
+  const qint64 n = minutengrenzen(*ende, *start);
+  if (n == 0) return {};
+  // Ended late in a minute and started in the next: nothing to report.
+  if (n == 1 && ende->time().second() >= 5) return {};
+  return durchsuche(st, *ende, n, modus, meldungAn);
+}
+
+Ergebnis sucheLuecke(const SettingsStore& st, const QDateTime& von, const QDateTime& bis, bool meldungAn) {
+  // From the full minute, as the end record is: the lines show hh:mm:00.
+  const QDateTime minute(von.date(), QTime(von.time().hour(), von.time().minute()));
+  return durchsuche(st, minute, minutengrenzen(minute, bis) - 1, Modus::Start, meldungAn);
 }
 
 }  // namespace bewahrix::verpasst

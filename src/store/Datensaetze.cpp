@@ -79,6 +79,7 @@ Programmoptionen leseProgrammoptionen(const SettingsStore& st) {
   o.startMinimiert = boolean(st, s::abschnittTool(), s::startMinimiert(), false);
   o.hotkey = boolean(st, s::abschnittTool(), s::hotkeyAktion(), false);
   o.meldungVersaeumt = boolean(st, s::abschnittOptionen(), s::msgBoxVersaeumt(), true);
+  o.benachrichtigungen = boolean(st, s::abschnittOptionen(), s::benachrichtigungen(), true);
   o.hilfe = boolean(st, s::abschnittHilfe(), s::help(), true);
   o.aufzeichnungAus = boolean(st, s::abschnittLogBuch(), s::logBuchAus(), false).value_or(false);
   for (int n = 0; n < s::kAnzahlKategorien; ++n)

@@ -57,6 +57,7 @@ struct Programmoptionen {
   std::optional<bool> startMinimiert;
   std::optional<bool> hotkey;
   std::optional<bool> meldungVersaeumt;
+  std::optional<bool> benachrichtigungen;
   std::optional<bool> hilfe;
   // A logbook switch that cannot be read takes its default: nothing may stop
   // recording for good without the user's word.

@@ -29,6 +29,7 @@ QString zusatz(int i) { return mitZahl(u"Zusatz"_s, i); }
 QString abschnittStatus() { return u"StatusIn"_s; }
 QString color(int i) { return mitZahl(u"Color"_s, i); }
 QString msgbox(int i) { return mitZahl(u"Msgbox"_s, i); }
+QString laufBegonnen(int i) { return mitZahl(u"LaufBegonnen"_s, i); }
 QString abschnittDatentraeger() { return u"Datentraeger"_s; }
 QString zielDatentraeger(int i) { return mitZahl(u"Ziel"_s, i); }
 
@@ -52,6 +53,7 @@ QString checkAuflisten() { return u"Check_Auflisten"_s; }
 QString dragDrop() { return u"DragDrop"_s; }
 QString optionVerzeichnisse() { return u"Option_Verzeichnisse"_s; }
 QString msgBoxVersaeumt() { return u"MsgBoxVersäumt"_s; }
+QString benachrichtigungen() { return u"Benachrichtigungen"_s; }
 QString abschnittLogBuch() { return u"LogBuch"_s; }
 QString logBuchAus() { return u"LogBuch"_s; }
 QString pfad() { return u"Pfad"_s; }

@@ -32,6 +32,9 @@ QString zusatz(int i);
 QString abschnittStatus();     // "StatusIn"
 QString color(int i);
 QString msgbox(int i);
+// A key of this program's own: when task i's run began, kept until its
+// end status is stored. Found at start, the run did not end.
+QString laufBegonnen(int i);   // "LaufBegonnen" + i
 // A section of this program's own: the mount (type and point) that held
 // task i's target at its last run that wrote there; forgotten when the
 // target is saved anew.
@@ -59,6 +62,9 @@ QString checkAuflisten();      // section Optionen
 QString dragDrop();            // section Optionen
 QString optionVerzeichnisse(); // section Optionen
 QString msgBoxVersaeumt();     // section Optionen: "MsgBoxVersäumt"
+// A key of this program's own, section Optionen: the menu item
+// "Benachrichtigungen bei Fehlern" (Boolean text, default True).
+QString benachrichtigungen();  // "Benachrichtigungen"
 QString abschnittLogBuch();    // "LogBuch"
 QString logBuchAus();          // key "LogBuch"
 QString pfad();                // key "Pfad"

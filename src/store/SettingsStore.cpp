@@ -32,6 +32,17 @@ const char* const kSchema =
 
 QString falte(const QString& name) { return name.toCaseFolded(); }
 
+// How long a write waits for another program's lock: a locked store must
+// not hold up the start by more than a moment.
+constexpr int kWarteMs = 500;
+
+// A file the program itself keeps is never empty: its header is written as
+// it is opened. An empty one was cut off.
+bool leereDatei(const QString& pfad) {
+  const QFileInfo info(pfad);
+  return info.isFile() && info.size() == 0;
+}
+
 }  // namespace
 
 QString SettingsStore::standardDateipfad(const QString& anwendung) {
@@ -60,7 +71,7 @@ void SettingsStore::schliessen() {
 
 void SettingsStore::oeffne() {
   QDir().mkpath(QFileInfo(dateipfad_).absolutePath());
-  Zustand zustand = versucheOeffnen();
+  Zustand zustand = leereDatei(dateipfad_) ? Zustand::Beschaedigt : versucheOeffnen();
   // Only a damaged file is set aside; a locked or unreachable one is left
   // alone.
   if (zustand == Zustand::Beschaedigt) {
@@ -69,12 +80,41 @@ void SettingsStore::oeffne() {
     zustand = versucheOeffnen();
   }
   if (zustand == Zustand::Bereit) return;
-  // The program runs on defaults; what the user changes lasts until it ends.
   schreibfehler_ = dateipfad_ + u": "_s + grund();
+  // The program runs on what it can read, else on defaults; what the user
+  // changes lasts until it ends. First as an ordinary reader, which also
+  // sees what is still in the journal; a file locked by another program as
+  // the bytes it holds.
+  const QByteArray datei = "file:" + pfade::bytes(dateipfad_).toPercentEncoding("/");
+  if (zustand != Zustand::Beschaedigt)
+    for (const char* art : {"?mode=ro", "?immutable=1"})
+      if (imSpeicher() && kopieEinlesen(datei + art)) {
+        nurKopie_ = true;
+        return;
+      }
+  if (!imSpeicher() || !SqlAnweisung::ausfuehren(db_, kSchema)) schliessen();
+}
+
+bool SettingsStore::imSpeicher() {
   schliessen();
-  if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-      !SqlAnweisung::ausfuehren(db_, kSchema))
-    schliessen();
+  if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) return true;
+  schliessen();
+  return false;
+}
+
+bool SettingsStore::kopieEinlesen(const QByteArray& uri) {
+  sqlite3* quelle = nullptr;
+  bool gelesen =
+      sqlite3_open_v2(uri.constData(), &quelle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
+  if (gelesen) {
+    sqlite3_backup* kopie = sqlite3_backup_init(db_, "main", quelle, "main");
+    gelesen = kopie && sqlite3_backup_step(kopie, -1) == SQLITE_DONE;
+    gelesen = sqlite3_backup_finish(kopie) == SQLITE_OK && gelesen;
+  }
+  sqlite3_close_v2(quelle);
+  if (!gelesen || !SqlAnweisung::ausfuehren(db_, kSchema)) return false;
+  SqlAnweisung pruefung(db_, "PRAGMA quick_check");
+  return pruefung.schritt() && pruefung.text(0) == u"ok"_s;
 }
 
 QString SettingsStore::grund() const {
@@ -87,7 +127,13 @@ QString SettingsStore::grund() const {
 }
 
 void SettingsStore::geschrieben(bool ok) {
+  // After one write has waited for another program's lock in vain, the
+  // next ones do not wait until one gets through: a stop of many writes
+  // still ends at once.
+  const bool gesperrt = !ok && (sqlite3_errcode(db_) & 0xff) == SQLITE_BUSY;
   if (!ok && beiSchreibfehler) beiSchreibfehler(dateipfad_ + u": "_s + grund());
+  if (gesperrt != gesperrt_) sqlite3_busy_timeout(db_, gesperrt ? 0 : kWarteMs);
+  gesperrt_ = gesperrt;
 }
 
 SettingsStore::Zustand SettingsStore::versucheOeffnen() {
@@ -95,7 +141,7 @@ SettingsStore::Zustand SettingsStore::versucheOeffnen() {
   if (sqlite3_open_v2(pfad.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                       nullptr) != SQLITE_OK)
     return Zustand::Unerreichbar;
-  sqlite3_busy_timeout(db_, 2000);
+  sqlite3_busy_timeout(db_, kWarteMs);
   const auto beurteile = [this] {
     const int code = sqlite3_errcode(db_);
     return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? Zustand::Beschaedigt
@@ -120,8 +166,7 @@ void SettingsStore::beiseiteLegen() {
   // The journal files belong to the damaged database, not to the new one.
   for (const auto& endung : {u"-wal"_s, u"-shm"_s})
     if (QFileInfo::exists(dateipfad_ + endung)) QFile::rename(dateipfad_ + endung, frei + endung);
-  hinweis_ = u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + frei +
-             u" verschoben; es gelten wieder die Grundeinstellungen."_s;
+  beiseitegelegt_ = frei;
 }
 
 QString SettingsStore::read(const QString& section, const QString& key,

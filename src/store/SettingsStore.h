@@ -40,12 +40,15 @@ class SettingsStore {
   quint64 stand() const { return stand_; }
 
   QString dateipfad() const { return dateipfad_; }
-  // Set when the database could not be used and was renamed aside: says
-  // where the old file now lies, for the logbook.
-  std::optional<QString> wiederherstellungsHinweis() const { return hinweis_; }
+  // Set when the database was damaged (or cut to 0 bytes) and was renamed
+  // aside: where the old file now lies.
+  std::optional<QString> beiseitegelegt() const { return beiseitegelegt_; }
   // Set when the database could not be opened for writing: "<path>: <why>".
   // Changes are then kept in memory only, until the program ends.
   std::optional<QString> schreibfehler() const { return schreibfehler_; }
+  // With schreibfehler: what the file held could be read, and the memory
+  // starts from that copy rather than from nothing.
+  bool nurKopie() const { return nurKopie_; }
   // Told of a change that could not be written later on, with "<path>: <why>".
   std::function<void(const QString&)> beiSchreibfehler;
 
@@ -58,6 +61,11 @@ class SettingsStore {
   void oeffne();
   Zustand versucheOeffnen();
   void beiseiteLegen();
+  // Opens an empty database in memory in place of the file.
+  bool imSpeicher();
+  // Copies what the database at this "file:" address holds into the one
+  // in memory; false when it cannot be read or is not sound.
+  bool kopieEinlesen(const QByteArray& uri);
   void schliessen();
   // Why the last open or write failed, as the system says it.
   QString grund() const;
@@ -65,8 +73,12 @@ class SettingsStore {
 
   QString dateipfad_;
   sqlite3* db_ = nullptr;
-  std::optional<QString> hinweis_;
+  std::optional<QString> beiseitegelegt_;
   std::optional<QString> schreibfehler_;
+  bool nurKopie_ = false;
+  // Another program holds the database: writes fail at once until one
+  // gets through again.
+  bool gesperrt_ = false;
   quint64 stand_ = 0;
 };
 

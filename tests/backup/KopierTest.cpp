@@ -91,7 +91,7 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
 // Each mode against an existing target: decision line (if any), target size line and content.
 TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
   const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s, u"wenn Zieldatei vorhanden, dann nicht kopieren"_s, u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
-                             u"kopieren, kleinere Zieldatei überschreiben"_s, u"kopieren, größere Zieldatei überschreiben"_s, u"kein Vorgang gewählt"_s};
+                             u"kopieren, kleinere Zieldatei überschreiben"_s, u"kopieren, größere Zieldatei überschreiben"_s};
   const QString kopiert = u"    => Datei kopiert"_s, nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s,
                 neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s,
                 groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
@@ -108,18 +108,26 @@ TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
       {NurGroesseres, "123", "abc", kNeu, QString(), u"0,00"_s},
       {NurGroesseres, "123", "ab", kNeu, QString(), u"0,00"_s},
       {NurGroesseres, "123", "abcdef", kNeu, kopiert, u"0,00"_s},
-      {KeinVerfahren, "123", "abcdef", kNeu, QString(), u"0,01"_s},
-      {-1, "123", "abcdef", kNeu, QString(), u"0,01"_s},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.modus);
     const QString quelle = datei(u"quelle/Brief.txt"_s, f.quelle, kNeu);
     datei(u"ziel/Brief.txt"_s, f.ziel, f.zielZeit);
-    test::Zeilen erwartet{{4, u"    => Vorgang: "_s + texte.at(f.modus < 0 ? KeinVerfahren : f.modus)}};
+    test::Zeilen erwartet{{4, u"    => Vorgang: "_s + texte.at(f.modus)}};
     if (!f.zeile.isEmpty()) erwartet.append({4, f.zeile});
     erwartet += test::Zeilen{kOkay, {3, u"    => (Dateigröße "_s + f.groesse + u" KByte)"_s}};
     EXPECT_EQ(laufIn(f.modus, {quelle}), erwartet);
     EXPECT_EQ(zielInhalt(), f.zeile == kopiert ? f.quelle : f.ziel);
+  }
+  // No mode, or one that cannot be read: the task fails and neither clears nor copies.
+  host.aufgaben.at(0).zielLeeren = true;
+  datei(u"ziel/Brief.txt"_s, "alte Sicherung");
+  for (const int modus : {int{KeinVerfahren}, -1}) {
+    SCOPED_TRACE(modus);
+    host.lampen.clear();
+    laufIn(modus, {datei(u"quelle/Brief.txt"_s)});
+    EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, kein Vorgang gewählt, es wurde nichts kopiert"_s});
+    EXPECT_EQ(std::tuple(host.lampen, zielInhalt()), std::tuple(QList<QPair<int, bool>>{{0, false}}, "alte Sicherung"_ba));
   }
 }
 

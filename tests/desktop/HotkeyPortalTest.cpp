@@ -2,12 +2,9 @@
 // of the CTest entry portal_kuerzel; skipped elsewhere.
 
 #include "desktop/HotkeyPortal.h"
+#include "support/DiensteProzess.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,25 +24,11 @@ class HotkeyPortalTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("BEWAHRIX_DIENSTE")) GTEST_SKIP() << "braucht den Sitzungsbus von portal_kuerzel";
-    dienste.start(u"/usr/bin/python3"_s, {qEnvironmentVariable("BEWAHRIX_DIENSTE")});
-    ASSERT_FALSE(naechste(u"bereit "_s).isEmpty());
+    ASSERT_TRUE(dienste.starten());
   }
-  void TearDown() override { dienste.kill(), dienste.waitForFinished(); }
+  QString naechste(const QString& anfang) { return dienste.naechste(anfang); }
 
-  // The rest of the next line of dienste.py that begins so; empty after 10 s.
-  QString naechste(const QString& anfang) {
-    QString rest;
-    (void)QTest::qWaitFor([&] {
-      zeilen += QString::fromUtf8(dienste.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-      for (qsizetype i = 0; i < zeilen.size() && rest.isEmpty(); ++i)
-        if (zeilen.at(i).startsWith(anfang)) rest = zeilen.takeAt(i).mid(anfang.size());
-      return !rest.isEmpty();
-    }, 10000);
-    return rest;
-  }
-
-  QProcess dienste;
-  QStringList zeilen;
+  test::DiensteProzess dienste;
 };
 
 TEST_F(HotkeyPortalTest, JedeSitzungWirdGeschlossen) {
@@ -61,14 +44,13 @@ TEST_F(HotkeyPortalTest, JedeSitzungWirdGeschlossen) {
   EXPECT_EQ(naechste(u"geschlossen "_s), erste);
   const QString zweite = naechste(u"sitzung "_s);
   EXPECT_EQ(naechste(u"binden "_s), u"fenster-zeigen ALT+s Bewahrix-Fenster wiederherstellen"_s);
-  QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
-      u"org.freedesktop.portal.Desktop"_s, u"/Test"_s, u"de.bewahrix.Test"_s, u"Ausloesen"_s));
+  dienste.aufrufen(u"Ausloesen"_s);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !gedrueckt.isEmpty(); }, 5000));
   EXPECT_EQ(gedrueckt.takeFirst(), QVariantList{2});
   // Unchecking the menu item.
   portal.abmelden(2);
   EXPECT_EQ(naechste(u"geschlossen "_s), zweite);
-  EXPECT_FALSE(zeilen.join(u'\n').contains(u"binden"_s)) << "the released first session was bound";
+  EXPECT_FALSE(dienste.alles().join(u'\n').contains(u"binden"_s)) << "the released first session was bound";
   EXPECT_EQ(portal.anzahl(), 0);
   EXPECT_TRUE(abgewiesen.isEmpty());
 }

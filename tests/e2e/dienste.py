@@ -1,13 +1,14 @@
-"""Plays the desktop on a private session bus: a StatusNotifierWatcher with a
-host, and the global-shortcuts portal. dienste.py [--ablehnen]
-Writes one line per event to stdout; the method Ausloesen of de.bewahrix.Test
-at /Test makes the portal send Activated for the bound shortcuts."""
+"""Plays the desktop on a private session bus: a StatusNotifierWatcher with a host, the global-shortcuts
+portal, the notification service, and with --logind logind on the bus DBUS_SYSTEM_BUS_ADDRESS names.
+dienste.py [--ablehnen] [--logind]. Writes one line per event to stdout. de.bewahrix.Test at /Test:
+Ausloesen sends the portal's Activated, Aktion(id, key) ActionInvoked, Aufwachen PrepareForSleep(false)."""
 
+import os
 import sys
 
 from gi.repository import Gio, GLib
 
-WATCHER, PORTAL, SITZUNG, TEST = Gio.DBusNodeInfo.new_for_xml("""<node>
+WATCHER, PORTAL, SITZUNG, TEST, MELDUNG, LOGIN = Gio.DBusNodeInfo.new_for_xml("""<node>
 <interface name="org.kde.StatusNotifierWatcher">
   <method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>
   <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
@@ -19,11 +20,20 @@ WATCHER, PORTAL, SITZUNG, TEST = Gio.DBusNodeInfo.new_for_xml("""<node>
   <signal name="Activated"><arg type="o"/><arg type="s"/><arg type="t"/><arg type="a{sv}"/></signal>
 </interface>
 <interface name="org.freedesktop.portal.Session"><method name="Close"/></interface>
-<interface name="de.bewahrix.Test"><method name="Ausloesen"/></interface>
+<interface name="de.bewahrix.Test"><method name="Ausloesen"/><method name="Aufwachen"/>
+  <method name="Aktion"><arg type="u" direction="in"/><arg type="s" direction="in"/></method></interface>
+<interface name="org.freedesktop.Notifications"><signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
+  <method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/><arg type="as"/>
+    <arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+  <method name="CloseNotification"><arg type="u"/></method></interface>
+<interface name="org.freedesktop.login1.Manager"><signal name="PrepareForSleep"><arg type="b"/></signal>
+  <method name="Inhibit"><arg type="s"/><arg type="s"/><arg type="s"/><arg type="s"/><arg type="h" direction="out"/></method>
+</interface>
 </node>""").interfaces
 PFAD = "/org/freedesktop/portal/desktop"
 ablehnen = "--ablehnen" in sys.argv
 gebunden = {}  # session path: shortcut ids
+nummern = iter(range(1, 1 << 31))  # of the notifications
 
 
 def melde(*teile):
@@ -51,6 +61,21 @@ def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
     elif methode == "Close":
         melde("geschlossen", pfad)
         gebunden.pop(pfad, None)
+    elif methode == "Notify":  # number, replaced one, urgency, time-out, summary|body|actions
+        nummer = argumente[1] or next(nummern)
+        melde("notify", nummer, argumente[1], argumente[6].get("urgency"), argumente[7], "|".join([*argumente[3:5], *argumente[5]]))
+        return auftrag.return_value(GLib.Variant("(u)", (nummer,)))
+    elif methode == "CloseNotification":
+        melde("close", argumente[0])
+    elif methode == "Aktion":
+        bus.emit_signal(None, "/org/freedesktop/Notifications", MELDUNG.name, "ActionInvoked", GLib.Variant("(us)", argumente))
+    elif methode == "Inhibit":  # held while the caller keeps its end of the pipe open
+        lesen, schreiben = os.pipe()
+        melde("sperre", "|".join(argumente))
+        GLib.io_add_watch(lesen, GLib.PRIORITY_DEFAULT, GLib.IO_HUP, lambda *_: melde("frei", argumente[2]) or os.close(lesen))
+        return auftrag.return_value_with_unix_fd_list(GLib.Variant("(h)", (0,)), Gio.UnixFDList.new_from_array([schreiben]))
+    elif methode == "Aufwachen":
+        system.emit_signal(None, "/org/freedesktop/login1", LOGIN.name, "PrepareForSleep", GLib.Variant("(b)", (False,)))
     elif methode == "Ausloesen":
         for sitzung, kennungen in gebunden.items():
             for kennung in kennungen:
@@ -68,8 +93,14 @@ bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 bus.register_object("/StatusNotifierWatcher", WATCHER, aufruf, lambda *_: GLib.Variant("b", True), None)
 bus.register_object(PFAD, PORTAL, aufruf, None, None)
 bus.register_object("/Test", TEST, aufruf, None, None)
-for name in ("org.kde.StatusNotifierWatcher", "org.freedesktop.portal.Desktop"):
-    bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
-                  GLib.Variant("(su)", (name, 4)), None, Gio.DBusCallFlags.NONE, -1, None)
+bus.register_object("/org/freedesktop/Notifications", MELDUNG, aufruf, None, None)
+namen = [(bus, "org.kde.StatusNotifierWatcher"), (bus, "org.freedesktop.portal.Desktop"), (bus, "org.freedesktop.Notifications")]
+if "--logind" in sys.argv:
+    system = Gio.bus_get_sync(Gio.BusType.SYSTEM)
+    system.register_object("/org/freedesktop/login1", LOGIN, aufruf, None, None)
+    namen.append((system, "org.freedesktop.login1"))
+for verbindung, name in namen:
+    verbindung.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+                         GLib.Variant("(su)", (name, 4)), None, Gio.DBusCallFlags.NONE, -1, None)
 melde("bereit", bus.get_unique_name())
 GLib.MainLoop().run()

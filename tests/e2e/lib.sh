@@ -65,6 +65,7 @@ e2e_heim() {
   export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/laufzeit"
   export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
   export XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
+  export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$E2E_TMP/kein-systembus"  # the machine's logind stays out of it
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
   chmod 0700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY DISPLAY XAUTHORITY

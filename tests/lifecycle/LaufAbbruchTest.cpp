@@ -25,10 +25,10 @@ class LaufAbbruchTest : public ProgrammUmgebung {
   static constexpr int kDateien = 300;
 
   // With a schedule set, so an ordinary stop would ask about it.
-  void grosseAufgabe() {
+  void grosseAufgabe(const QString& art = u"2"_s, const QString& zeit = u"20:00:00"_s) {
     for (int n = 0; n < kDateien; ++n) test::schreibeDatei(pfad(u"quelle/d%1"_s.arg(n)), QByteArray(4096, 'x'));
     aufgabe(0, u"quelle/*.*"_s);
-    plane(0, u"2"_s, u"05.12.2026"_s, u"20:00:00"_s);
+    plane(0, art, u"05.12.2026"_s, zeit);
     starten();
   }
   // Starts the run; waehrenddessen comes at its first yield.
@@ -39,14 +39,18 @@ class LaufAbbruchTest : public ProgrammUmgebung {
   qsizetype kopiert() { return test::alleEintraege(pfad(u"ziel/quelle"_s)).size(); }
 };
 
+// A stop asked for meanwhile neither replaces the reset nor asks about the cancelled run.
 TEST_F(LaufAbbruchTest, ResetWartetAufDenLaufUndLeertDannDenSpeicher) {
   grosseAufgabe();
   dialoge.erwarte(resetFrage(), Antwort::Ja);
   laufMit([this] {
     f().nueReset->trigger();
     EXPECT_EQ(beendet, 0);  // the run still works on the store
+    f().close();
+    programm->sitzungEnde();
   });
   EXPECT_EQ(beendet, 1);
+  EXPECT_FALSE(logTexte().contains(u"Programm beendet"_s));
   EXPECT_EQ(kopiert(), 0);
   EXPECT_FALSE(QFileInfo::exists(home() + u"d0"_s));  // not into the home directory either
   for (const QString& abschnitt : {u"Tool"_s, u"StatusIn"_s, u"Optionen"_s, u"Timer"_s, u"Aufgabe0"_s})
@@ -60,30 +64,63 @@ TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
     const char* wie;
     std::optional<Antwort> antwort;  // none: a session end asks nothing
     std::function<void()> stop;
+    bool endet;
   };
+  const auto sitzungsende = [this] { programm->sitzungEnde(); };
   const Fall faelle[] = {
-      {"Ende, Nein", Antwort::Nein, [this] { f().cmdEnde->click(); }},
-      {"Fenster schließen, Ja", Antwort::Ja, [this] { f().close(); }},
-      {"Sitzungsende", std::nullopt, [this] { programm->sitzungEnde(); }},
+      {"Ende, Nein", Antwort::Nein, [this] { f().cmdEnde->click(); }, false},
+      {"Fenster schließen, Ja", Antwort::Ja, [this] { f().close(); }, true},
+      {"Sitzungsende", std::nullopt, sitzungsende, true},
+      // The box closes at the session end, and the stop goes on in order.
+      {"Sitzungsende bei offener Frage", Antwort::Nein, [&] { dialoge.beimZeigen = sitzungsende, f().cmdEnde->click(); }, true},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.wie);
     QDir(pfad(u"ziel"_s)).removeRecursively();
     grosseAufgabe();
     if (fall.antwort) dialoge.erwarte(frage(frageText), *fall.antwort);
-    if (fall.antwort == Antwort::Nein)
+    if (!fall.endet)
       dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 1,172 MByte , kopiertes Datenvolumen "
                                   u"1,172 MByte\n300 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
     const qsizetype vorher = logTexte().size();
     laufMit(fall.stop);
     const QStringList texte = logTexte().mid(vorher);
-    EXPECT_EQ(kopiert(), fall.antwort == Antwort::Nein ? kDateien : 0);
-    EXPECT_EQ(texte.last() == u"Programm beendet"_s, fall.antwort != Antwort::Nein);
-    if (fall.antwort == Antwort::Nein) continue;
+    EXPECT_EQ(kopiert(), fall.endet ? 0 : kDateien);
+    EXPECT_EQ(texte.last() == u"Programm beendet"_s, fall.endet);
+    if (!fall.endet) continue;
     ASSERT_TRUE(texte.contains(kAbgebrochen));
     EXPECT_LT(texte.indexOf(kAbgebrochen), texte.indexOf(u"<<< Aufgabe 1 abgebrochen"_s));
     EXPECT_EQ(wert(u"Tool"_s, u"EndTime"_s) + wert(u"StatusIn"_s, u"Color0"_s), u"14:03:001"_s);
   }
+  // So does the question about the schedules (a box still ends the session).
+  starten();
+  dialoge.erwarte(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden "
+                        u"wollen?"_s, u"Programm beenden"_s), Antwort::Nein);
+  EXPECT_TRUE(f().close() && logTexte().last() == u"Programm beendet"_s) << "Sitzungsende bei der Frage nach Zeitplänen";
+}
+
+// Cancelled by the logout, the one-time backup did not happen: the schedule stays, the task is red.
+TEST_F(LaufAbbruchTest, AbgebrochenerEinmaligerZeitplanBleibt) {
+  grosseAufgabe(u"0"_s, u"14:04:00"_s);
+  uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 4, 10)));
+  QTimer::singleShot(0, programm.get(), [this] { programm->sitzungEnde(); });
+  programm->TimerAutomatik_Timer();
+  EXPECT_EQ(werte(u"Timer"_s, {u"DayArt0"_s, u"SollTime0"_s}) << wert(u"StatusIn"_s, u"Color0"_s),
+            (QStringList{u"0"_s, u"14:04:00"_s, u"1"_s}));
+  EXPECT_TRUE(wert(u"StatusIn"_s, u"Msgbox0"_s).endsWith(u"Kopiervorgang abgebrochen"_s));
+  EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
+}
+
+TEST_F(LaufAbbruchTest, BeschaedigterSpeicherWirdBeimStartGesagt) {
+  store.reset();
+  test::schreibeDatei(SettingsStore::standardDateipfad(schluessel::anwendung()), QByteArray());  // cut to nothing
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  const QString alt = store->beiseitegelegt().value_or(QString());
+  dialoge.erwarte({u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + alt + u" verschoben. Bewahrix "
+                   u"beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne müssen neu eingerichtet werden."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  starten();
+  EXPECT_TRUE(dialoge.alleGezeigt());
 }
 
 TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {

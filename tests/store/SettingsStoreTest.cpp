@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 using namespace Qt::Literals::StringLiterals;
 using bewahrix::SettingsStore;
 using bewahrix::Schluesselpaare;
@@ -57,24 +59,42 @@ TEST_F(SettingsStoreTest, ReihenfolgeBleibtBeimUeberschreibenUndNeuOeffnen) {
   EXPECT_EQ(store.list(u"Aufgabe2"_s).size(), 1);
 }
 
-TEST_F(SettingsStoreTest, KaputteDateiWirdBeiseiteGelegtNieGeloescht) {
-  const QByteArray muell(8192, 'x');
-  bewahrix::test::schreibeDatei(dbPfad(), muell);
+// An empty file is one that was cut off: a new store never leaves one.
+TEST_F(SettingsStoreTest, KaputteOderLeereDateiWirdBeiseiteGelegtNieGeloescht) {
+  for (const QByteArray& inhalt : {QByteArray(8192, 'x'), QByteArray()}) {
+    SCOPED_TRACE(inhalt.size());
+    QDir(QFileInfo(dbPfad()).absolutePath()).removeRecursively();
+    bewahrix::test::schreibeDatei(dbPfad(), inhalt);
+    SettingsStore store(u"RoroVareduze"_s);
+    const QStringList beiseite =
+        QDir(QFileInfo(dbPfad()).absolutePath()).entryList({u"settings.db.defekt-*"_s}, QDir::Files);
+    ASSERT_EQ(beiseite.size(), 1);
+    const QString alt = QFileInfo(dbPfad()).absolutePath() + u'/' + beiseite.first();
+    EXPECT_EQ(store.beiseitegelegt(), alt);
+    EXPECT_EQ(bewahrix::test::leseDatei(alt), inhalt);
+
+    // The fresh store, not yet written, is no damaged one; it works and is shared.
+    SettingsStore wieder(u"RoroVareduze"_s);
+    EXPECT_FALSE(wieder.beiseitegelegt().has_value());
+    store.write(u"Tool"_s, u"Count"_s, u"2"_s);
+    EXPECT_EQ(wieder.read(u"Tool"_s, u"Count"_s, u"1"_s), u"2"_s);
+  }
+}
+
+TEST_F(SettingsStoreTest, GesperrteDateiWirdAlsKopieGelesenUndBleibtUnveraendert) {
+  SettingsStore(u"RoroVareduze"_s).write(u"Aufgabe0"_s, u"/daten/*.*"_s, u"05. Dez. 2026"_s);
+  const QByteArray vorher = bewahrix::test::leseDatei(dbPfad());
+  // Another program holds the file for itself.
+  sqlite3* anderer = nullptr;
+  ASSERT_EQ(sqlite3_open(dbPfad().toUtf8().constData(), &anderer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(anderer, "PRAGMA locking_mode=EXCLUSIVE; SELECT * FROM settings", nullptr, nullptr, nullptr),
+            SQLITE_OK);
   SettingsStore store(u"RoroVareduze"_s);
-
-  ASSERT_TRUE(store.wiederherstellungsHinweis().has_value());
-  const QStringList beiseite =
-      QDir(QFileInfo(dbPfad()).absolutePath()).entryList({u"settings.db.defekt-*"_s}, QDir::Files);
-  ASSERT_EQ(beiseite.size(), 1);
-  const QString alt = QFileInfo(dbPfad()).absolutePath() + u'/' + beiseite.first();
-  EXPECT_EQ(bewahrix::test::leseDatei(alt), muell);
-  EXPECT_TRUE(store.wiederherstellungsHinweis()->contains(alt));
-
-  // The fresh store works and survives a reopen.
-  store.write(u"Tool"_s, u"Count"_s, u"2"_s);
-  SettingsStore wieder(u"RoroVareduze"_s);
-  EXPECT_EQ(wieder.read(u"Tool"_s, u"Count"_s, u"1"_s), u"2"_s);
-  EXPECT_FALSE(wieder.wiederherstellungsHinweis().has_value());
+  EXPECT_EQ(std::tuple(store.schreibfehler().has_value(), store.nurKopie(), store.list(u"Aufgabe0"_s)),
+            std::tuple(true, true, Schluesselpaare{{u"/daten/*.*"_s, u"05. Dez. 2026"_s}}));
+  store.write(u"Aufgabe0"_s, u"/mehr/*.*"_s, u"06. Dez. 2026"_s);
+  sqlite3_close(anderer);
+  EXPECT_EQ(bewahrix::test::leseDatei(dbPfad()), vorher);
 }
 
 TEST_F(SettingsStoreTest, UnerreichbarerOrtHaeltAenderungenImSpeicher) {
@@ -84,6 +104,6 @@ TEST_F(SettingsStoreTest, UnerreichbarerOrtHaeltAenderungenImSpeicher) {
   store.write(u"Tool"_s, u"Count"_s, u"5"_s);
   EXPECT_EQ(store.read(u"Tool"_s, u"Count"_s, u"1"_s), u"5"_s);
   EXPECT_EQ(store.schreibfehler(), store.dateipfad() + u": "_s + bewahrix::fehlertext(ENOTDIR));
-  EXPECT_FALSE(store.wiederherstellungsHinweis().has_value());
+  EXPECT_FALSE(store.beiseitegelegt().has_value() || store.nurKopie());
   EXPECT_EQ(bewahrix::test::leseDatei(home() + u".config/RoroVareduze"_s), "kein Verzeichnis");
 }
