@@ -1,15 +1,5 @@
 #include "support/SkriptDialoge.h"
 
-void PrintTo(const QByteArray& bytes, std::ostream* os) {
-  *os << '"';
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7f) *os << c;
-    else *os << "\\x" << "0123456789abcdef"[b >> 4] << "0123456789abcdef"[b & 15];
-  }
-  *os << '"';
-}
-
 namespace bewahrix {
 
 void PrintTo(const Meldung& m, std::ostream* os) {

@@ -10,11 +10,6 @@
 #include <functional>
 #include <ostream>
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-// Bytes as written, with each one outside printable ASCII as \xNN, so names that differ in one byte show it.
-void PrintTo(const QByteArray& bytes, std::ostream* os);
-
 namespace bewahrix {
 
 void PrintTo(const Meldung& m, std::ostream* os);
