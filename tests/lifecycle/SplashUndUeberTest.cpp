@@ -1,4 +1,3 @@
-#include "Anwendung.h"
 #include "lifecycle/Copyright.h"
 #include "lifecycle/Splash.h"
 #include "store/Schluessel.h"
@@ -130,8 +129,8 @@ TEST(UeberTest, ModalMitDemSymbolDesHauptfenstersAberNichtZuoberst) {
   const QStringList t = texte(ueber, {u"txt_Titel(0)"_s, u"txt_Titel(1)"_s, u"roLabel"_s, u"Label1(0)"_s,
                                       u"Label1(1)"_s, u"roLabel1(0)"_s, u"roLabel1(1)"_s});
   EXPECT_EQ(t.mid(0, 5), (QStringList{u"Bewahrix"_s, u"Bewahrix"_s, u" Version 3.02.02"_s, u"Internet"_s, u"Email"_s}));
-  EXPECT_EQ(t.mid(5), (QStringList{QString::fromUtf16(anwendung::kWebseite), QString::fromUtf16(anwendung::kKontakt)}))
-      << "the addresses the build was given";
+  EXPECT_EQ(t.mid(5), (QStringList{QStringLiteral(BEWAHRIX_WEBSEITE), QStringLiteral(BEWAHRIX_KONTAKT)}))
+      << "the addresses this configuration was given";
   EXPECT_EQ(logoMitte(ueber), QColor(Qt::red));
   // The logo follows the main window's symbol at each activation.
   hauptfenster.setWindowIcon(einfarbig(Qt::blue));
