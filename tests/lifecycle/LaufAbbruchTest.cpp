@@ -99,8 +99,7 @@ TEST_F(LaufAbbruchTest, StopWaehrendDesLaufs) {
   }
   // So does the question about the schedules (a box still ends the session).
   starten();
-  dialoge.erwarte(frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden "
-                        u"wollen?"_s, u"Programm beenden"_s), Antwort::Nein);
+  dialoge.erwarte(stopFrage(), Antwort::Nein);
   EXPECT_TRUE(f().close() && logTexte().last() == u"Programm beendet"_s) << "Sitzungsende bei der Frage nach Zeitplänen";
 }
 

@@ -94,8 +94,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
   setze(u"Optionen"_s, {{u"Check_AllFileKill0"_s, u"-1"_s}, {u"Check_AllFileKill_Undo0"_s, u"0"_s},
                         {u"Vorgang0"_s, u"2"_s}, {u"Vorgang1"_s, u"0"_s}});
   const QString verpasst = u"! Verpasster Zeitplan in Aufgabe 2 gefunden, geplant am/um 05.12.2026 08:30:00"_s;
-  dialoge.erwarte(Meldung{u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n"_s + verpasst + u"; "_s,
-                          u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
+  dialoge.erwarte(versaeumtBox(verpasst));
   QStringList vorher = gespeichert();
   starten();
   // Loading writes only the start's own values (a write of the loaded options would store -1 as 1).
@@ -132,15 +131,12 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
                                      u"Löschen vor Kopiervorgang für Aufgabe 1 wurde auf Nein gesetzt"_s,
                                      u"Kopiervorgang für Aufgabe 1 geändert => keinen Vorgang ausführen"_s}));
 
-  const Meldung frageStop =
-      frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden wollen?"_s,
-            u"Programm beenden"_s);
-  dialoge.erwarte(frageStop, Antwort::Nein);
+  dialoge.erwarte(stopFrage(), Antwort::Nein);
   EXPECT_FALSE(f().close());
   EXPECT_EQ(std::tuple(wert(u"Tool"_s, u"EndTime"_s), logTexte().size()), std::tuple(u"08:00:00"_s, 5));
   f().aufzeichenLogbuch.at(4)->setChecked(false);
   uhr.stellen(QDateTime(QDate(2026, 12, 6), QTime(9, 7, 59)));
-  dialoge.erwarte(frageStop, Antwort::Ja);
+  dialoge.erwarte(stopFrage(), Antwort::Ja);
   EXPECT_TRUE(f().close());
   EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
   EXPECT_EQ(werte(u"Tool"_s, {u"EndTime"_s, u"EndDatum"_s, u"LogWriting 4"_s, u"LogWriting 5"_s}),

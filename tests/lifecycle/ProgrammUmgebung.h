@@ -88,6 +88,15 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     store->write(QStringLiteral("SaveZiel"), QLatin1String("Ziel ") + n, pfad(QStringLiteral("ziel/")));
     QDir().mkpath(pfad(QStringLiteral("ziel")));
   }
+  static Meldung stopFrage() {
+    return frage(QStringLiteral("Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm "
+                                "beenden wollen?"),
+                 QStringLiteral("Programm beenden"));
+  }
+  static Meldung versaeumtBox(const QString& zeilen) {
+    return {QStringLiteral("Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n") + zeilen + QStringLiteral("; "),
+            QStringLiteral("Versäumte Aufgaben"), Symbol::Kritisch};
+  }
   static Meldung resetFrage() {
     return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
                                 "Das Programm wird danach beendet."),
