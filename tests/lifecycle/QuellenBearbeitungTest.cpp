@@ -148,7 +148,8 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   seite(0).txtSichernGesamt->setCurrentRow(0);
   dialoge.erwarte(loeschFrage(pfad(u"Brief an Jörg.txt"_s)), Antwort::Ja);
   seite(0).cmdLoeschen->click();
-  EXPECT_EQ(std::tuple(eintraege(0), seite(0).cmdKopieStart->isEnabled()), std::tuple(QStringList(), false));
+  EXPECT_EQ(std::tuple(eintraege(0), seite(0).cmdKopieStart->isEnabled(), gespeichert().filter(u"StatusIn/"_s)),
+            std::tuple(QStringList(), false, QStringList()));
   // Without a copy mode an entry can be selected, not deleted; once there is one, a click offers it.
   store->write(u"Aufgabe1"_s, u"/c"_s, u"05. Dez. 2026"_s);
   programm->LoadSourceLists();
