@@ -94,8 +94,8 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
                  QStringLiteral("Programm beenden"));
   }
   static Meldung versaeumtBox(const QString& zeilen) {
-    return {QStringLiteral("Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n") + zeilen + QStringLiteral("; "),
-            QStringLiteral("Versäumte Aufgaben"), Symbol::Kritisch};
+    const QString kopf = QStringLiteral("Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n");
+    return {kopf + zeilen + QStringLiteral("; "), QStringLiteral("Versäumte Aufgaben"), Symbol::Kritisch};
   }
   static Meldung resetFrage() {
     return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
