@@ -144,7 +144,7 @@ TEST_F(ProgrammTest, GespeicherterZustandAenderungenUndStopMitZeitplan) {
   EXPECT_NE(wert(u"Bewahrix"_s, u"Width"_s), u"(fehlt)"_s);
 }
 
-TEST_F(ProgrammTest, UnlesbareWerteZaehlerUndVollstaendigesZuruecksetzen) {
+TEST_F(ProgrammTest, UnlesbareWerteLassenNurIhrFeldAus) {
   setze(u"Tool"_s, {{u"Count"_s, u"abc"_s}, {u"MeLeft"_s, u"abc"_s}, {u"MeTop"_s, u"3000"_s}});
   setze(u"Optionen"_s, {{u"Vorgang2"_s, u"x"_s}, {u"Vorgang3"_s, u"7"_s}});
   store->write(u"StatusIn"_s, u"Color1"_s, u"rot"_s);
@@ -153,7 +153,12 @@ TEST_F(ProgrammTest, UnlesbareWerteZaehlerUndVollstaendigesZuruecksetzen) {
             std::tuple(200, Z::Gruen, Z::Grau));  // each value on its own
   EXPECT_EQ(std::tuple(f().aufgabe.at(2).infoVerfahren->text(), f().aufgabe.at(3).infoVerfahren->text()),
             std::tuple(QString(), QString()));
-  EXPECT_TRUE(f().aufgabe.at(3).cmdKopieStart->isEnabled() && programm->loadComplete());
+  EXPECT_EQ(std::tuple(f().aufgabe.at(3).cmdKopieStart->isEnabled(), programm->loadComplete()), std::tuple(true, true));
+}
+
+TEST_F(ProgrammTest, ZaehlerUndAllesZuruecksetzen) {
+  store->write(u"Tool"_s, u"Count"_s, u"abc"_s);
+  starten();
   dialoge.erwarte({u"Wollen Sie den laufenden Programmzähler wiklich auf 0 setzen?"_s, u"Bewahrix"_s, Symbol::Frage,
                    Knoepfe::JaNein, Antwort::Ja}, Antwort::Ja);
   f().mueCountReset->trigger();
