@@ -70,8 +70,7 @@ TEST_F(DiensteTest, NachDemSchlafVersaeumtGemeldetUndNachgeholt) {
   starten();
   uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(16, 3, 40)));
   const QString zeile = u"! Verpasster Zeitplan in Aufgabe 1 gefunden, geplant am/um 05.12.2026 15:00:00"_s;
-  dialoge.erwarte({u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n"_s + zeile + u"; "_s,
-                   u"Versäumte Aufgaben"_s, Symbol::Kritisch, Knoepfe::Ok, Antwort::Ok});
+  dialoge.erwarte(versaeumtBox(zeile));
   dienste->aufrufen(u"Aufwachen"_s);
   const auto [nummer, text] = meldung();
   EXPECT_EQ(text, u"0 1 -1 Bewahrix: versäumte Zeitpläne|Aufgabe 1, zuletzt geplant am/um 05.12.2026 15:00:00|"

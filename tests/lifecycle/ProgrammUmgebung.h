@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <sqlite3.h>
+
 #include <memory>
 
 namespace bewahrix {
@@ -40,9 +42,9 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     return *programm;
   }
   Saver& f() { return programm->fenster(); }
-  QStringList logTexte(QString pfad = {}) {  // Logbuch.log unless named
+  QStringList logTexte() {
     QStringList texte;
-    const QByteArray datei = test::leseDatei(pfad.isEmpty() ? programm->logbuch().dateipfad() : pfad);
+    const QByteArray datei = test::leseDatei(programm->logbuch().dateipfad());
     for (qsizetype o = 0; o + 116 <= datei.size(); o += 216)
       texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
     return texte;
@@ -54,6 +56,20 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     QStringList w;
     for (const QString& key : keys) w << wert(abschnitt, key);
     return w;
+  }
+  // Every row of the settings file as "section/key=value", read past the program's own connection.
+  QStringList gespeichert() {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* abfrage = nullptr;
+    sqlite3_open_v2(store->dateipfad().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_prepare_v2(db, "SELECT section || '/' || key || '=' || value FROM settings ORDER BY seq", -1, &abfrage,
+                       nullptr);
+    QStringList zeilen;
+    while (sqlite3_step(abfrage) == SQLITE_ROW)
+      zeilen << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(abfrage, 0)));
+    sqlite3_finalize(abfrage);
+    sqlite3_close(db);
+    return zeilen;
   }
   void setze(const QString& abschnitt, std::initializer_list<std::pair<QString, QString>> paare) {
     for (const auto& [key, w] : paare) store->write(abschnitt, key, w);
@@ -71,6 +87,15 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
     option(QLatin1String("Vorgang") + n, QStringLiteral("0"));
     store->write(QStringLiteral("SaveZiel"), QLatin1String("Ziel ") + n, pfad(QStringLiteral("ziel/")));
     QDir().mkpath(pfad(QStringLiteral("ziel")));
+  }
+  static Meldung stopFrage() {
+    return frage(QStringLiteral("Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm "
+                                "beenden wollen?"),
+                 QStringLiteral("Programm beenden"));
+  }
+  static Meldung versaeumtBox(const QString& zeilen) {
+    const QString kopf = QStringLiteral("Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n");
+    return {kopf + zeilen + QStringLiteral("; "), QStringLiteral("Versäumte Aufgaben"), Symbol::Kritisch};
   }
   static Meldung resetFrage() {
     return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
