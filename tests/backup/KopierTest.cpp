@@ -131,11 +131,22 @@ TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
   }
 }
 
+// A single file into a target several levels deep that does not exist yet.
+TEST_F(KopierTest, EinzelneDateiInEinNeuesTiefesZiel) {
+  const QString quelle = datei(u"quelle/Brief.txt"_s), tief = pfad(u"neu/a/b/"_s);
+  aufgabe(0, {quelle}, ImmerUeberschreiben, tief);
+  lauf();
+  const test::Zeilen neu{{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}};
+  EXPECT_EQ(dateiZeilen(), neu + kopiert(quelle, {}, u"0,01"_s));
+  EXPECT_EQ(test::leseDatei(tief + u"Brief.txt"_s), "inhalt");
+}
+
 TEST_F(KopierTest, FehlendeQuelleOderFehlendesZielverzeichnis) {
   datei(u"ziel/Brief.txt"_s, "alte Sicherung", kAlt);
   for (const int modus : {NurAelteres, NurKleineres, NurGroesseres}) {
+    SCOPED_TRACE(modus);
     EXPECT_TRUE(laufIn(modus, {pfad(u"quelle/Brief.txt"_s)}).contains({0, u"    => Error, "_s + fehlertext(ENOENT)}));
-    EXPECT_EQ(zielInhalt(), "alte Sicherung") << modus;
+    EXPECT_EQ(zielInhalt(), "alte Sicherung");
   }
   // Updating reports a new target directory for trees too; mode 1 only for a directory entry.
   const test::Zeile neu{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s};
