@@ -2,7 +2,6 @@
 #include "platform/Fehlertext.h"
 
 #include "Kindprozess.h"
-#include "VollePlatte.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -10,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -31,6 +31,19 @@ static QByteArray muster(qsizetype groesse) {
   for (qsizetype i = 0; i < groesse; ++i) daten[i] = static_cast<char>((i * 7 + i / 4093) % 251);
   return daten;
 }
+
+// A disk that fills up after a given number of bytes.
+struct VollePlatte final : PosixDateisystem {
+  explicit VollePlatte(qint64 platz) : platz(platz) {}
+  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    if (geschrieben >= platz) return errno = ENOSPC, -1;
+    const ssize_t n = PosixDateisystem::kopiereBlock(von, nach, std::min(anzahl, static_cast<size_t>(platz - geschrieben)));
+    geschrieben += std::max<ssize_t>(n, 0);
+    return n;
+  }
+  const qint64 platz;
+  qint64 geschrieben = 0;
+};
 
 struct DateisystemTest : test::FrischeUmgebung { PosixDateisystem dateisystem; };
 
@@ -119,7 +132,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   schreibeDatei(ziel + u"daten"_s, "alt");
   setzeZeiten(ziel + u"daten"_s, {1400000000, 0}, {1400000000, 42});
   ASSERT_EQ(::mkfifo(QFile::encodeName(pfad(u"fifo"_s)).constData(), 0600), 0);
-  test::VollePlatte platte(1536 * 1024);
+  VollePlatte platte(1536 * 1024);
   const struct { Dateisystem& mit; QString von, nach; int nummer; QString text; } faelle[] = {
       {dateisystem, quelle, ziel + u"ordner"_s, EISDIR, fehlertext(EISDIR)},
       {dateisystem, quelle, ziel + u"fehlt/datei"_s, ENOENT, fehlertext(ENOENT)},
@@ -129,13 +142,14 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
       {platte, pfad(u"gross"_s), ziel + u"daten"_s, ENOSPC, fehlertext(ENOSPC)},
   };
   for (const auto& f : faelle) {
+    SCOPED_TRACE((f.von + u" -> "_s + f.nach).toStdString());
     const Status status = f.mit.kopieren(f.von, f.nach);
     EXPECT_EQ(QPair(status.ok() ? 0 : status.fehler().nummer, status.ok() ? QString() : status.fehler().text), QPair(f.nummer, f.text));
   }
   EXPECT_EQ(platte.geschrieben, 1536 * 1024) << "the disk must fill up part-way";
   EXPECT_EQ(test::alleEintraege(ziel), (QStringList{u"daten"_s, u"ordner"_s}));
-  EXPECT_EQ(leseDatei(ziel + u"ordner/drin"_s) + leseDatei(ziel + u"daten"_s), "drinalt");
-  EXPECT_EQ(statOhneFolgen(ziel + u"daten"_s).st_mtim.tv_nsec, 42);
+  EXPECT_EQ(std::tuple(leseDatei(ziel + u"ordner/drin"_s), leseDatei(ziel + u"daten"_s), statOhneFolgen(ziel + u"daten"_s).st_mtim.tv_nsec),
+            std::tuple("drin"_ba, "alt"_ba, 42));
 }
 
 // Large and empty files, also across file systems, and a kernel file whose size says 0.
