@@ -3,6 +3,7 @@
 #include "Kindprozess.h"
 #include "support/TestUmgebung.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QFile>
 
@@ -33,9 +34,12 @@ class PapierkorbTest : public test::FrischeUmgebung {};
 // What lands in the Trash, and with which original path: LeerenTest.
 TEST_F(PapierkorbTest, FehlendeDateiOderUnbrauchbarerPapierkorbMeldenFehler) {
   EXPECT_EQ(inDenPapierkorb(home() + u"fehlt.txt"_s).fehler().nummer, ENOENT);
-  // A file where the trash directory belongs: GIO cannot create it.
-  schreibeDatei(papierkorb().chopped(1), "kein Verzeichnis");
   const QString datei = home() + u"Brief an Jürgen.txt"_s;
+  schreibeDatei(datei, "Hallo");
+  ASSERT_TRUE(inDenPapierkorb(datei).ok());
+  // Then a file where the trash directory belongs: GIO cannot create it.
+  QDir(papierkorb()).removeRecursively();
+  schreibeDatei(papierkorb().chopped(1), "kein Verzeichnis");
   schreibeDatei(datei, "bleibt");
   const Status ohne = inDenPapierkorb(datei);
   EXPECT_FALSE(ohne.ok() || ohne.fehler().text.isEmpty());
