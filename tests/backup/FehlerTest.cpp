@@ -131,7 +131,7 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   // The end lines say it was cancelled, not finished.
   EXPECT_TRUE(hat(6, u"... bis zum Abbruch von 0 Datei(en) wurden 0 Datei(en) Fehlerfrei verarbeitet"_s));
   EXPECT_TRUE(hat(6, u"<<< Aufgabe 1 abgebrochen"_s));
-  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
+  EXPECT_EQ(host.lampen.last(), (test::Lampe{0, false}));
   EXPECT_LT(host.prozente.value(host.prozente.size() - 1, 100), 100);  // the window heard of the file's progress
 
   // A crash left its temporary beside the old copy; links and other names stay.
@@ -149,17 +149,6 @@ TEST_F(FehlerTest, AbbruchInDerKopieResteEinesAbsturzesUndScheiterndesAufPlatteB
   EXPECT_EQ(fs->flushes, 1);  // once for the task that wrote, not per file
   EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Zielverzeichnis "_s + ziel() +
                                       u" nicht auf den Datenträger geschrieben: "_s + fehlertext(EIO)});
-}
-
-// A target that is a file fails each entry.
-TEST_F(FehlerTest, NichtBeschreibbaresZiel) {
-  datei(u"sperre"_s, "eine Datei, kein Verzeichnis");
-  aufgabe(0, {datei(u"quelle/a.txt"_s), pfad(u"quelle/*.*"_s)}, ImmerUeberschreiben, pfad(u"sperre/"_s));
-  lauf();
-  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
-  // With file names recorded, the failing file is named there already: no "... bei".
-  EXPECT_EQ(fehlerZeilen().filter(u"    => Error, "_s), fehlerZeilen());
-  EXPECT_EQ(test::leseDatei(pfad(u"sperre"_s)), "eine Datei, kein Verzeichnis");
 }
 
 // A source written to while it is copied is copied once more; when it

@@ -127,7 +127,7 @@ TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
     host.lampen.clear();
     laufIn(modus, {datei(u"quelle/Brief.txt"_s)});
     EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, kein Vorgang gewählt, es wurde nichts kopiert"_s});
-    EXPECT_EQ(std::tuple(host.lampen, zielInhalt()), std::tuple(QList<QPair<int, bool>>{{0, false}}, "alte Sicherung"_ba));
+    EXPECT_EQ(std::tuple(host.lampen, zielInhalt()), std::tuple(QList<test::Lampe>{{0, false}}, "alte Sicherung"_ba));
   }
 }
 

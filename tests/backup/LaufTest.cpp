@@ -30,10 +30,18 @@ TEST_F(LaufTest, EinzelneDateiVonHandMitAllenZeilen) {
       {6, u"... von 1 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s}, {6, u"<<< Aufgabe 1 fertig verarbeitet"_s}, {6, u"<Ende, Manueller Start>"_s}}));
   EXPECT_EQ(status(0), QStringList({u"0"_s, u"Aufgabe wurde zuletzt am 05.Dezember 2026 um 14:03:27 ohne Fehler verarbeitet"_s}));
 
-  // The unit changes at 100 KByte of total volume.
-  for (const auto& [groesse, volumen] : {std::pair{102399, u"99,999 KByte"_s}, std::pair{102400, u"0,098 MByte"_s}})
-    aufgabe(0, {datei(u"quelle/d"_s, QByteArray(groesse, 'k'))}), dialoge.erwarte(zusammenfassung(volumen, 1)), sicherung->aufgabeKopieren(0);
-  EXPECT_TRUE(hat(6, u"    Gesamtdatenvolumen: 0,10 MByte , kopiertes Datenvolumen 0,098 MByte"_s));
+}
+
+// The unit changes at 100 KByte of total volume.
+TEST_F(LaufTest, VolumenAb100KByteInMByte) {
+  for (const auto& [groesse, volumen, zeile] : {std::tuple(102399, u"99,999 KByte"_s, u"100,00 KByte , kopiertes Datenvolumen 99,999 KByte"_s),
+                                                {102400, u"0,098 MByte"_s, u"0,10 MByte , kopiertes Datenvolumen 0,098 MByte"_s}}) {
+    SCOPED_TRACE(groesse);
+    aufgabe(0, {datei(u"quelle/d"_s, QByteArray(groesse, 'k'))});
+    dialoge.erwarte(zusammenfassung(volumen, 1));
+    sicherung->aufgabeKopieren(0);
+    EXPECT_TRUE(hat(6, u"    Gesamtdatenvolumen: "_s + zeile));
+  }
 }
 
 TEST_F(LaufTest, FehlgeschlageneDateiFaerbtDieAufgabeRot) {
@@ -47,7 +55,7 @@ TEST_F(LaufTest, FehlgeschlageneDateiFaerbtDieAufgabeRot) {
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 1);
   const QString text = u"letzte Fehler: am 05.Dezember 2026 um 14:03:27, "_s + fehlertext(ENOENT);
   EXPECT_EQ(status(3) << sicherung->zustand().aufgabenStatusText.at(3), QStringList({u"1"_s, text, text}));
-  EXPECT_EQ(host.lampen, (QList<QPair<int, bool>>{{3, false}}));
+  EXPECT_EQ(host.lampen, (QList<test::Lampe>{{3, false}}));
   // The counter stops at the largest value the window can show.
   sicherung->zustand().fehlerGesamt = 32766;
   aufgabe(0, {fehlt, fehlt});
@@ -57,7 +65,7 @@ TEST_F(LaufTest, FehlgeschlageneDateiFaerbtDieAufgabeRot) {
   dialoge.erwarte(information(zusammenfassung(u"0,000 KByte"_s, 0).text + u"\nweitere Fehler: 1 (siehe Logbuch)"_s));
   sicherung->zustand().automatikLauf = false;
   sicherung->aufgabeKopieren(1);
-  EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{1, false}));
+  EXPECT_EQ(host.lampen.last(), (test::Lampe{1, false}));
 }
 
 TEST_F(LaufTest, UngesichertesZielFragtZuerst) {
@@ -96,7 +104,7 @@ TEST_F(LaufTest, SammellaufAllerOderMarkierterAufgaben) {
   EXPECT_EQ(rahmen, erwartet << u"<Ende, manueller Start>"_s);
   EXPECT_TRUE(hat(6, u"    Gesamtdatenvolumen: 0,00 KByte , kopiertes Datenvolumen 0,000 KByte"_s));
   EXPECT_EQ(host.begonnen, (QList<int>{0, 1, 2, 3, 4}));
-  EXPECT_EQ(host.lampen.at(1), (QPair<int, bool>{1, true}));
+  EXPECT_EQ(host.lampen.at(1), (test::Lampe{1, true}));
   EXPECT_EQ(test::alleEintraege(ziel()), QStringList{u"bleibt.txt"_s});
   EXPECT_EQ(status(1), QStringList({u"-"_s, u"-"_s}));
   EXPECT_FALSE(sicherung->zustand().sammelLauf);

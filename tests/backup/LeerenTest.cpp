@@ -85,7 +85,7 @@ TEST_F(LeerenTest, GefaehrlicheZieleWerdenNieGeleert) {
     EXPECT_TRUE(logbuch->zeilen.contains(kNichtGeleert));
     EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Zielverzeichnis "_s + f.ziel + u" wird nicht geleert: "_s +
                                         f.grund + u" liegt darin"_s});
-    EXPECT_EQ(host.lampen.last(), (QPair<int, bool>{0, false}));
+    EXPECT_EQ(host.lampen.last(), (test::Lampe{0, false}));
   }
   EXPECT_EQ(test::leseDatei(pfad(u"quelle/Daten/a.txt"_s)), "Original");
   EXPECT_TRUE(QFileInfo::exists(logbuchDatei));
