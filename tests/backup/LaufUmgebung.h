@@ -105,7 +105,9 @@ class LaufUmgebung : public FrischeUmgebung {
     static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
                                        u"    Gesamtdatenvolumen"_s, u"... von "_s};
     Zeilen zeilen = logbuch->zeilen;
-    zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
+    zeilen.removeIf([](const Zeile& z) {
+      return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); });
+    });
     return zeilen;
   }
   QStringList fehlerZeilen() const {

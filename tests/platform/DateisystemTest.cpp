@@ -25,6 +25,11 @@ static struct stat statOhneFolgen(const QString& pfad) {
   return info;
 }
 
+// Number and text of a failure, (0, "") for success.
+static std::tuple<int, QString> fehlerVon(const Status& s) {
+  return s.ok() ? std::tuple(0, QString()) : std::tuple(s.fehler().nummer, s.fehler().text);
+}
+
 // Bytes that differ from block to block, so a repeated or dropped block shows.
 static QByteArray muster(qsizetype groesse) {
   QByteArray daten(groesse, Qt::Uninitialized);
@@ -53,11 +58,13 @@ TEST_F(DateisystemTest, StatusUndVerzeichnisAnlegen) {
   setzeZeiten(pfad(u"b.txt"_s), {1600000000, 0}, {1700000000, 999999999});
   verknuepfe(u"b.txt"_s, pfad(u"a link"_s));
   for (const QString& angabe : {pfad(u"b.txt"_s), pfad(u"a link"_s)})  // time cut to the second, never rounded up
-    EXPECT_EQ(QPair(dateisystem.status(angabe).wert().groesse, dateisystem.status(angabe).wert().geaendert), QPair(qint64{5}, qint64{1700000000}));
+    EXPECT_EQ(std::tuple(dateisystem.status(angabe).wert().groesse, dateisystem.status(angabe).wert().geaendert),
+              std::tuple(5, 1700000000));
   EXPECT_EQ(dateisystem.status(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
   for (const auto& [p, nummer] : {std::pair{u"neu"_s, 0}, std::pair{u"neu"_s, EEXIST}, std::pair{u"fehlt/neu"_s, ENOENT}}) {
     const Status s = dateisystem.verzeichnisAnlegen(pfad(p));
-    EXPECT_EQ(QPair(s.ok() ? 0 : s.fehler().nummer, s.ok() ? QString() : s.fehler().text), QPair(nummer, nummer ? fehlertext(nummer) : QString())) << p.toStdString();
+    SCOPED_TRACE(p.toStdString());
+    EXPECT_EQ(fehlerVon(s), std::tuple(nummer, nummer ? fehlertext(nummer) : QString()));
   }
 }
 
@@ -71,7 +78,7 @@ TEST_F(DateisystemTest, UnlesbaresVerzeichnisMeldetFehler) {
     return inhalt.fehler ? *inhalt.fehler : Fehler{0, inhalt.dateien.join(u',')};
   }, test::brauchtAnderenBenutzer());
   ::chmod(QFile::encodeName(gesperrt).constData(), 0755);
-  EXPECT_EQ(QPair(unlesbar.fehler().nummer, unlesbar.fehler().text), QPair(EACCES, fehlertext(EACCES)));
+  EXPECT_EQ(fehlerVon(unlesbar), std::tuple(EACCES, fehlertext(EACCES)));
 }
 
 TEST_F(DateisystemTest, KopieBehaeltInhaltZeitenUndRechteUndErsetztDasZiel) {
@@ -115,7 +122,9 @@ TEST_F(DateisystemTest, LangeNamenUeberEinenVerstecktenZwischenstand) {
     schreibeDatei(pfad(u"quelle"_s), name.toUtf8());
     ASSERT_TRUE(b.kopieren(pfad(u"quelle"_s), b.ziel).ok());
     const QString zwischen = b.waehrendDerKopie.value(0);
-    EXPECT_TRUE(zwischen.startsWith(u'.') && QFile::encodeName(zwischen).size() <= 255 && !zwischen.contains(QChar::ReplacementCharacter)) << zwischen.toStdString();
+    SCOPED_TRACE(zwischen.toStdString());
+    EXPECT_EQ(std::tuple(zwischen.startsWith(u'.'), QFile::encodeName(zwischen).size() <= 255, zwischen.contains(QChar::ReplacementCharacter)),
+              std::tuple(true, true, false));
     EXPECT_EQ(test::alleEintraege(pfad(u"ziel"_s)), QStringList{name});  // no temporary left
     EXPECT_EQ(leseDatei(b.ziel), name.toUtf8());
     QFile::remove(b.ziel);
@@ -144,7 +153,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   for (const auto& f : faelle) {
     SCOPED_TRACE((f.von + u" -> "_s + f.nach).toStdString());
     const Status status = f.mit.kopieren(f.von, f.nach);
-    EXPECT_EQ(QPair(status.ok() ? 0 : status.fehler().nummer, status.ok() ? QString() : status.fehler().text), QPair(f.nummer, f.text));
+    EXPECT_EQ(fehlerVon(status), std::tuple(f.nummer, f.text));
   }
   EXPECT_EQ(platte.geschrieben, 1536 * 1024) << "the disk must fill up part-way";
   EXPECT_EQ(test::alleEintraege(ziel), (QStringList{u"daten"_s, u"ordner"_s}));
