@@ -81,7 +81,7 @@ TEST_F(LaufTest, UngesichertesZielFragtZuerst) {
   const Meldung frageZiel = frage(u"Das neue Zielverzeichnis wurde noch nicht gesichert, wollen Sie trotzdem fortfahren?"_s, u"Frage"_s);
   dialoge.erwarte(frageZiel, Antwort::Nein);
   sicherung->aufgabeKopieren(0);
-  EXPECT_TRUE(logbuch->zeilen.isEmpty() && test::alleEintraege(ziel()).isEmpty());
+  EXPECT_EQ(std::tuple(logbuch->zeilen, test::alleEintraege(ziel())), std::tuple(test::Zeilen(), QStringList()));
   EXPECT_EQ(host.beendet, 1);  // buttons, caption and timer are restored all the same
   dialoge.erwarte(frageZiel, Antwort::Ja);
   dialoge.erwarte(zusammenfassung(u"0,006 KByte"_s, 1));
@@ -143,7 +143,8 @@ TEST_F(LaufTest, KeinZweiterLaufWaehrendDesNachgebens) {
   EXPECT_EQ(host.begonnen, QList<int>{0});
   EXPECT_FALSE(QFileInfo::exists(ziel() + u"andere.txt"_s));
   // Whatever the user looks at while the run yields is already in the file.
-  EXPECT_TRUE(logbuchBeimNachgeben.contains("<Anfang, Manueller Start") && logbuchBeimNachgeben.contains("vom Fenster"));
+  EXPECT_EQ(std::tuple(logbuchBeimNachgeben.contains("<Anfang, Manueller Start"), logbuchBeimNachgeben.contains("vom Fenster")),
+            std::tuple(true, true));
 }
 
 // Before loading ends nothing is saved; the global options write no line.

@@ -42,7 +42,8 @@ TEST_F(PapierkorbTest, FehlendeDateiOderUnbrauchbarerPapierkorbMeldenFehler) {
   schreibeDatei(papierkorb().chopped(1), "kein Verzeichnis");
   schreibeDatei(datei, "bleibt");
   const Status ohne = inDenPapierkorb(datei);
-  EXPECT_FALSE(ohne.ok() || ohne.fehler().text.isEmpty());
+  ASSERT_FALSE(ohne.ok());
+  EXPECT_FALSE(ohne.fehler().text.isEmpty());
   EXPECT_EQ(leseDatei(datei), "bleibt");
 }
 
