@@ -43,14 +43,16 @@ TEST_F(DatentraegerTest, FehlenderDatentraegerWirdNieDurchDieLokalePlatteErsetzt
   for (int i = 0; i < 21; ++i) test::schreibeDatei(ziel + u"alt%1"_s.arg(i), "x");
   host.aufgaben.at(0).zielLeeren = true;
   lauf();
-  const QStringList grund = fehlerZeilen().filter(u"    => Error, "_s + ziel).filter(u" nicht entfernt: Trashing on system internal mounts is not supported"_s);
+  const QStringList grund = fehlerZeilen().filter(u"    => Error, "_s + ziel).filter(
+      u" nicht entfernt: Trashing on system internal mounts is not supported"_s);
   EXPECT_EQ(std::tuple(grund.size(), fehlerZeilen().last(), host.lampen.last().second, test::alleEintraege(ziel).size()),
             std::tuple(20, u"… und 2 weitere"_s, false, 22));
 
   // Pulled: nothing is created, copied or cleared below the empty folder.
   ASSERT_EQ(::umount2("/media/mein stick", 0), 0);
   lauf();
-  const QString fehlt = u"Zielverzeichnis "_s + ziel + u" liegt nicht auf dem erwarteten Datenträger ("_s + stick + u"). Ist er angeschlossen?"_s;
+  const QString fehlt = u"Zielverzeichnis "_s + ziel + u" liegt nicht auf dem erwarteten Datenträger ("_s + stick +
+                        u"). Ist er angeschlossen?"_s;
   const auto nichtsUndFehlt = std::tuple(QStringList{}, QStringList{u"    => Error, "_s + fehlt});
   EXPECT_EQ(std::tuple(finde(stick), fehlerZeilen()), nichtsUndFehlt);
   EXPECT_EQ(std::tuple(host.fehlschlaege.last(), host.lampen.last().second), std::tuple(std::tuple(0, fehlt, true), false));

@@ -54,7 +54,9 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
                               (flach ? u" (ohne Unterverzeichnisse)"_s : QString())};
   };
   const auto erstellt = [&](const QString& rel) { return test::Zeile{1, u"  ==> Verzeichniss "_s + ziel() + rel + u" erstellt"_s}; };
-  const auto wurzel = [&](const QString& e) { return test::Zeile{9, u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + e}; };
+  const auto wurzel = [&](const QString& e) {
+    return test::Zeile{9, u"    => kopieren aller Dateien und Unterverzeichnisse aus Verzeichnis "_s + e};
+  };
   const test::Zeile leer{2, u"    => keine Datei gefunden, Verzeichnis ist leer"_s};
   const test::Zeile nichts{2, u"    => keine Datei gefunden"_s};
 
@@ -75,42 +77,46 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
   EXPECT_EQ(dateiZeilen(), erwartet);
   EXPECT_TRUE(hat(6, u"... von 6 Datei(en) wurden 5 Datei(en) Fehlerfrei verarbeitet"_s));
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
-  EXPECT_EQ(finde(ziel()), (QStringList{u"d Briefe"_s, u"d Daten"_s, u"d Daten/Briefe"_s, u"d Daten/Briefe/2024"_s, u"d Daten/Leer"_s, u"d Weg"_s,
-                                        u"f Brief.txt"_s, u"f Briefe/.versteckt"_s, u"f Briefe/a.txt"_s, u"f Daten/Briefe/2024/b.txt"_s, u"f Daten/a.txt"_s}));
+  EXPECT_EQ(finde(ziel()), (QStringList{u"d Briefe"_s, u"d Daten"_s, u"d Daten/Briefe"_s, u"d Daten/Briefe/2024"_s,
+                                        u"d Daten/Leer"_s, u"d Weg"_s, u"f Brief.txt"_s, u"f Briefe/.versteckt"_s,
+                                        u"f Briefe/a.txt"_s, u"f Daten/Briefe/2024/b.txt"_s, u"f Daten/a.txt"_s}));
 
   // The prefix goes on the top level and on files, not on subdirectories.
   store->write(u"Timer"_s, u"Zusatz0"_s, u"1"_s);
   aufgabe(0, {q + u"Daten/*.***"_s, q + u"Briefe/*.*"_s, q + u"Brief.txt"_s}, ImmerUeberschreiben, pfad(u"zusatz/"_s));
   lauf();
   EXPECT_TRUE(hat(4, u"===> Kopien erhalten den Anhang <Sicherheitskopie von >"_s));
-  QStringList mitZusatz = {u"d §Briefe"_s, u"d §Daten"_s, u"d §Daten/Briefe"_s, u"d §Daten/Briefe/2024"_s, u"d §Daten/Leer"_s,
-                           u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s, u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
+  QStringList mitZusatz = {u"d §Briefe"_s, u"d §Daten"_s, u"d §Daten/Briefe"_s, u"d §Daten/Briefe/2024"_s,
+                           u"d §Daten/Leer"_s, u"f §Brief.txt"_s, u"f §Briefe/§.versteckt"_s, u"f §Briefe/§a.txt"_s,
+                           u"f §Daten/Briefe/2024/§b.txt"_s, u"f §Daten/§a.txt"_s};
   EXPECT_EQ(finde(pfad(u"zusatz"_s)), mitZusatz.replaceInStrings(u"§"_s, u"Sicherheitskopie von "_s));
 }
 
 // Each mode against an existing target: decision line (if any), target size line and content.
 TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
-  const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s, u"wenn Zieldatei vorhanden, dann nicht kopieren"_s, u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
+  const QStringList texte = {u"kopieren, evtl. vorhandene Zieldatei wird überschrieben"_s,
+                             u"wenn Zieldatei vorhanden, dann nicht kopieren"_s,
+                             u"aktualisieren, nur ältere Zieldatei überschreiben"_s,
                              u"kopieren, kleinere Zieldatei überschreiben"_s, u"kopieren, größere Zieldatei überschreiben"_s};
   const QString kopiert = u"    => Datei kopiert"_s, nichtKopiert = u"    => schon vorhanden, Datei nicht kopiert"_s,
                 neuerOderGleich = u"    => neuere oder gleiche Datei gefunden, Datei nicht kopiert"_s,
                 groesserOderGleich = u"    => größere oder gleiche Datei gefunden, Datei nicht kopiert"_s;
-  const struct { int modus; QByteArray quelle, ziel; QDateTime zielZeit; QString zeile, groesse; } faelle[] = {
-      {NurWennFehlend, "neu", "alt, aber länger", kAlt, nichtKopiert, u"0,02"_s},
-      {ImmerUeberschreiben, "neu", "alt, aber länger", kAlt, kopiert, u"0,00"_s},
-      {NurAelteres, "quelle", "gleich", kNeu, neuerOderGleich, u"0,01"_s},
-      {NurAelteres, "quelle", "neuer", kNeu.addSecs(1), neuerOderGleich, u"0,00"_s},
-      {NurAelteres, "quelle", "aelter", kNeu.addSecs(-1), kopiert, u"0,01"_s},
-      {NurKleineres, "12345", "abcde", kNeu, groesserOderGleich, u"0,00"_s},
-      {NurKleineres, "12345", "abc", kNeu, kopiert, u"0,00"_s},
+  const struct { const char* fall; int modus; QByteArray quelle, ziel; QDateTime zielZeit; QString zeile, groesse; } faelle[] = {
+      {"nur wenn fehlend", NurWennFehlend, "neu", "alt, aber länger", kAlt, nichtKopiert, u"0,02"_s},
+      {"immer", ImmerUeberschreiben, "neu", "alt, aber länger", kAlt, kopiert, u"0,00"_s},
+      {"älteres, gleich alt", NurAelteres, "quelle", "gleich", kNeu, neuerOderGleich, u"0,01"_s},
+      {"älteres, Ziel neuer", NurAelteres, "quelle", "neuer", kNeu.addSecs(1), neuerOderGleich, u"0,00"_s},
+      {"älteres, Ziel älter", NurAelteres, "quelle", "aelter", kNeu.addSecs(-1), kopiert, u"0,01"_s},
+      {"kleineres, gleich groß", NurKleineres, "12345", "abcde", kNeu, groesserOderGleich, u"0,00"_s},
+      {"kleineres, Ziel kleiner", NurKleineres, "12345", "abc", kNeu, kopiert, u"0,00"_s},
       // An empty target is always replaced, also by an empty source.
-      {NurKleineres, "", "", kNeu, kopiert, u"0,00"_s},
-      {NurGroesseres, "123", "abc", kNeu, QString(), u"0,00"_s},
-      {NurGroesseres, "123", "ab", kNeu, QString(), u"0,00"_s},
-      {NurGroesseres, "123", "abcdef", kNeu, kopiert, u"0,00"_s},
+      {"kleineres, beide leer", NurKleineres, "", "", kNeu, kopiert, u"0,00"_s},
+      {"größeres, gleich groß", NurGroesseres, "123", "abc", kNeu, QString(), u"0,00"_s},
+      {"größeres, Ziel kleiner", NurGroesseres, "123", "ab", kNeu, QString(), u"0,00"_s},
+      {"größeres, Ziel größer", NurGroesseres, "123", "abcdef", kNeu, kopiert, u"0,00"_s},
   };
   for (const auto& f : faelle) {
-    SCOPED_TRACE(f.modus);
+    SCOPED_TRACE(f.fall);
     const QString quelle = datei(u"quelle/Brief.txt"_s, f.quelle, kNeu);
     datei(u"ziel/Brief.txt"_s, f.ziel, f.zielZeit);
     test::Zeilen erwartet{{4, u"    => Vorgang: "_s + texte.at(f.modus)}};
@@ -122,20 +128,32 @@ TEST_F(KopierTest, JedesVerfahrenEntscheidetUeberDasVorhandeneZiel) {
   // No mode, or one that cannot be read: the task fails and neither clears nor copies.
   host.aufgaben.at(0).zielLeeren = true;
   datei(u"ziel/Brief.txt"_s, "alte Sicherung");
-  for (const int modus : {int{KeinVerfahren}, -1}) {
-    SCOPED_TRACE(modus);
+  for (const auto& [fall, modus] : {std::pair("kein Vorgang", int{KeinVerfahren}), {"unlesbar", -1}}) {
+    SCOPED_TRACE(fall);
     host.lampen.clear();
     laufIn(modus, {datei(u"quelle/Brief.txt"_s)});
     EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, kein Vorgang gewählt, es wurde nichts kopiert"_s});
-    EXPECT_EQ(std::tuple(host.lampen, zielInhalt()), std::tuple(QList<QPair<int, bool>>{{0, false}}, "alte Sicherung"_ba));
+    EXPECT_EQ(std::tuple(host.lampen, zielInhalt()), std::tuple(QList<test::Lampe>{{0, false}}, "alte Sicherung"_ba));
   }
+}
+
+// A single file into a target several levels deep that does not exist yet.
+TEST_F(KopierTest, EinzelneDateiInEinNeuesTiefesZiel) {
+  const QString quelle = datei(u"quelle/Brief.txt"_s), tief = pfad(u"neu/a/b/"_s);
+  aufgabe(0, {quelle}, ImmerUeberschreiben, tief);
+  lauf();
+  const test::Zeilen neu{{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s}};
+  EXPECT_EQ(dateiZeilen(), neu + kopiert(quelle, {}, u"0,01"_s));
+  EXPECT_EQ(test::leseDatei(tief + u"Brief.txt"_s), "inhalt");
 }
 
 TEST_F(KopierTest, FehlendeQuelleOderFehlendesZielverzeichnis) {
   datei(u"ziel/Brief.txt"_s, "alte Sicherung", kAlt);
-  for (const int modus : {NurAelteres, NurKleineres, NurGroesseres}) {
+  for (const auto& [fall, modus] :
+       {std::pair("älteres", NurAelteres), {"kleineres", NurKleineres}, {"größeres", NurGroesseres}}) {
+    SCOPED_TRACE(fall);
     EXPECT_TRUE(laufIn(modus, {pfad(u"quelle/Brief.txt"_s)}).contains({0, u"    => Error, "_s + fehlertext(ENOENT)}));
-    EXPECT_EQ(zielInhalt(), "alte Sicherung") << modus;
+    EXPECT_EQ(zielInhalt(), "alte Sicherung");
   }
   // Updating reports a new target directory for trees too; mode 1 only for a directory entry.
   const test::Zeile neu{1, u"    => Zielverzeichnis nicht vorhanden, wurde neu erstellt"_s};

@@ -16,7 +16,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
-#include <QPair>
 
 #include <algorithm>
 #include <functional>
@@ -28,6 +27,7 @@ using namespace Qt::Literals::StringLiterals;
 
 using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
+using Lampe = QPair<int, bool>;
 
 // The real logbook, which also remembers every line it recorded.
 struct MitschreibendesLogbuch final : Logbuch {
@@ -45,12 +45,14 @@ struct BeobachtenderHost final : FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
-  void aufgabeFehlgeschlagen(const Fehlschlag& f) override { fehlschlaege.append(std::tuple(f.index, f.grund, f.datentraegerFehlt)); }
+  void aufgabeFehlgeschlagen(const Fehlschlag& f) override {
+    fehlschlaege.append(std::tuple(f.index, f.grund, f.datentraegerFehlt));
+  }
   void fortschritt(qint64, const QString&, int prozent) override { if (prozent >= 0) prozente.append(prozent); }
   void ereignisseVerarbeiten() override { if (++nachgegeben; beimNachgeben) beimNachgeben(); }
   QList<int> begonnen, prozente;
   int beendet = 0, nachgegeben = 0;
-  QList<QPair<int, bool>> lampen;
+  QList<Lampe> lampen;
   QList<std::tuple<int, QString, bool>> fehlschlaege;  // index, first reason, drive missing
   std::function<void()> beimNachgeben;
 };
@@ -70,7 +72,7 @@ class LaufUmgebung : public FrischeUmgebung {
     QStringList imFile, erwartet;
     for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
       imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
-    for (const auto& zeile : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), zeile.second)).text);
+    for (const auto& [k, text] : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), text)).text);
     EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
   }
   void nimm(std::unique_ptr<Dateisystem> neu) {  // runs on another file system from now on
@@ -103,7 +105,9 @@ class LaufUmgebung : public FrischeUmgebung {
     static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
                                        u"    Gesamtdatenvolumen"_s, u"... von "_s};
     Zeilen zeilen = logbuch->zeilen;
-    zeilen.removeIf([](const Zeile& z) { return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); }); });
+    zeilen.removeIf([](const Zeile& z) {
+      return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); });
+    });
     return zeilen;
   }
   QStringList fehlerZeilen() const {

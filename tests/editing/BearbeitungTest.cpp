@@ -89,7 +89,7 @@ TEST_F(BearbeitungTest, LeereEingabeUndUngueltigeFormFragen) {
     const Folge f = liste().hinzufuegen(0, form);
     EXPECT_EQ(std::pair(f.fokusAufEingabe, f.neuLaden), std::pair(true, false)) << form.toStdString();
   }
-  EXPECT_TRUE(logbuch->saetze.isEmpty() && store->list(u"StatusIn"_s).isEmpty());
+  EXPECT_EQ(std::tuple(logbuch->saetze, store->list(u"StatusIn"_s)), std::tuple(Saetze(), Schluesselpaare()));
   // Yes stores it as typed; the duplicate check comes after the question.
   dialoge.erwarte(hinweis, Antwort::Ja);
   EXPECT_TRUE(liste().hinzufuegen(0, u"Daten/*.*"_s).neuLaden);
@@ -155,7 +155,8 @@ TEST_F(BearbeitungTest, IgnorierlisteLeereEingabeAlleLoeschenUndNein) {
             std::pair(QStringList{u"/home/anna/a.tmp"_s, u"b.tmp "_s}, Saetze()));
 
   dialoge.erwarte(alleFrage, Antwort::Ja);
-  EXPECT_TRUE(liste.alleLoeschen().neuLaden && liste.eintraege().isEmpty() && store->list(u"StatusIn"_s).isEmpty());
+  EXPECT_TRUE(liste.alleLoeschen().neuLaden);
+  EXPECT_EQ(std::tuple(liste.eintraege(), store->list(u"StatusIn"_s)), std::tuple(QStringList(), Schluesselpaare()));
   EXPECT_EQ(logbuch->saetze, (Saetze{{u"alle Einträge aus Ignorierliste Aufgabe 3 gelöscht"_s, 10}}));
 }
 
@@ -166,7 +167,8 @@ TEST_F(BearbeitungTest, UngueltigeZieleWerdenAbgewiesen) {
     dialoge.erwarte(information(text));
     EXPECT_EQ(ziel().zielSpeichern(0, falsch), std::nullopt) << falsch.toStdString();
   }
-  EXPECT_TRUE((store->list(u"SaveZiel"_s) + store->list(u"StatusIn"_s)).isEmpty() && logbuch->saetze.isEmpty());
+  EXPECT_EQ(std::tuple(store->list(u"SaveZiel"_s), store->list(u"StatusIn"_s), logbuch->saetze),
+            std::tuple(Schluesselpaare(), Schluesselpaare(), Saetze()));
 }
 
 TEST_F(BearbeitungTest, SpeichernSetztStatusAuchOhneAenderung) {
@@ -187,14 +189,15 @@ TEST_F(BearbeitungTest, SpeichernSetztStatusAuchOhneAenderung) {
 }
 
 TEST_F(BearbeitungTest, TitelAendernKuerztDieUebersichtUeber25Zeichen) {
-  EXPECT_TRUE(!ziel().titelAendern(3, QString()) && !store->enthaelt(u"Titel"_s, u"Titel3"_s));
+  EXPECT_FALSE(ziel().titelAendern(3, QString()));
+  EXPECT_FALSE(store->enthaelt(u"Titel"_s, u"Titel3"_s));
   const QString fuenfundzwanzig = u"Fotos der Familie Müller!"_s;
   EXPECT_EQ(ziel().titelAendern(3, fuenfundzwanzig)->ortLabel, u"(4) "_s + fuenfundzwanzig);
   const auto neu = ziel().titelAendern(3, fuenfundzwanzig + u'?');
   ASSERT_TRUE(neu);
   EXPECT_EQ((QStringList{neu->titel, neu->ortLabel, ziel().titel(3)}),
             (QStringList{fuenfundzwanzig + u'?', u"(4) Fotos der Familie Müll ..."_s, fuenfundzwanzig + u'?'}));
-  EXPECT_TRUE(logbuch->saetze.isEmpty() && store->list(u"StatusIn"_s).isEmpty());
+  EXPECT_EQ(std::tuple(logbuch->saetze, store->list(u"StatusIn"_s)), std::tuple(Saetze(), Schluesselpaare()));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include "platform/Fehlertext.h"
 
 #include "Kindprozess.h"
-#include "VollePlatte.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -10,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -25,12 +25,30 @@ static struct stat statOhneFolgen(const QString& pfad) {
   return info;
 }
 
+// Number and text of a failure, (0, "") for success.
+static std::tuple<int, QString> fehlerVon(const Status& s) {
+  return s.ok() ? std::tuple(0, QString()) : std::tuple(s.fehler().nummer, s.fehler().text);
+}
+
 // Bytes that differ from block to block, so a repeated or dropped block shows.
 static QByteArray muster(qsizetype groesse) {
   QByteArray daten(groesse, Qt::Uninitialized);
   for (qsizetype i = 0; i < groesse; ++i) daten[i] = static_cast<char>((i * 7 + i / 4093) % 251);
   return daten;
 }
+
+// A disk that fills up after a given number of bytes.
+struct VollePlatte final : PosixDateisystem {
+  explicit VollePlatte(qint64 platz) : platz(platz) {}
+  ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    if (geschrieben >= platz) return errno = ENOSPC, -1;
+    const ssize_t n = PosixDateisystem::kopiereBlock(von, nach, std::min(anzahl, static_cast<size_t>(platz - geschrieben)));
+    geschrieben += std::max<ssize_t>(n, 0);
+    return n;
+  }
+  const qint64 platz;
+  qint64 geschrieben = 0;
+};
 
 struct DateisystemTest : test::FrischeUmgebung { PosixDateisystem dateisystem; };
 
@@ -40,11 +58,13 @@ TEST_F(DateisystemTest, StatusUndVerzeichnisAnlegen) {
   setzeZeiten(pfad(u"b.txt"_s), {1600000000, 0}, {1700000000, 999999999});
   verknuepfe(u"b.txt"_s, pfad(u"a link"_s));
   for (const QString& angabe : {pfad(u"b.txt"_s), pfad(u"a link"_s)})  // time cut to the second, never rounded up
-    EXPECT_EQ(QPair(dateisystem.status(angabe).wert().groesse, dateisystem.status(angabe).wert().geaendert), QPair(qint64{5}, qint64{1700000000}));
+    EXPECT_EQ(std::tuple(dateisystem.status(angabe).wert().groesse, dateisystem.status(angabe).wert().geaendert),
+              std::tuple(5, 1700000000));
   EXPECT_EQ(dateisystem.status(pfad(u"fehlt"_s)).fehler().nummer, ENOENT);
   for (const auto& [p, nummer] : {std::pair{u"neu"_s, 0}, std::pair{u"neu"_s, EEXIST}, std::pair{u"fehlt/neu"_s, ENOENT}}) {
     const Status s = dateisystem.verzeichnisAnlegen(pfad(p));
-    EXPECT_EQ(QPair(s.ok() ? 0 : s.fehler().nummer, s.ok() ? QString() : s.fehler().text), QPair(nummer, nummer ? fehlertext(nummer) : QString())) << p.toStdString();
+    SCOPED_TRACE(p.toStdString());
+    EXPECT_EQ(fehlerVon(s), std::tuple(nummer, nummer ? fehlertext(nummer) : QString()));
   }
 }
 
@@ -58,7 +78,7 @@ TEST_F(DateisystemTest, UnlesbaresVerzeichnisMeldetFehler) {
     return inhalt.fehler ? *inhalt.fehler : Fehler{0, inhalt.dateien.join(u',')};
   }, test::brauchtAnderenBenutzer());
   ::chmod(QFile::encodeName(gesperrt).constData(), 0755);
-  EXPECT_EQ(QPair(unlesbar.fehler().nummer, unlesbar.fehler().text), QPair(EACCES, fehlertext(EACCES)));
+  EXPECT_EQ(fehlerVon(unlesbar), std::tuple(EACCES, fehlertext(EACCES)));
 }
 
 TEST_F(DateisystemTest, KopieBehaeltInhaltZeitenUndRechteUndErsetztDasZiel) {
@@ -102,7 +122,9 @@ TEST_F(DateisystemTest, LangeNamenUeberEinenVerstecktenZwischenstand) {
     schreibeDatei(pfad(u"quelle"_s), name.toUtf8());
     ASSERT_TRUE(b.kopieren(pfad(u"quelle"_s), b.ziel).ok());
     const QString zwischen = b.waehrendDerKopie.value(0);
-    EXPECT_TRUE(zwischen.startsWith(u'.') && QFile::encodeName(zwischen).size() <= 255 && !zwischen.contains(QChar::ReplacementCharacter)) << zwischen.toStdString();
+    SCOPED_TRACE(zwischen.toStdString());
+    EXPECT_EQ(std::tuple(zwischen.startsWith(u'.'), QFile::encodeName(zwischen).size() <= 255, zwischen.contains(QChar::ReplacementCharacter)),
+              std::tuple(true, true, false));
     EXPECT_EQ(test::alleEintraege(pfad(u"ziel"_s)), QStringList{name});  // no temporary left
     EXPECT_EQ(leseDatei(b.ziel), name.toUtf8());
     QFile::remove(b.ziel);
@@ -119,7 +141,7 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
   schreibeDatei(ziel + u"daten"_s, "alt");
   setzeZeiten(ziel + u"daten"_s, {1400000000, 0}, {1400000000, 42});
   ASSERT_EQ(::mkfifo(QFile::encodeName(pfad(u"fifo"_s)).constData(), 0600), 0);
-  test::VollePlatte platte(1536 * 1024);
+  VollePlatte platte(1536 * 1024);
   const struct { Dateisystem& mit; QString von, nach; int nummer; QString text; } faelle[] = {
       {dateisystem, quelle, ziel + u"ordner"_s, EISDIR, fehlertext(EISDIR)},
       {dateisystem, quelle, ziel + u"fehlt/datei"_s, ENOENT, fehlertext(ENOENT)},
@@ -129,13 +151,14 @@ TEST_F(DateisystemTest, FehlgeschlageneKopieHinterlaesstNichts) {
       {platte, pfad(u"gross"_s), ziel + u"daten"_s, ENOSPC, fehlertext(ENOSPC)},
   };
   for (const auto& f : faelle) {
+    SCOPED_TRACE((f.von + u" -> "_s + f.nach).toStdString());
     const Status status = f.mit.kopieren(f.von, f.nach);
-    EXPECT_EQ(QPair(status.ok() ? 0 : status.fehler().nummer, status.ok() ? QString() : status.fehler().text), QPair(f.nummer, f.text));
+    EXPECT_EQ(fehlerVon(status), std::tuple(f.nummer, f.text));
   }
   EXPECT_EQ(platte.geschrieben, 1536 * 1024) << "the disk must fill up part-way";
   EXPECT_EQ(test::alleEintraege(ziel), (QStringList{u"daten"_s, u"ordner"_s}));
-  EXPECT_EQ(leseDatei(ziel + u"ordner/drin"_s) + leseDatei(ziel + u"daten"_s), "drinalt");
-  EXPECT_EQ(statOhneFolgen(ziel + u"daten"_s).st_mtim.tv_nsec, 42);
+  EXPECT_EQ(std::tuple(leseDatei(ziel + u"ordner/drin"_s), leseDatei(ziel + u"daten"_s), statOhneFolgen(ziel + u"daten"_s).st_mtim.tv_nsec),
+            std::tuple("drin"_ba, "alt"_ba, 42));
 }
 
 // Large and empty files, also across file systems, and a kernel file whose size says 0.

@@ -104,6 +104,6 @@ TEST_F(SettingsStoreTest, UnerreichbarerOrtHaeltAenderungenImSpeicher) {
   store.write(u"Tool"_s, u"Count"_s, u"5"_s);
   EXPECT_EQ(store.read(u"Tool"_s, u"Count"_s, u"1"_s), u"5"_s);
   EXPECT_EQ(store.schreibfehler(), store.dateipfad() + u": "_s + bewahrix::fehlertext(ENOTDIR));
-  EXPECT_FALSE(store.beiseitegelegt().has_value() || store.nurKopie());
+  EXPECT_EQ(std::tuple(store.beiseitegelegt(), store.nurKopie()), std::tuple(std::nullopt, false));
   EXPECT_EQ(bewahrix::test::leseDatei(home() + u".config/RoroVareduze"_s), "kein Verzeichnis");
 }
