@@ -94,8 +94,6 @@ TEST_F(SaverAufbau, NamenEindeutigUndKeinZeichenVerschluckt) {
     if (name.isEmpty() || name.startsWith(u"qt_"_s) || qobject_cast<QTabBar*>(o->parent())) continue;
     EXPECT_TRUE(gesehen.insert(name).second) << "doppelt: " << name.toStdString();
   }
-  // The dates beside the entries follow the entry lists.
-  EXPECT_EQ(saver.aufgabe.at(2).txtSichernDaten->objectName(), u"txt_SichernGesamt(7)"_s);
 }
 
 // A user walking the menus by key relies on the order; the tray's menu is the window's too.
