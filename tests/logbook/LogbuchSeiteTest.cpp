@@ -74,12 +74,6 @@ TEST_F(LogbuchSeiteTest, SucheNimmtDieZeilenDesModellsWennDerPfadAbweicht) {
   EXPECT_TRUE(suche(u"anders"_s).isEmpty());
 }
 
-TEST(Suchergebnis, MeldungJeAnzahl) {
-  EXPECT_EQ((QList<Meldung>{suchErgebnis(0), suchErgebnis(1)}),
-            (QList<Meldung>{information(u"Keine Übereinstimmung gefunden."_s, u"Ergebnis"_s),
-                            information(u"Eine Übereinstimmung wurde gefunden."_s, u"Ergebnis"_s)}));
-}
-
 TEST_F(LogbuchSeiteTest, SuchenFragtMarkiertUndMeldet) {
   schreibeTage();
   QList<Eingabe> gefragt;
@@ -89,14 +83,19 @@ TEST_F(LogbuchSeiteTest, SuchenFragtMarkiertUndMeldet) {
   const auto markieren = [&](const QList<int>& zeilen) { markiert = zeilen; };
   // Cancelled: nothing marked, no box. The matches are marked before the box; no match clears the marks.
   EXPECT_FALSE(seite->cmd_LogbuchSuchen_Click(eingabe, markieren) || markiert);
-  for (const auto& [begriff, erwartet] : QList<QPair<QString, QList<int>>>{{u"error"_s, {1, 3}}, {u"Sicherung"_s, {}}}) {
+  using Fall = std::tuple<QString, QList<int>, QString>;
+  for (const auto& [begriff, erwartet, text] : QList<Fall>{{u"error"_s, {1, 3}, u"Es wurden 2 Übereinstimmungen gefunden."_s},
+           {u"beendet"_s, {4}, u"Eine Übereinstimmung wurde gefunden."_s},
+           {u"Sicherung"_s, {}, u"Keine Übereinstimmung gefunden."_s}}) {
+    SCOPED_TRACE(begriff.toStdString());
     antwort = begriff;
     dialoge.beimZeigen = [&markiert, erwartet] { EXPECT_EQ(markiert, erwartet); };
-    dialoge.erwarte(suchErgebnis(erwartet.size()));
+    dialoge.erwarte(information(text, u"Ergebnis"_s));
     EXPECT_EQ(seite->cmd_LogbuchSuchen_Click(eingabe, markieren), erwartet);
   }
   const Eingabe frage{u"Suchen"_s, u"Geben Sie den Suchbegriff ein:"_s, QString()};
-  EXPECT_EQ(gefragt, (QList<Eingabe>{frage, frage, {frage.titel, frage.aufforderung, u"error"_s}}));
+  EXPECT_EQ(gefragt, (QList<Eingabe>{frage, frage, {frage.titel, frage.aufforderung, u"error"_s},
+                                     {frage.titel, frage.aufforderung, u"beendet"_s}}));
   // Only a Search value that reads as 1 offers the last term.
   QStringList vorgaben;
   for (const QString& wert : {u"1,0"_s, u"0"_s, u"2"_s, u"ja"_s})

@@ -113,7 +113,7 @@ TEST_F(LogbuchTest, ModellLiestZeilenUeberBlockgrenzenErstNachNeuLaden) {
 
 // Past the budget at an outermost run's start: one rename, the older file replaced; a run is never cut.
 TEST_F(LogbuchTest, GrenzeBenenntAmLaufbeginnUmOhneLaufZuTeilen) {
-  store->write(u"LogBuch"_s, u"Grenze"_s, u"2000"_s);  // nine records and a bit
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"1944"_s);  // nine records: reached, not passed
   const auto lauf = [this](int eintraege) {
     const Logbuch::Lauf aussen(*logbuch);
     for (int i = 0; i < eintraege; ++i) logbuch->eintrag(u"Lauf "_s + QString::number(i), SonstigeMeldung);
@@ -121,7 +121,8 @@ TEST_F(LogbuchTest, GrenzeBenenntAmLaufbeginnUmOhneLaufZuTeilen) {
     return test::leseDatei(logbuch->dateipfad());
   };
   lauf(9);
-  const QByteArray zweiter = lauf(12);  // within the budget at its start
+  const QByteArray zweiter = lauf(12);  // at the budget at its start: not renamed
+  ASSERT_EQ(zweiter.size(), 21 * 216);
   lauf(1);
   EXPECT_EQ(std::pair(test::leseDatei(logbuch->aeltererPfad()), texte()),
             std::pair(zweiter, QStringList{u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"Lauf 0"_s}));
