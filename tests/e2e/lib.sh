@@ -6,9 +6,7 @@ set -euo pipefail
 E2E_PROGRAMM=${1:?Aufruf: $0 PFAD-ZU-BEWAHRIX}
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/bewahrix-e2e.XXXXXX")
-E2E_LOGS=()     # the program's output, shown when the test fails
-E2E_AUSGABE=""  # output of the last successful e2e_warte
-E2E_STATUS=""   # exit status from the last e2e_ende_abwarten
+E2E_LOGS=()  # the program's output, shown when the test fails
 touch "$E2E_TMP/pids"  # started and not yet reaped
 
 fehler() { echo "FEHLER: $*" >&2; exit 1; }

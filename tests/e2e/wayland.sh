@@ -62,8 +62,10 @@ taste_ist True || fehler "die gebundene Taste hat \"Tool\"/\"HotkeyAktion\" geä
 
 schritt "Symbol über D-Bus: Tooltip, Menü, Fehlerbild nach dem Zeitplan"
 tooltip_ist Bewahrix || fehler "der Tooltip des Symbols ist nicht \"Bewahrix\": $(eigenschaft ToolTip)"
-OBJEKT=/MenuBar item com.canonical.dbusmenu.GetLayout -- 0 -1 "@as []" | grep -qF "'label': <'Programm beenden'>" ||
-  fehler "das Menü des Symbols kommt nicht über D-Bus"
+menue=$(OBJEKT=/MenuBar item com.canonical.dbusmenu.GetLayout -- 0 -1 "@as []")
+for eintrag in "alle Aufgaben ausführen" "Logbuch einsehen" "Wiederherstellen" "Programm beenden"; do
+  grep -qF "'label': <'$eintrag'>" <<<"$menue" || fehler "im Menü des Symbols fehlt \"$eintrag\""
+done
 bild=$(eigenschaft IconPixmap | md5sum)
 e2e_warte $((E2E_BEGINN - $(date +%s) + 25)) "kein Fehler-Tooltip nach dem Zeitplan" tooltip_ist "Error! Bewahrix (rechte Maustaste)"
 [ "$(eigenschaft IconPixmap | md5sum)" != "$bild" ] || fehler "das Symbol zeigt nach dem Fehler kein anderes Bild"
