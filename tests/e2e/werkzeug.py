@@ -1,6 +1,6 @@
-"""Helpers for the end-to-end tests that the shell cannot do alone: werkzeug.py
-logbuch DATEI | einstellung DB ABSCHNITT SCHLUESSEL | setze DB ABSCHNITT SCHLUESSEL WERT |
-besitzer SELEKTION | unterstuetzt ATOM... | griff pruefen | griff halten DATEI"""
+"""What the end-to-end tests cannot do in the shell: werkzeug.py logbuch DATEI | einstellung DB ABSCHNITT
+SCHLUESSEL | setze DB ABSCHNITT SCHLUESSEL WERT | besitzer SELEKTION | unterstuetzt ATOM... | griff DATEI (holds ALT+S, then writes
+DATEI; exit 1 when another client has it)"""
 
 import ctypes
 import os
@@ -8,16 +8,10 @@ import sqlite3
 import sys
 import time
 
-SLOT = 216
 
-
-def logbuch(datei):
-    """Each entry's text, one per line."""
-    with open(datei, "rb") as f:
-        daten = f.read()
-    if len(daten) % SLOT:
-        sys.exit(f"Logbuch {datei}: Länge {len(daten)} ist kein Vielfaches von {SLOT}")
-    for anfang in range(0, len(daten), SLOT):
+def logbuch(datei):  # each entry's text, one per line
+    daten = open(datei, "rb").read()
+    for anfang in range(0, len(daten), 216):
         print(daten[anfang + 16:anfang + 116].decode("cp1252").rstrip(" "))
 
 
@@ -43,46 +37,40 @@ def setze(db, abschnitt, schluessel, wert):
 
 
 def xlib():
-    # No tool makes these X requests; pointers and window ids go in as ctypes values, never as int.
+    # Pointers and window ids go in as ctypes values, never as int.
     x = ctypes.CDLL("libX11.so.6")
     x.XOpenDisplay.restype = ctypes.c_void_p
     x.XKeysymToKeycode.restype = ctypes.c_ubyte
     anzeige = ctypes.c_void_p(x.XOpenDisplay(None))
-    if not anzeige.value:
-        sys.exit("X-Display nicht erreichbar")
-    return x, anzeige, ctypes.c_ulong(x.XDefaultRootWindow(anzeige))
-
-
-def unterstuetzt(*namen):
-    """What a window manager would announce on the root window."""
-    x, anzeige, wurzel = xlib()
-    atome = (ctypes.c_ulong * len(namen))(*(x.XInternAtom(anzeige, n.encode(), 0) for n in namen))
-    xa_atom, ersetzen = 4, 0
-    x.XChangeProperty(anzeige, wurzel, ctypes.c_ulong(x.XInternAtom(anzeige, b"_NET_SUPPORTED", 0)),
-                      ctypes.c_ulong(xa_atom), 32, ersetzen, atome, len(namen))
-    x.XSync(anzeige, 0)
+    return x, anzeige, lambda name: ctypes.c_ulong(x.XInternAtom(anzeige, name.encode(), 0))
 
 
 def besitzer(selektion):
+    x, anzeige, atom = xlib()
+    sys.exit(not x.XGetSelectionOwner(anzeige, atom(selektion)))
+
+
+def unterstuetzt(*namen):  # what a window manager would announce on the root window
+    x, anzeige, atom = xlib()
+    atome = (ctypes.c_ulong * len(namen))(*(atom(n).value for n in namen))
+    xa_atom, ersetzen = 4, 0
+    wurzel = ctypes.c_ulong(x.XDefaultRootWindow(anzeige))
+    x.XChangeProperty(anzeige, wurzel, atom("_NET_SUPPORTED"), ctypes.c_ulong(xa_atom), 32, ersetzen, atome, len(namen))
+    x.XSync(anzeige, 0)
+
+
+def griff(datei):
     x, anzeige, _ = xlib()
-    sys.exit(not x.XGetSelectionOwner(anzeige, ctypes.c_ulong(x.XInternAtom(anzeige, selektion.encode(), 0))))
-
-
-def griff(art, datei=None):
-    """Grabs ALT+S (exit 1 when taken); pruefen exits, halten writes DATEI and holds it."""
-    x, anzeige, wurzel = xlib()
     fehler = []
     behandler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda *_: fehler.append(1) or 0)
     x.XSetErrorHandler(behandler)
-    mod1, asynchron = 8, 1
-    x.XGrabKey(anzeige, x.XKeysymToKeycode(anzeige, ctypes.c_ulong(x.XStringToKeysym(b"s"))), mod1, wurzel, 1,
-               asynchron, asynchron)
+    taste, mod1, asynchron = x.XKeysymToKeycode(anzeige, ctypes.c_ulong(x.XStringToKeysym(b"s"))), 8, 1
+    x.XGrabKey(anzeige, taste, mod1, ctypes.c_ulong(x.XDefaultRootWindow(anzeige)), 1, asynchron, asynchron)
     x.XSync(anzeige, 0)
     if fehler:
         sys.exit(1)
-    if art == "halten":
-        open(datei, "w").close()
-        time.sleep(1e6)
+    open(datei, "w").close()
+    time.sleep(1e6)
 
 
 if __name__ == "__main__":
