@@ -45,7 +45,9 @@ TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
     EXPECT_TRUE(it.key() == saver.objectName() || saver.findChild<QWidget*>(it.key())) << it.key().toStdString();
   SettingsStore store(schluessel::anwendung());
   hilfeSchalten(false, *saver.hilfe, store);
+  saver.aufgabe.at(1).txtZuSichern->setText(u"/home/anna/<b>Daten</b>/*.*"_s);
   saver.inhaltAuftraege.at(0)->setText(u"7 Aufträge"_s);
+  saver.aufgabe.at(0).pruefLampe->setzeZustand(Lampe::Zustand::Rot);
   // A task without a copy mode shows its schedule on light red.
   QPalette rot = saver.infoTimer.at(1)->palette();
   rot.setColor(QPalette::Window, QColor(0xFF, 0x80, 0x80));
@@ -56,6 +58,8 @@ TEST_F(HoverHilfeTest, TextDesSteuerelementsUnterDemZeiger) {
   const QString bleibt = u" Bewahrix beenden"_s;
   const std::pair<QWidget*, QString> faelle[] = {
       {saver.aufgabe.at(2).cmdKopieStart, u" alle Dateien in der Aufgabe 3 jetzt verarbeiten"_s},
+      {saver.aufgabe.at(1).cmdDazu, u" fügt den Eintrag /home/anna/<b>Daten</b>/*.* in die Liste"_s},
+      {saver.aufgabe.at(0).pruefLampe, u" letzter Kopiervorgang fehlerhaft"_s},
       // The first two characters of the count, blank included.
       {saver.inhaltAuftraege.at(0), u" Aufgabe 1 hat 7  Einträge in der Liste"_s},
       {saver.aufgabe.at(1).txtSichernDaten, u" gibt den Datum wieder, wann der jeweilige Eintrag erfolgte"_s},

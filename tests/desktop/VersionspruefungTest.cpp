@@ -82,7 +82,8 @@ Meldung neuer(const QString& version) {
 TEST(Versionsdatei, LiestNachZeichenpositionenUndVergleichtZahlen) {
   // Read by character positions, as the published file has always been read; numbers compare, not text.
   const std::pair<QString, Versionsnummer> nummern[] = {
-      {u"3.2.3."_s, {3, 2, 3}}, {u"3.2.3"_s, {3, 2, 0}}, {u"12345.6.7."_s, {0, 6, 7}}, {u"1.2.      9   ."_s, {1, 2, 9}}};
+      {u"3.2.3."_s, {3, 2, 3}}, {u"3.2.3"_s, {3, 2, 0}}, {u"12345.6.7."_s, {0, 6, 7}},
+      {u"1.2.      9   ."_s, {1, 2, 9}}, {u"1.2.      9    ."_s, {1, 2, 0}}};
   for (const auto& [datei, nummer] : nummern) EXPECT_EQ(versionspruefung::lies(datei), nummer) << datei.toStdString();
   const std::pair<QString, Meldung> faelle[] = {
       {u" 3.2.3. \r\n"_s, neuer(u"3.2.3."_s)}, {u"3.2.2."_s, aktuell}, {u"3.1.9."_s, aktuell},
