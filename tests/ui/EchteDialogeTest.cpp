@@ -4,7 +4,6 @@
 
 #include "ui/Dateiwahl.h"
 #include "ui/QtDialoge.h"
-#include "ui/Zeiger.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,8 +23,8 @@ using MB = QMessageBox;
 using EchteDialoge = test::SaverUmgebung;
 constexpr int kSchliessen = 0;
 
-// What the open box showed, with the override pointer while it was open.
-using Gesehen = std::tuple<QString, QString, MB::Icon, MB::StandardButtons, QWidget*, Qt::TextFormat, Qt::CursorShape>;
+// What the open box showed.
+using Gesehen = std::tuple<QString, QString, MB::Icon, MB::StandardButtons, QWidget*, Qt::TextFormat>;
 
 // Notes what the box shows and answers: a click on the button, the key, or kSchliessen.
 Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlung, Gesehen& g) {
@@ -34,9 +33,7 @@ Antwort zeigeUndBeantworte(QWidget* fenster, const Meldung& meldung, int handlun
     auto* box = qobject_cast<MB*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
     warte.stop();
-    const QCursor* c = QApplication::overrideCursor();
-    g = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), box->parentWidget(),
-         box->textFormat(), c ? c->shape() : Qt::BitmapCursor};
+    g = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), box->parentWidget(), box->textFormat()};
     if (handlung == kSchliessen) box->close();
     else if (handlung >= Qt::Key_Escape) QTest::keyClick(box, Qt::Key(handlung));
     else if (QAbstractButton* b = box->button(MB::StandardButton(handlung))) b->click();
@@ -89,19 +86,17 @@ TEST_F(EchteDialoge, ZeigenDieMeldungUndGebenDieAntwortZurueck) {
     SCOPED_TRACE(name);
     Gesehen g;
     EXPECT_EQ(zeigeUndBeantworte(&saver, meldung, handlung, g), antwort);
-    // Plain text: angle brackets are no markup. No override pointer where there was none.
-    EXPECT_EQ(g, Gesehen(meldung.text, meldung.titel, symbol, knoepfe, &saver, Qt::PlainText, Qt::BitmapCursor));
+    // Plain text: angle brackets are no markup.
+    EXPECT_EQ(g, Gesehen(meldung.text, meldung.titel, symbol, knoepfe, &saver, Qt::PlainText));
   }
   QDialog modal;
   modal.setModal(true);
   modal.show();
   ASSERT_EQ(QApplication::activeModalWidget(), &modal);
-  const Zeiger beschaeftigt(Qt::WaitCursor);
   Gesehen g;
   zeigeUndBeantworte(&saver, information(u"Diese Datei ist bereits eingetragen."_s), MB::Ok, g);
-  // The box belongs to the window it is asked from; the work goes on busy.
-  EXPECT_EQ(std::tuple(std::get<QWidget*>(g), std::get<Qt::CursorShape>(g), QApplication::overrideCursor()->shape()),
-            std::tuple(&modal, Qt::ArrowCursor, Qt::WaitCursor));
+  // The box belongs to the window it is asked from.
+  EXPECT_EQ(std::get<QWidget*>(g), &modal);
 }
 
 TEST_F(EchteDialoge, QuellordnerUndDateiGewaehltOderAbgebrochen) {
