@@ -68,10 +68,8 @@ class KleinerServer {
   QTcpServer server_;
 };
 
-const Meldung zugriffFehlt{u"Konnte auf das Internet nicht zugreifen oder Versionsdatei wurde nicht gefunden."_s,
-                           u"Bewahrix"_s, Symbol::Kritisch};
-const Meldung nichtVerstanden{u"Die Antwort des Versionsservers wurde nicht verstanden."_s, u"Bewahrix"_s,
-                              Symbol::Kritisch};
+// Which box came matters, not its wording twice over.
+const Meldung zugriffFehlt = versionspruefung::keineVerbindung(), nichtVerstanden = versionspruefung::nichtVerstanden();
 const Meldung aktuell = information(u"Keine neue Version verfügbar, Sie sind auf den neusten Stand."_s);
 Meldung neuer(const QString& version) {
   return information(u"Die Version "_s + version + u" wurde gefunden und liegt zum Download bereit.\n"_s

@@ -159,17 +159,12 @@ TEST_F(SaverBedienung, LampeZeigtJedenZustandInSeinerFarbeUndZeichnetNeu) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return maler.anzahl > 0; }, 5000)) << "kein Neuzeichnen";
     const int abstand = std::abs(mitte().hsvHue() - farbton);
     EXPECT_LE(std::min(abstand, 360 - abstand), spanne) << mitte().hsvHue();
-    EXPECT_GT(mitte().alpha(), 250) << "ausgefüllt";
   }
 }
 
 // At the smallest size every page is whole, no scrolling; the dates scroll with their entries.
 TEST_F(SaverBedienung, KleinstesFensterZeigtJedeSeiteGanz) {
   zeigen(saver.minimumSize());
-  saver.resize(100, 100);
-  warten();
-  EXPECT_EQ(std::tuple(saver.size(), saver.minimumSize().expandedTo({525, 396})),
-            std::tuple(saver.minimumSize(), saver.minimumSize()));
   for (int k = 0; k < saver.ssTab->count(); ++k) {
     saver.ssTab->setCurrentIndex(k);
     warten();
