@@ -49,7 +49,7 @@ struct Maler : QObject {
 }  // namespace
 
 // The program switches pages and options by index; each index has to hold its page.
-TEST_F(SaverAufbau, JederIndexHaeltSeineSeiteUndBeschriftung) {
+TEST_F(SaverAufbau, JederIndexHaeltSeineSeite) {
   std::vector<QWidget*> darauf = {saver.labelOrtInfo.at(4)};
   for (const AufgabenSeite& a : saver.aufgabe) darauf.push_back(a.txtSichernDaten);
   darauf.insert(darauf.end(), {saver.ssTabOptionen, saver.sollDatum, saver.logbuch});
