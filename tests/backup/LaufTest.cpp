@@ -1,6 +1,5 @@
 #include "LaufUmgebung.h"
 
-#include "backup/AufgabenOptionen.h"
 #include "platform/Fehlertext.h"
 
 #include <QFileInfo>
@@ -136,21 +135,4 @@ TEST_F(LaufTest, KeinZweiterLaufWaehrendDesNachgebens) {
   // Whatever the user looks at while the run yields is already in the file.
   EXPECT_EQ(std::tuple(logbuchBeimNachgeben.contains("<Anfang, Manueller Start"), logbuchBeimNachgeben.contains("vom Fenster")),
             std::tuple(true, true));
-}
-
-// Before loading ends nothing is saved; the global options write no line.
-TEST_F(LaufTest, OptionenNachDemLadenGespeichertUndProtokolliert) {
-  bool geladen = false;
-  AufgabenOptionen optionen(*store, *logbuch, geladen);
-  EXPECT_FALSE(optionen.check_AllFileKill_Click(1, true));
-  geladen = true;
-  optionen.check_AllFileKill_Click(1, true), optionen.check_AllFileKill_Undo_Click(1, false);
-  optionen.option_SOLL_Click(4, KeinVerfahren), optionen.option_SOLL_Click(4, NurGroesseres);
-  optionen.check_Auflisten_Click(true), optionen.check_DragAndDrop_Click(false), optionen.option_Verzeichnisse_Click(0);
-  QStringList werte;
-  for (const auto* k : {"Check_AllFileKill1", "Check_AllFileKill_Undo1", "Vorgang4", "Check_Auflisten", "DragDrop", "Option_Verzeichnisse"})
-    werte.append(store->read(u"Optionen"_s, QString::fromLatin1(k), u"-"_s));
-  EXPECT_EQ(werte, (QStringList{u"1"_s, u"0"_s, u"4"_s, u"1"_s, u"0"_s, u"0"_s}));
-  EXPECT_EQ(std::tuple(logbuch->zeilen.size(), logbuch->zeilen.first()),
-            std::tuple(4, test::Zeile{7, u"Löschen vor Kopiervorgang für Aufgabe 2 wurde auf Ja gesetzt"_s}));
 }

@@ -66,15 +66,11 @@ TEST_F(ZeitplanTest, BeschreibungenUndFarben) {
   EXPECT_EQ(zeitplan::beschreibung(*store, 3, uhr).text, u" nur am 05.12.2026 um 23:59 Uhr"_s);
 }
 
-TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArtUndEinmaligerLauf) {
-  // Without a chosen kind the stored one stays.
+// Without a chosen kind the stored one stays; a one-off run's removal: tests/lifecycle.
+TEST_F(ZeitplanTest, ZeitplanfeldOhneGewaehlteArt) {
   zeitplan::speichere(*store, 2, {QDate(2026, 3, 1), QTime(8, 30), true, Woechentlich});
   zeitplan::speichere(*store, 2, {QDate(2026, 12, 5), QTime(7, 0), false, std::nullopt});
   const auto timer = [this](const QString& key) { return store->read(s::abschnittTimer(), key, u"(fehlt)"_s); };
   EXPECT_EQ((QStringList{timer(u"DayArt2"_s), timer(u"SollDay2"_s), timer(u"SollTime2"_s), timer(u"Zusatz2"_s)}),
             (QStringList{u"2"_s, u"05.12.2026"_s, u"07:00:00"_s, u"0"_s}));
-  // A one-off schedule that ran is removed; its extension switch and the other tasks' stay.
-  plane(1, u"0"_s, u"05.12.2026"_s, u"09:15:00"_s);
-  zeitplan::entferneEinmalig(*store, 2);
-  EXPECT_EQ(store->list(s::abschnittTimer()).size(), 3 + 1);
 }
