@@ -12,7 +12,7 @@ namespace s = bewahrix::schluessel;
 
 using test::um;
 
-TEST(Lampen, ZustandUndHinweisAusDemGespeichertenCode) {
+TEST(Lampen, ZustandAusDemGespeichertenCode) {
   using lampen::Zustand;
   const QList<std::pair<std::optional<QString>, std::optional<Zustand>>> codes = {
       {std::nullopt, Zustand::Grau}, {u""_s, Zustand::Grau}, {u"0"_s, Zustand::Gruen}, {u"3"_s, Zustand::Gelb},
