@@ -38,8 +38,7 @@ TEST_F(DatentraegerTest, FehlenderDatentraegerWirdNieDurchDieLokalePlatteErsetzt
   datei(u"quelle/Daten/a.txt"_s), datei(u"quelle/Daten/b/c.txt"_s);
   aufgabe(0, {pfad(u"quelle/Daten/*.***"_s)}, ImmerUeberschreiben, ziel);
   lauf();
-  // The Trash refuses a drive like this one: the logbook says why, up to
-  // twenty times; the task is red, the run goes on.
+  // The Trash refuses such a drive: twenty reasons logged at most, the task red.
   for (int i = 0; i < 21; ++i) test::schreibeDatei(ziel + u"alt%1"_s.arg(i), "x");
   host.aufgaben.at(0).zielLeeren = true;
   lauf();
@@ -71,8 +70,7 @@ TEST_F(DatentraegerTest, FehlenderDatentraegerWirdNieDurchDieLokalePlatteErsetzt
   EXPECT_EQ(std::tuple(finde(stick), fehlerZeilen()), nichtsUndFehlt);
   EXPECT_TRUE(hat(6, u"... von 2 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s));
 
-  // Without a drive to compare with, a new target is not created in an empty
-  // folder where a drive belongs; once the user creates it, it is used.
+  // No drive known yet: no new target in an empty folder where a drive belongs, until the user creates it.
   const QString nas = pfad(u"mein nas"_s);
   einhaengen(u"/etc/fstab"_s, datei(u"fstab"_s, "//server/teil " + QFile::encodeName(nas).replace(" ", "\\040") + " cifs noauto 0 0\n"));
   for (const QString& ordner : {u"/media/STICK"_s, nas}) {

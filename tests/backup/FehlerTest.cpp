@@ -18,8 +18,7 @@ using namespace bewahrix;
 
 namespace {
 
-// The real file system with chosen faults: unreadable directories (permission bits
-// would not stop root), slow blocks so a run yields inside a copy, a failing flush.
+// The real file system with chosen faults (permission bits would not stop root).
 struct Gestoert final : PosixDateisystem {
   std::set<QString> unlesbar;
   bool langsam = false, flushScheitert = false;
@@ -52,8 +51,7 @@ void schreibeRoh(const QByteArray& wurzel, const QByteArray& name) {
 
 class FehlerTest : public test::LaufUmgebung {};
 
-// Odd names, special files, links, unreadable parts and a too deep path in
-// one tree, copied into a target that does not exist yet.
+// Odd names, special files, links, unreadable parts and a too deep path, into a new target.
 TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   const QString q = pfad(u"quelle/Daten/"_s);
   const QByteArray qb = QFile::encodeName(q);
@@ -99,9 +97,6 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   const qsizetype danach = logbuch->zeilen.indexOf(test::Zeile{0, fehler.at(1)}) + 1;
   EXPECT_NE(logbuch->zeilen.value(danach).second, u"    => keine Datei gefunden"_s);
   EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);
-  // Shown with a stand-in for each byte that is no UTF-8.
-  EXPECT_EQ(sicherung->zustand().aufgabenStatusText.at(0),
-            u"letzte Fehler: am 05.Dezember 2026 um 14:03:27, Verzeichnis "_s + q + u"zz geheim ? nicht lesbar: "_s + verweigert);
 
   // Each copy under its name byte for byte, and as long as that name, which is its content.
   QByteArrayList erwartet = {"verweis.txt " + QByteArray::number(QByteArray("über einen Verweis").size())};
@@ -130,15 +125,13 @@ TEST_F(FehlerTest, AbbruchMittenInDerKopieLaesstDieAlteSicherung) {
   EXPECT_EQ(std::tuple(test::leseDatei(verschoben + u"gross.bin"_s), test::alleEintraege(verschoben)),
             std::tuple("die alte Sicherung"_ba, QStringList{u"gross.bin"_s}));
   EXPECT_EQ(fehlerZeilen(), QStringList{u"    => Error, Kopiervorgang abgebrochen"_s});
-  // The end lines say it was cancelled, not finished.
   EXPECT_TRUE(hat(6, u"... bis zum Abbruch von 0 Datei(en) wurden 0 Datei(en) Fehlerfrei verarbeitet"_s));
   EXPECT_TRUE(hat(6, u"<<< Aufgabe 1 abgebrochen"_s));
   EXPECT_EQ(host.lampen.last(), (test::Lampe{0, false}));
   EXPECT_LT(host.prozente.value(host.prozente.size() - 1, 100), 100);  // the window heard of the file's progress
 }
 
-// A crash left its temporary beside the old copy: it goes, links and other names stay.
-// The target is brought onto the device once for the task, and a failure there fails it.
+// A crash's temporary goes, links and other names stay; one failing flush per task fails it.
 TEST_F(FehlerTest, ResteEinesAbsturzesUndScheiterndesAufPlatteBringen) {
   auto* fs = new Gestoert;
   nimm(std::unique_ptr<Dateisystem>(fs));
@@ -159,8 +152,7 @@ TEST_F(FehlerTest, ResteEinesAbsturzesUndScheiterndesAufPlatteBringen) {
                                       u" nicht auf den Datenträger geschrieben: "_s + fehlertext(EIO)});
 }
 
-// A source written to while it is copied is copied once more; when it
-// changes again, the old copy stays and the file counts as failed.
+// A source changed while copied is copied once more; changed again, the old copy stays.
 TEST_F(FehlerTest, QuelleAendertSichWaehrendDerKopie) {
   auto* fs = new Gestoert;
   nimm(std::unique_ptr<Dateisystem>(fs));

@@ -13,13 +13,11 @@
 #include "support/SkriptDialoge.h"
 #include "support/TestUmgebung.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace bewahrix::test {
 
@@ -66,8 +64,7 @@ class LaufUmgebung : public FrischeUmgebung {
     logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
     nimm(std::move(dateisystem));
   }
-  // Every recorded line is in the file too, in the same order.
-  void TearDown() override {
+  void TearDown() override {  // every recorded line is in the file too, in order
     const QByteArray datei = leseDatei(logbuch->dateipfad());
     QStringList imFile, erwartet;
     for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
@@ -80,7 +77,6 @@ class LaufUmgebung : public FrischeUmgebung {
     sicherung = std::make_unique<Sicherung>(
         Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
   }
-  // A file under the test folder with content and last-write time.
   QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
                 const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
     schreibeDatei(pfad(relativ), inhalt);
@@ -88,7 +84,6 @@ class LaufUmgebung : public FrischeUmgebung {
     return pfad(relativ);
   }
   QString ziel() const { return pfad(u"ziel/"_s); }
-  // Task index gets sources, mode and a target (default ziel()).
   void aufgabe(int index, const QStringList& quellen, int modus = ImmerUeberschreiben, const QString& zielOrdner = {}) {
     host.aufgaben.at(index).quellen = quellen;
     host.aufgaben.at(index).modus = modus;
@@ -100,8 +95,7 @@ class LaufUmgebung : public FrischeUmgebung {
     sicherung->zustand().automatikLauf = true;
     sicherung->aufgabeKopieren(0);
   }
-  // The lines of the run without the frame lines common to every run.
-  Zeilen dateiZeilen() const {
+  Zeilen dateiZeilen() const {  // without the frame lines of every run
     static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
                                        u"    Gesamtdatenvolumen"_s, u"... von "_s};
     Zeilen zeilen = logbuch->zeilen;
@@ -116,8 +110,7 @@ class LaufUmgebung : public FrischeUmgebung {
     return texte;
   }
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
-  // What find prints below verzeichnis (by default type letter and path), sorted: as bytes, so a name
-  // that lost a byte does not read like the right one.
+  // What find prints below verzeichnis, sorted, as bytes: a name that lost a byte must not read right.
   static QByteArrayList findeRoh(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
     QProcess find;
     find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
@@ -127,7 +120,6 @@ class LaufUmgebung : public FrischeUmgebung {
     std::sort(zeilen.begin(), zeilen.end());
     return zeilen;
   }
-  // The same as text, for trees whose names are all UTF-8.
   static QStringList finde(const QString& verzeichnis) {
     QStringList zeilen;
     for (const QByteArray& zeile : findeRoh(verzeichnis)) zeilen.append(QString::fromUtf8(zeile));

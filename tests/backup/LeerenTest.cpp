@@ -19,11 +19,9 @@ namespace {
 const test::Zeile kGeleert{8, u"    Zielverzeichnis vorm Kopiervorgang erfolgreich geleert"_s};
 const test::Zeile kNichtGeleert{8, u"    Zielverzeichnis wurde nicht oder nur Teilweise geleert"_s};
 
-// GLib reads the data directory once per process, so every test of this
-// program shares one Trash; the paths in it are unique to each test.
+// GLib reads the data directory once per process: all tests share one Trash, with paths of their own.
 QString gemeinsameDaten() { static QTemporaryDir ordner; return ordner.path(); }
 
-// The Trash as the desktop sees it, through the virtual file system daemon.
 QString papierkorbListe() {
   QProcess gio;
   gio.start(u"dbus-run-session"_s, {u"--"_s, u"gio"_s, u"trash"_s, u"--list"_s});
@@ -38,8 +36,7 @@ class LeerenTest : public test::LaufUmgebung {
     LaufUmgebung::SetUp();
     qputenv("XDG_DATA_HOME", QFile::encodeName(gemeinsameDaten()));
   }
-  void leerenderLauf(const QString& zielOrdner, bool papierkorb = false,
-                     const QStringList& quellen = {}) {
+  void leerenderLauf(const QString& zielOrdner, bool papierkorb = false, const QStringList& quellen = {}) {
     aufgabe(0, quellen.isEmpty() ? QStringList{datei(u"quelle/neu.txt"_s)} : quellen, ImmerUeberschreiben, zielOrdner);
     host.aufgaben.at(0).zielLeeren = true;
     host.aufgaben.at(0).papierkorb = papierkorb;
@@ -48,10 +45,8 @@ class LeerenTest : public test::LaufUmgebung {
 };
 
 TEST_F(LeerenTest, EndgueltigOderWiederherstellbarImPapierkorb) {
-  // Final removal first: the Trash is shared and must not hold this target yet.
   for (const bool papierkorb : {false, true}) {
-    SCOPED_TRACE(papierkorb ? "Papierkorb" : "endgültig");
-    // Files, a hidden file, a subtree, a name that is no UTF-8 and links to outside.
+    SCOPED_TRACE(papierkorb ? "Papierkorb" : "endgültig");  // first: the shared Trash must not hold it yet
     for (const QString& name : {u"alte Datei ä.txt"_s, u".versteckt"_s, u"Unterordner mit Leer/x.txt"_s}) datei(u"ziel/"_s + name);
     ::close(::open(QFile::encodeName(ziel() + u"roh "_s).append("\xe9").constData(), O_WRONLY | O_CREAT, 0644));
     datei(u"draussen/wichtig.txt"_s, "bleibt");

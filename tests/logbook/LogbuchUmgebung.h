@@ -27,8 +27,7 @@ class SteuerbarerEntferner final : public Entferner {
   SystemEntferner echt_;
 };
 
-// A logbook in the fresh HOME, its model and the page's operations (counting
-// the view's refreshes); the clock stands at 05.12.2026 14:03:27.
+// A logbook in the fresh HOME, its model and the page's operations (counting the view's refreshes).
 class LogbuchUmgebung : public FrischeUmgebung {
  protected:
   void SetUp() override {

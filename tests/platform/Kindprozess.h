@@ -16,12 +16,10 @@
 
 namespace bewahrix::test {
 
-// Root ignores permission bits; a test of a refused access runs its work as
-// "nobody" then, otherwise as the user it already is.
+// Root ignores permission bits: a refused access is tried as "nobody" then.
 inline bool brauchtAnderenBenutzer() { return ::geteuid() == 0; }
 
-// Runs arbeit in a forked child, which leaves no traces here (GLib remembers
-// HOME and XDG directories) and may run as another user; hands back its Status.
+// Runs arbeit in a forked child (GLib remembers HOME and XDG directories), maybe as another user.
 inline Status imKindprozess(const std::function<Status()>& arbeit, bool alsNobody = false) {
   using namespace Qt::Literals::StringLiterals;
   struct Antwort { bool ok; int nummer; char text[4096]; };

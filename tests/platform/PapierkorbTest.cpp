@@ -19,8 +19,7 @@ using namespace bewahrix::test;
 
 namespace {
 
-// GLib remembers HOME and XDG_DATA_HOME at its first use in a process, so
-// each trash call runs in a child that sees this test's fresh environment.
+// In a child: GLib keeps the HOME and XDG_DATA_HOME of its first use in a process.
 Status inDenPapierkorb(const QString& pfad) {
   return test::imKindprozess([&] { return SystemEntferner().inDenPapierkorb(pfad); });
 }
@@ -31,7 +30,7 @@ QString papierkorb() { return QFile::decodeName(qgetenv("XDG_DATA_HOME")) + u"/T
 
 class PapierkorbTest : public test::FrischeUmgebung {};
 
-// What lands in the Trash, and with which original path: LeerenTest.
+// What lands in the Trash, with its original path: LeerenTest.
 TEST_F(PapierkorbTest, FehlendeDateiOderUnbrauchbarerPapierkorbMeldenFehler) {
   EXPECT_EQ(inDenPapierkorb(home() + u"fehlt.txt"_s).fehler().nummer, ENOENT);
   const QString datei = home() + u"Brief an Jürgen.txt"_s;
@@ -53,7 +52,6 @@ TEST_F(PapierkorbTest, EndgueltigLoeschenMeldetErstenFehlerUndLoeschtDenRest) {
   for (const QString& d : {u"/a"_s, u"/unter/b"_s, u"/gesperrt/bleibt"_s, u"/z"_s}) schreibeDatei(baum + d, "x");
   const bool anderer = test::brauchtAnderenBenutzer();
   if (anderer) {
-    // The tree belongs to the other user; only gesperrt refuses removal.
     if (!::getpwnam("nobody")) GTEST_SKIP() << "no user nobody to drop root for";
     ASSERT_EQ(::chmod(QFile::encodeName(pfad(QString())).constData(), 0711), 0);
     ASSERT_EQ(QProcess::execute(u"chown"_s, {u"-R"_s, u"nobody:"_s, eltern}), 0);
