@@ -120,18 +120,6 @@ TEST_F(LaufAbbruchTest, AbgebrochenerEinmaligerZeitplanBleibt) {
   EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
 }
 
-TEST_F(LaufAbbruchTest, BeschaedigterSpeicherWirdBeimStartGesagt) {
-  store.reset();
-  test::schreibeDatei(SettingsStore::standardDateipfad(schluessel::anwendung()), QByteArray());  // cut to nothing
-  store = std::make_unique<SettingsStore>(schluessel::anwendung());
-  const QString alt = store->beiseitegelegt().value_or(QString());
-  dialoge.erwarte({u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + alt + u" verschoben. Bewahrix "
-                   u"beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne müssen neu eingerichtet werden."_s,
-                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
-  starten();
-  EXPECT_TRUE(dialoge.alleGezeigt());
-}
-
 TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
   // The store's folder is taken by a file: root cannot write there either.
   store.reset();
