@@ -25,6 +25,8 @@ TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
   EXPECT_TRUE(pruefeErsteInstanz(*erste, dialoge));
   EXPECT_TRUE(erste->erste()) << "the own lock stays held";
   EXPECT_TRUE(Instanz(pfad(u"home"_s)).erste()) << "another user's runtime directory";
+  const timespec vorTagen{::time(nullptr) - 3 * 86400, 0};  // a program that has run for days
+  test::setzeZeiten(erste->dateipfad(), vorTagen, vorTagen);
   dialoge.erwarte(bereitsAktiv());
   EXPECT_FALSE(pruefeErsteInstanz(*std::make_unique<Instanz>(), dialoge));
   EXPECT_FALSE(Instanz().erste()) << "the refused one took the first one's lock away";

@@ -205,22 +205,6 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
 }
 
-// The budget is checked at the start and at a run's start (two rows move aside each); the check box shows the older.
-TEST_F(ProgrammTest, LogbuchGrenzeBeimStartUndAmLaufbeginn) {
-  plane(0, u"3"_s, u"05.12.2026"_s, u"14:04:00"_s);
-  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(2 * 216, ' '));
-  store->write(u"LogBuch"_s, u"Grenze"_s, u"400"_s);
-  starten();
-  uhr.stellen(uhr.jetzt().addSecs(60));
-  programm->TimerAutomatik_Timer();
-  f().checkAeltereEintraege->click();
-  EXPECT_EQ(std::tuple(logTexte().first(), logTexte().at(1), f().logbuch->model()->rowCount(), f().labelLogbuch->text()),
-            std::tuple(u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s, u"<Anfang, Automatischer Zeitplan>"_s, 2,
-                       u"(1,90 KB + 0,42 KB älter)"_s));
-  f().logbuchGrenze.at(3)->trigger();
-  EXPECT_EQ(std::pair(f().logbuchGrenze.at(3)->text(), wert(u"LogBuch"_s, u"Grenze"_s)), std::pair(u"unbegrenzt"_s, u"0"_s));
-}
-
 // A directory in the logbook's place (read-only stops no root): red lamp and tray, one box per run, green at a good entry.
 TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
   const QString datei = home() + u"Logbuch.log"_s;

@@ -1,6 +1,5 @@
 #include "ProgrammUmgebung.h"
 #include "ui/DateiAblage.h"
-#include "ui/IgnorierForm.h"
 
 #include <QDropEvent>
 #include <QListWidget>
@@ -46,9 +45,6 @@ class QuellenBearbeitung : public ProgrammUmgebung {
     QCoreApplication::sendEvent(seite(i).txtZuSichern, &fallen);
     QCoreApplication::sendPostedEvents();
   }
-  void zaehleNeuladen() {
-    QObject::connect(f().logbuch->model(), &QAbstractItemModel::modelReset, f().logbuch, [this] { ++neuladen; });
-  }
   QStringList eintraege(int i) { return texte(seite(i).txtSichernGesamt); }
   int neuladen = 0;
 };
@@ -87,7 +83,7 @@ TEST_F(QuellenBearbeitung, AbgelegterOrdnerNachDenOptionen) {
   EXPECT_EQ(eintraege(0), (QStringList{ordner + u"/*.*"_s, ordner + u"/*.***"_s}));
   // Listed: many files with one refill of the logbook view.
   f().checkAuflisten->click();
-  zaehleNeuladen();
+  QObject::connect(f().logbuch->model(), &QAbstractItemModel::modelReset, f().logbuch, [this] { ++neuladen; });
   ablegen(2, *urls({ordner}));
   EXPECT_EQ(std::tuple(eintraege(2).size(), eintraege(2).last(), neuladen, seite(2).pruefLampe->zustand()),
             std::tuple(30, ordner + u"/d-29.jpg"_s, 1, Z::Gelb));
@@ -144,32 +140,6 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   f().optionSoll.at(6 + 0)->click();
   emit seite(1).txtSichernGesamt->itemClicked(seite(1).txtSichernGesamt->item(0));
   EXPECT_TRUE(seite(1).cmdLoeschen->isEnabled());
-}
-
-// Its logic is the editing's: here the modal window, its file dialog and the untouched main logbook view.
-TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
-  store->write(u"IgnorierListe_1"_s, u"eins.db"_s, u"x"_s);
-  store->write(u"IgnorierListe_2"_s, u"fremd.db"_s, u"x"_s);
-  starten();
-  zaehleNeuladen();
-  programm->dateiWahl = [this](const DateiSuche&) { return pfad(u"Ordner/Desktop.ini"_s); };
-  QStringList gesehen;
-  QTimer::singleShot(0, f().logbuch, [&] {
-    auto* form = qobject_cast<IgnorierForm*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr) << "no modal ignore-list window";
-    gesehen << texte(form->txtSichernGesamt);
-    form->cmdSuchen->click();
-    form->cmdDazu->click();
-    form->txtSichernGesamt->setCurrentRow(0);
-    dialoge.erwarte(loeschFrage(u"fremd.db"_s), Antwort::Ja);
-    form->cmdLoeschen->click();
-    gesehen << texte(form->txtSichernGesamt);
-    form->cmdExit->click();
-  });
-  seite(1).cmdIgnorier->click();
-  EXPECT_EQ(gesehen, (QStringList{u"fremd.db"_s, u"Desktop.ini"_s}));
-  EXPECT_EQ(store->read(u"IgnorierListe_2"_s, u"Desktop.ini"_s, {}), u"05.12.2026 14:03:27"_s);
-  EXPECT_TRUE(neuladen == 0 && seite(1).pruefLampe->zustand() == Z::Grau);
 }
 
 }  // namespace

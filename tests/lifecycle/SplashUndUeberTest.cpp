@@ -55,20 +55,6 @@ TEST_F(SplashTest, ProgrammstartErzeugtNach50msUndZeigtNachAnzeigezeit) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 5000));
 }
 
-TEST_F(SplashTest, TasteVorOderNachDemLadenErzeugtUndZeigtGenauEinmal) {
-  for (const bool nachDemLaden : {false, true}) {
-    SCOPED_TRACE(nachDemLaden);
-    Hauptfenster haupt;
-    QPointer<Splash> splash = haupt.zeige();
-    ASSERT_TRUE(!nachDemLaden || QTest::qWaitFor([&] { return !haupt.protokoll.isEmpty(); }, 5000));
-    QTest::keyClick(splash.data(), Qt::Key_A);
-    EXPECT_EQ(haupt.protokoll, kBeide);
-    QTest::qWait(1700);  // past both timers: neither may act again
-    EXPECT_EQ(haupt.protokoll, kBeide);
-    EXPECT_TRUE(splash.isNull());
-  }
-}
-
 TEST_F(SplashTest, ErneutModalOhneZweitesHauptfenster) {
   QWidget hauptfenster;
   hauptfenster.show();
