@@ -1,5 +1,6 @@
 #include "ProgrammUmgebung.h"
 #include "logbook/LogSatz.h"
+#include "platform/Fehlertext.h"
 
 #include <QStatusBar>
 
@@ -117,6 +118,32 @@ TEST_F(LaufAbbruchTest, AbgebrochenerEinmaligerZeitplanBleibt) {
             (QStringList{u"0"_s, u"14:04:00"_s, u"1"_s}));
   EXPECT_TRUE(wert(u"StatusIn"_s, u"Msgbox0"_s).endsWith(u"Kopiervorgang abgebrochen"_s));
   EXPECT_EQ(logTexte().last(), u"Programm beendet"_s);
+}
+
+TEST_F(LaufAbbruchTest, BeschaedigterSpeicherWirdBeimStartGesagt) {
+  store.reset();
+  test::schreibeDatei(SettingsStore::standardDateipfad(schluessel::anwendung()), QByteArray());  // cut to nothing
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  const QString alt = store->beiseitegelegt().value_or(QString());
+  dialoge.erwarte({u"Die Einstellungsdatenbank war nicht lesbar und wurde nach "_s + alt + u" verschoben. Bewahrix "
+                   u"beginnt mit den Grundeinstellungen: Aufgaben und Zeitpläne müssen neu eingerichtet werden."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  starten();
+  EXPECT_TRUE(dialoge.alleGezeigt());
+}
+
+TEST_F(LaufAbbruchTest, NichtBeschreibbarerSpeicherWirdGesagt) {
+  // The store's folder is taken by a file: root cannot write there either.
+  store.reset();
+  QDir(home() + u".config/RoroVareduze"_s).removeRecursively();
+  test::schreibeDatei(home() + u".config/RoroVareduze"_s, "keine Ordner");
+  store = std::make_unique<SettingsStore>(schluessel::anwendung());
+  const QString grund = store->dateipfad() + u": "_s + fehlertext(ENOTDIR);
+  dialoge.erwarte({u"Die Einstellungen können nicht gespeichert werden: "_s + grund + u". Bewahrix arbeitet "
+                   u"mit den Grundeinstellungen; Änderungen gehen beim Beenden verloren."_s,
+                   u"Bewahrix"_s, Symbol::Ausrufezeichen});
+  starten();
+  EXPECT_TRUE(logTexte().contains(alsSatz(u"Die Einstellungen können nicht gespeichert werden: "_s + grund)));
 }
 
 TEST_F(LaufAbbruchTest, SpaetererSchreibfehlerEinmalAlsMeldung) {

@@ -205,6 +205,16 @@ TEST_F(ProgrammTest, ZeitplaeneLaufenInIhrerMinuteEinmal) {
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt0"_s), u"3"_s);  // periodic schedules stay
 }
 
+// Rows beyond the budget move aside at the start already; the menu stores the chosen budget.
+TEST_F(ProgrammTest, LogbuchGrenzeBeimStart) {
+  test::schreibeDatei(home() + u"Logbuch.log"_s, QByteArray(2 * 216, ' '));
+  store->write(u"LogBuch"_s, u"Grenze"_s, u"400"_s);
+  starten();
+  EXPECT_EQ(logTexte().first(), u"Logbuch fortgesetzt; ältere Einträge in Logbuch.1.log"_s);
+  f().logbuchGrenze.at(3)->trigger();
+  EXPECT_EQ(wert(u"LogBuch"_s, u"Grenze"_s), u"0"_s);
+}
+
 // A directory in the logbook's place (read-only stops no root): red lamp and tray, one box per run, green at a good entry.
 TEST_F(ProgrammTest, UnschreibbaresLogbuchWirdEinmalGemeldet) {
   const QString datei = home() + u"Logbuch.log"_s;

@@ -1,5 +1,6 @@
 #include "ProgrammUmgebung.h"
 #include "ui/DateiAblage.h"
+#include "ui/IgnorierForm.h"
 
 #include <QDropEvent>
 #include <QListWidget>
@@ -140,6 +141,28 @@ TEST_F(QuellenBearbeitung, DateiUndOrdnerAusDenDialogenUndLoeschen) {
   f().optionSoll.at(6 + 0)->click();
   emit seite(1).txtSichernGesamt->itemClicked(seite(1).txtSichernGesamt->item(0));
   EXPECT_TRUE(seite(1).cmdLoeschen->isEnabled());
+}
+
+// Its logic is the editing's: here the modal window with its file dialog and single delete.
+TEST_F(QuellenBearbeitung, IgnorierlisteImEigenenFenster) {
+  store->write(u"IgnorierListe_2"_s, u"fremd.db"_s, u"x"_s);
+  starten();
+  programm->dateiWahl = [this](const DateiSuche&) { return pfad(u"Ordner/Desktop.ini"_s); };
+  QStringList gesehen;
+  QTimer::singleShot(0, f().logbuch, [&] {
+    auto* form = qobject_cast<IgnorierForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr) << "no modal ignore-list window";
+    form->cmdSuchen->click();
+    form->cmdDazu->click();
+    form->txtSichernGesamt->setCurrentRow(0);
+    dialoge.erwarte(loeschFrage(u"fremd.db"_s), Antwort::Ja);
+    form->cmdLoeschen->click();
+    gesehen << texte(form->txtSichernGesamt);
+    form->cmdExit->click();
+  });
+  seite(1).cmdIgnorier->click();
+  EXPECT_EQ(std::tuple(gesehen, store->read(u"IgnorierListe_2"_s, u"Desktop.ini"_s, {})),
+            std::tuple(QStringList{u"Desktop.ini"_s}, u"05.12.2026 14:03:27"_s));
 }
 
 }  // namespace

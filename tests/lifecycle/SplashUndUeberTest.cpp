@@ -55,6 +55,14 @@ TEST_F(SplashTest, ProgrammstartErzeugtNach50msUndZeigtNachAnzeigezeit) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 5000));
 }
 
+TEST_F(SplashTest, TasteVorDemLadenErzeugtUndZeigtGenauEinmal) {
+  Hauptfenster haupt;
+  QPointer<Splash> splash = haupt.zeige();
+  QTest::keyClick(splash.data(), Qt::Key_A);
+  QTest::qWait(1700);  // past both timers: neither may act again
+  EXPECT_EQ(std::tuple(haupt.protokoll, splash.isNull()), std::tuple(kBeide, true));
+}
+
 TEST_F(SplashTest, ErneutModalOhneZweitesHauptfenster) {
   QWidget hauptfenster;
   hauptfenster.show();
