@@ -63,6 +63,17 @@ TEST_F(SplashTest, TasteVorDemLadenErzeugtUndZeigtGenauEinmal) {
   EXPECT_EQ(std::tuple(haupt.protokoll, splash.isNull()), std::tuple(kBeide, true));
 }
 
+TEST_F(SplashTest, SchliessenWaehrendDasHauptfensterEntstehtZeigtEsDanach) {
+  // The start may wait in a message box longer than the splash stays.
+  QStringList protokoll;
+  QPointer<Splash> splash = zeigeSplash(
+      u"1"_s, [&] { protokoll << u"beginnt"_s, QTest::qWait(1800), protokoll << u"fertig"_s; },
+      [&] { protokoll << u"zeigen"_s; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return protokoll.contains(u"zeigen"_s); }, 5000));
+  EXPECT_EQ(protokoll, (QStringList{u"beginnt"_s, u"fertig"_s, u"zeigen"_s}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 5000));
+}
+
 TEST_F(SplashTest, ErneutModalOhneZweitesHauptfenster) {
   QWidget hauptfenster;
   hauptfenster.show();
