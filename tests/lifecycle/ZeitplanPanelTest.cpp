@@ -85,6 +85,13 @@ TEST_F(ZeitplanPanelTest, SpeichernUndSprungZwischenVerfahrenUndTimer) {
             std::tuple(Saver::kSeiteVerfahren, 3));
 }
 
+TEST_F(ZeitplanPanelTest, WarnungNurOhneVerfahren) {
+  starten();  // no task has a copy mode yet
+  const bool vorher = f().timerWarnung->isActive();
+  f().optionSoll.at(1)->click();
+  EXPECT_EQ(std::pair(vorher, f().timerWarnung->isActive()), std::pair(true, false));
+}
+
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
   plane(0, u"0"_s, u"05.12.2026"_s, u"14:04:00"_s);
   aufgabe(0, u"fehlt.txt"_s);  // a failing file
