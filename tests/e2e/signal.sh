@@ -32,14 +32,6 @@ kopie_beginnt() {  # the next start shows its window and begins copying the larg
   e2e_warte 30 "die Kopie beginnt nicht" temporaer
 }
 
-schritt "SIGTERM während eine große Datei kopiert wird"
-kopie_beginnt
-e2e_stoppen TERM 5
-e2e_im_logbuch "    => Error, Kopiervorgang abgebrochen" || fehler "der Abbruch steht nicht im Logbuch"
-[ "$(cat "$ziel/gross.bin")" = "die alte Sicherung" ] || cmp -s "$quelle" "$ziel/gross.bin" ||
-  fehler "die Sicherung ist weder die alte noch die ganze neue"
-temporaer && fehler "eine temporäre Datei ist geblieben: $E2E_AUSGABE"
-
 schritt "SIGKILL während der Kopie: der nächste Start zeigt den Lauf als nicht beendet"
 kopie_beginnt
 kill -KILL "$E2E_BEWAHRIX"

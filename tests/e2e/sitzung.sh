@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # One session on a fresh HOME: the first start with its splash, a picture of each page (into docs/screenshots
-# with BEWAHRIX_SCREENSHOTS_AKTUALISIEREN=1), a second start, ALT+S switched on and off in the menu, and the
-# tray icon and its menu up to "Programm beenden".
+# with BEWAHRIX_SCREENSHOTS_AKTUALISIEREN=1), a second start, and the tray icon and its menu up to "Programm beenden".
 source "$(dirname "$0")/lib.sh"
 e2e_x11
 
@@ -71,41 +70,13 @@ e2e_ende_abwarten "$E2E_BEWAHRIX" 15 || fehler "der zweite Start endet nicht nac
 [ "$E2E_STATUS" = 0 ] || fehler "der zweite Start endet mit Status $E2E_STATUS statt 0"
 e2e_laeuft "$erster" && e2e_ist_sichtbar "$fenster" || fehler "die erste Instanz ist nach dem zweiten Start weg"
 
-# Hilfe > sonstiges > "Bewahrix mit ALT+S in den Vordergrund"; Left from the first menu wraps round to "Hilfe".
-hotkey_umschalten() {  # WERT: by keyboard, with the mouse away from the menus; then WERT is stored
-  xdotool mousemove --window "$fenster" 30 10 click 1 mousemove 1270 790
-  sleep 1
-  xdotool key --delay 400 Left Down Right Down Return
-  e2e_warte 15 "\"Tool\"/\"HotkeyAktion\" wird nicht \"$1\"" gespeichert "$1"
-}
-gespeichert() { [ "$(e2e_einstellung Tool HotkeyAktion)" = "$1" ]; }
-minimieren() {  # "Minimieren" sits left of "Ende" in the window's bottom right corner
-  e2e_geometrie "$fenster"
-  xdotool mousemove --window "$fenster" $((BREITE - 130)) $((HOEHE - 18)) click 1
-  e2e_warte 15 "das Hauptfenster bleibt nach \"Minimieren\" sichtbar" e2e_nicht e2e_ist_sichtbar "$fenster"
-}
 # Minimising hides the window only once the icon is in the tray.
 e2e_warte 30 "kein Symbol von Bewahrix im Infobereich" e2e_tray_symbol
 symbol=$E2E_AUSGABE
-
-schritt "ALT+S eingeschaltet holt das minimierte Fenster aus einer anderen Anwendung zurück"
-hotkey_umschalten True
-minimieren
-xmessage -name andere "eine andere Anwendung" >/dev/null 2>&1 &
-andere=$!
-e2e_merke $andere
-e2e_warte 15 "das Fenster der anderen Anwendung erscheint nicht" xdotool search --onlyvisible --classname '^andere$'
-xdotool windowfocus --sync "$(head -n 1 <<<"$E2E_AUSGABE")"
-xdotool key alt+s  # through XTEST: an event sent to a window would pass the grab by
-e2e_warte 15 "ALT+S bringt das Hauptfenster nicht zurück" e2e_ist_sichtbar "$fenster"
-e2e_beende $andere
-
-schritt "ALT+S ausschalten gibt die Taste frei"
-hotkey_umschalten False
-python3 "$E2E_DIR/werkzeug.py" griff "$E2E_TMP/gegriffen" &
-e2e_merke $!
-e2e_warte 15 "ALT+S bleibt nach dem Ausschalten belegt" test -e "$E2E_TMP/gegriffen"
-minimieren
+schritt "Minimieren (links von \"Ende\" in der Ecke unten rechts)"
+e2e_geometrie "$fenster"
+xdotool mousemove --window "$fenster" $((BREITE - 130)) $((HOEHE - 18)) click 1
+e2e_warte 15 "das Hauptfenster bleibt nach \"Minimieren\" sichtbar" e2e_nicht e2e_ist_sichtbar "$fenster"
 
 schritt "ein einziger Rechtsklick auf das Symbol öffnet das Menü, Escape schließt es"
 xdotool mousemove --window "$symbol" 10 15 click 3

@@ -84,25 +84,22 @@ TEST_F(DiensteTest, NachDemSchlafVersaeumtGemeldetUndNachgeholt) {
   EXPECT_TRUE(QFileInfo::exists(pfad(u"ziel/a.txt"_s)));
 }
 
+
 // A stick left at home: said once a day per task, not at every run.
 TEST_F(DiensteTest, FehlenderDatentraegerEinmalAmTag) {
   test::schreibeDatei(pfad(u"quelle/a.txt"_s), "inhalt");
   aufgabe(2, u"quelle/a.txt"_s);
   plane(2, u"3"_s, u"05.12.2026"_s, u"14:04:00"_s);
-  const auto stick = [this](const QString& wo) {  // where its last run wrote
-    store->write(u"Datentraeger"_s, u"Ziel2"_s, u"tmpfs "_s + wo);
-    return u" 2 0 Datenträger für Aufgabe 3 fehlt|Zielverzeichnis "_s + pfad(u"ziel/"_s) +
-           u" liegt nicht auf dem erwarteten Datenträger ("_s + wo + u"). Ist er angeschlossen?|default|Logbuch einsehen"_s;
-  };
-  const QString heute = stick(u"/media/stick"_s);
+  store->write(u"Datentraeger"_s, u"Ziel2"_s, u"tmpfs /media/stick"_s);  // where its last run wrote
   starten();
   tickUm1404(5);
-  const auto [erste, text] = meldung();
-  EXPECT_EQ(text, u"0"_s + heute);
+  const uint erste = meldung().first;
   uhr.stellen(QDateTime(QDate(2026, 12, 5), QTime(14, 5, 10)));
   programm->TimerAutomatik_Timer();
   tickUm1404(5);  // the clock set back: the same day's second run
-  const QString morgen = stick(u"/media/anderer"_s);
+  store->write(u"Datentraeger"_s, u"Ziel2"_s, u"tmpfs /media/anderer"_s);
   tickUm1404(6);
-  EXPECT_EQ(meldung(), std::pair(erste, QString::number(erste) + morgen)) << "nothing more on the 5th, again on the 6th";
+  const auto [nummer, text] = meldung();
+  EXPECT_EQ(std::pair(nummer, text.contains(u"(/media/anderer)"_s)), std::pair(erste, true))
+      << "nothing more on the 5th, again on the 6th";
 }

@@ -8,41 +8,12 @@
 
 #include <csignal>
 #include <cstring>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-namespace {
-
-// Another Bewahrix in a forked process: takes the lock ('j') or not ('n'), then waits to be killed.
-struct FremderProzess {
-  explicit FremderProzess(const QString& verzeichnis) {
-    int her[2];
-    if (::pipe(her) != 0) return;
-    if ((pid = ::fork()) == 0) {
-      Instanz instanz(verzeichnis);
-      const char a = instanz.erste() ? 'j' : 'n';
-      if (::write(her[1], &a, 1) == 1) ::pause();
-      ::_exit(1);
-    }
-    ::close(her[1]);
-    if (::read(her[0], &antwort, 1) != 1) antwort = '?';
-    ::close(her[0]);
-  }
-  ~FremderProzess() { beende(); }
-  void beende() {
-    if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
-    pid = -1;
-  }
-  char antwort = 0;
-  pid_t pid = -1;
-};
-
-}  // namespace
-
+// Another process holding the lock, and one left behind by a killed program: tests/e2e (sitzung.sh, signal.sh).
 class InstanzTest : public test::FrischeUmgebung {
  protected:
   test::SkriptDialoge dialoge;
@@ -54,6 +25,8 @@ TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
   EXPECT_TRUE(pruefeErsteInstanz(*erste, dialoge));
   EXPECT_TRUE(erste->erste()) << "the own lock stays held";
   EXPECT_TRUE(Instanz(pfad(u"home"_s)).erste()) << "another user's runtime directory";
+  const timespec vorTagen{::time(nullptr) - 3 * 86400, 0};  // a program that has run for days
+  test::setzeZeiten(erste->dateipfad(), vorTagen, vorTagen);
   dialoge.erwarte(bereitsAktiv());
   EXPECT_FALSE(pruefeErsteInstanz(*std::make_unique<Instanz>(), dialoge));
   EXPECT_FALSE(Instanz().erste()) << "the refused one took the first one's lock away";
@@ -64,22 +37,6 @@ TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
   test::schreibeDatei(pfad(u"keinOrdner"_s), "x");
   Instanz ohne(pfad(u"keinOrdner"_s));
   EXPECT_TRUE(pruefeErsteInstanz(ohne, dialoge));
-}
-
-TEST_F(InstanzTest, FremderProzessHaeltDieSperreUndEineVerwaisteWirdUebernommen) {
-  FremderProzess fremd(pfad(u"run"_s));
-  ASSERT_EQ(fremd.antwort, 'j');
-  dialoge.erwarte(bereitsAktiv());
-  Instanz hier(pfad(u"run"_s));
-  EXPECT_FALSE(pruefeErsteInstanz(hier, dialoge));
-  // A program that has run for days holds a days-old file.
-  const timespec vorTagen{::time(nullptr) - 3 * 86400, 0};
-  test::setzeZeiten(hier.dateipfad(), vorTagen, vorTagen);
-  EXPECT_FALSE(hier.erste());
-  fremd.beende();
-  ASSERT_TRUE(QFileInfo::exists(hier.dateipfad()));
-  EXPECT_TRUE(pruefeErsteInstanz(hier, dialoge));
-  EXPECT_EQ(FremderProzess(pfad(u"run"_s)).antwort, 'n');
 }
 
 // Logout, shutdown, Ctrl+C and a closed terminal each end the program in order, on the event loop.
