@@ -33,6 +33,7 @@ TEST_F(LaufTest, EinzelneDateiVonHandMitAllenZeilen) {
       {6, u"... von 1 Datei(en) wurden 1 Datei(en) Fehlerfrei verarbeitet"_s},
       {6, u"<<< Aufgabe 1 fertig verarbeitet"_s}, {6, u"<Ende, Manueller Start>"_s}}));
   EXPECT_EQ(status(0), QStringList({u"0"_s, u"Aufgabe wurde zuletzt am 05.Dezember 2026 um 14:03:27 ohne Fehler verarbeitet"_s}));
+  EXPECT_FALSE(store->enthaelt(u"StatusIn"_s, u"LaufBegonnen0"_s)) << "a finished run is not shown as cut off at the next start";
 }
 
 // The unit changes at 100 KByte of total volume.
