@@ -20,8 +20,10 @@ TEST(Formate, GeschriebenWieDasProgrammEsZeigt) {
       {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(9, 5, 3))), u"01.02.2026 09:05:03"_s},
       {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(0, 0))), u"01.02.2026"_s},
       {formate::festkomma(123456.789, 3), u"123456,789"_s},  // no grouping
+      {[] { QStringList m; for (int i = 1; i <= 12; ++i) m << formate::monatKurz(i); return m.join(u' '); }(),
+       u"Jan Feb Mrz Apr Mai Jun Jul Aug Sep Okt Nov Dez"_s},
   };
-  for (const auto& [ist, soll] : faelle) EXPECT_EQ(ist, soll);
+  for (const auto& [ist, soll] : faelle) EXPECT_EQ(ist, soll) << "expected " << soll.toStdString();
 }
 
 TEST(Formate, GeschriebenesWirdZurueckgelesen) {
@@ -29,6 +31,7 @@ TEST(Formate, GeschriebenesWirdZurueckgelesen) {
   EXPECT_EQ(formate::leseKurzDatum(formate::kurzDatum(zeitpunkt.date())), zeitpunkt.date());
   EXPECT_EQ(formate::leseDatumZeit(formate::datumZeit(zeitpunkt)), zeitpunkt);
   EXPECT_EQ(formate::leseDatumZeit(u"01.02.2026"_s), QDateTime(QDate(2026, 2, 1), QTime(0, 0)));
+  EXPECT_EQ(formate::leseKurzDatum(u"5.2.2026"_s), QDate(2026, 2, 5)) << "typed without leading zeros";
   // A time stored after a date (the default of a schedule time) gives the time.
   EXPECT_EQ(formate::leseZeit(u"05.12.2026 08:30:00"_s), QTime(8, 30));
   EXPECT_EQ(std::tuple(formate::leseKurzDatum(u"31.02.2026"_s), formate::leseZeit(u"25:00:00"_s),
