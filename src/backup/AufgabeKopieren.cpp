@@ -48,7 +48,7 @@ Volumen volumen(const LaufZaehler& z) {
 Sicherung::Sicherung(Umgebung umgebung) : u_(umgebung) {}
 
 // A name's line break or tab must not cut the logbook's line.
-void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(pfade::anzeige(text), kategorie); }
+void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(text, kategorie); }
 
 const Sicherung::Einstellungen& Sicherung::einstellungen(int index) {
   auto& e = einstellungen_;

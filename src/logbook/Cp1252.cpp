@@ -17,6 +17,8 @@ constexpr std::array<char16_t, 32> kOberesFeld = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, kUndefiniert, 0x017E, 0x0178};
 
 char kodiere(char16_t zeichen) {
+  // A line break or tab from a file name would cut the line in every view of the logbook.
+  if (zeichen < 0x20 || zeichen == 0x7F) return '?';
   if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) return static_cast<char>(zeichen);
   for (std::size_t i = 0; i < kOberesFeld.size(); ++i)
     if (kOberesFeld[i] != kUndefiniert && kOberesFeld[i] == zeichen)

@@ -34,7 +34,9 @@ TEST(LogSatz, TextfeldInWindows1252AufHundertBytes) {
       {QString(120, u'ä'), QByteArray(48, '\xe4') + "..#.." + QByteArray(47, '\xe4')},
       {u"geführt € „ß“ Œ"_s, "gef\xfchrt \x80 \x84\xdf\x93 \x8c"},
       // What the code page cannot hold becomes one "?" per character, emoji included.
-      {u"Łódź 😀\uFFFD"_s, "?\xf3" "d? ??"}};
+      {u"Łódź 😀\uFFFD"_s, "?\xf3" "d? ??"},
+      // A control character from a file name would cut the line in every view.
+      {u"a\tb\nc\u007F\u001F"_s, "a?b?c??"}};
   for (const auto& [text, feld] : faelle)
     EXPECT_EQ(logsatz::slot(kZeit, text).mid(16, 100), feld.leftJustified(100, ' ')) << text.toStdString();
   EXPECT_EQ(bewahrix::cp1252::dekodieren("gef\xfchrt \x80\x9f\x81\x8d\x8f\x90\x9d"),
