@@ -23,7 +23,9 @@
 
 #include <sqlite3.h>
 
-#include <memory>
+// For the test files of the whole program, which include nothing else of their own.
+using namespace Qt::Literals::StringLiterals;
+using namespace bewahrix;
 
 namespace bewahrix {
 
@@ -49,9 +51,7 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
       texte.append(QString::fromLatin1(datei.mid(o + 16, 100)).trimmed());
     return texte;
   }
-  QString wert(const QString& abschnitt, const QString& key) {
-    return store->read(abschnitt, key, QStringLiteral("(fehlt)"));
-  }
+  QString wert(const QString& abschnitt, const QString& key) { return store->read(abschnitt, key, u"(fehlt)"_s); }
   QStringList werte(const QString& abschnitt, const QStringList& keys) {
     QStringList w;
     for (const QString& key : keys) w << wert(abschnitt, key);
@@ -60,47 +60,42 @@ class ProgrammUmgebung : public test::FrischeUmgebung {
   // Every row of the settings file as "section/key=value", read past the program's own connection.
   QStringList gespeichert() {
     sqlite3* db = nullptr;
-    sqlite3_stmt* abfrage = nullptr;
     sqlite3_open_v2(store->dateipfad().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_prepare_v2(db, "SELECT section || '/' || key || '=' || value FROM settings ORDER BY seq", -1, &abfrage,
-                       nullptr);
     QStringList zeilen;
-    while (sqlite3_step(abfrage) == SQLITE_ROW)
-      zeilen << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(abfrage, 0)));
-    sqlite3_finalize(abfrage);
+    const auto zeile = [](void* z, int, char** w, char**) {
+      return static_cast<QStringList*>(z)->append(QString::fromUtf8(w[0])), 0;
+    };
+    sqlite3_exec(db, "SELECT section || '/' || key || '=' || value FROM settings ORDER BY seq", zeile, &zeilen, nullptr);
     sqlite3_close(db);
     return zeilen;
   }
   void setze(const QString& abschnitt, std::initializer_list<std::pair<QString, QString>> paare) {
     for (const auto& [key, w] : paare) store->write(abschnitt, key, w);
   }
-  void option(const QString& key, const QString& wert) { store->write(QStringLiteral("Optionen"), key, wert); }
+  void option(const QString& key, const QString& wert) { store->write(u"Optionen"_s, key, wert); }
   void plane(int i, const QString& art, const QString& tag, const QString& zeit) {
     const QString n = QString::number(i);
-    const auto key = [&n](const char* name) { return QLatin1String(name) + n; };
-    setze(QStringLiteral("Timer"), {{key("DayArt"), art}, {key("SollDay"), tag}, {key("SollTime"), zeit}});
+    setze(u"Timer"_s, {{u"DayArt"_s + n, art}, {u"SollDay"_s + n, tag}, {u"SollTime"_s + n, zeit}});
   }
   // Task i copies quelle (under HOME), overwriting, into the existing directory ziel/.
   void aufgabe(int i, const QString& quelle) {
     const QString n = QString::number(i);
-    store->write(QLatin1String("Aufgabe") + n, pfad(quelle), QStringLiteral("05. Dez. 2026"));
-    option(QLatin1String("Vorgang") + n, QStringLiteral("0"));
-    store->write(QStringLiteral("SaveZiel"), QLatin1String("Ziel ") + n, pfad(QStringLiteral("ziel/")));
-    QDir().mkpath(pfad(QStringLiteral("ziel")));
+    store->write(u"Aufgabe"_s + n, pfad(quelle), u"05. Dez. 2026"_s);
+    option(u"Vorgang"_s + n, u"0"_s);
+    store->write(u"SaveZiel"_s, u"Ziel "_s + n, pfad(u"ziel/"_s));
+    QDir().mkpath(pfad(u"ziel"_s));
   }
   static Meldung stopFrage() {
-    return frage(QStringLiteral("Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm "
-                                "beenden wollen?"),
-                 QStringLiteral("Programm beenden"));
+    return frage(u"Ein oder mehrere Timer sind noch aktiv! Sind Sie sich sicher, dass Sie das Programm beenden wollen?"_s,
+                 u"Programm beenden"_s);
   }
   static Meldung versaeumtBox(const QString& zeilen) {
-    const QString kopf = QStringLiteral("Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n");
-    return {kopf + zeilen + QStringLiteral("; "), QStringLiteral("Versäumte Aufgaben"), Symbol::Kritisch};
+    return {u"Folgende Aufgaben wurden versäumt (Bewahrix war nicht aktiv)\n\n"_s + zeilen + u"; "_s,
+            u"Versäumte Aufgaben"_s, Symbol::Kritisch};
   }
   static Meldung resetFrage() {
-    return frage(QStringLiteral("Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? "
-                                "Das Programm wird danach beendet."),
-                 QStringLiteral("Löschen"));
+    return frage(u"Sollen wirklich alle Aufgaben und Einstellungen von Bewahrix gelöscht werden? Das Programm wird "
+                 u"danach beendet."_s, u"Löschen"_s);
   }
 
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
