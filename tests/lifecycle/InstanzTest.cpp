@@ -8,33 +8,27 @@
 
 #include <csignal>
 #include <cstring>
-#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
 // Another process holding the lock, and one left behind by a killed program: tests/e2e (sitzung.sh, signal.sh).
-class InstanzTest : public test::FrischeUmgebung {
- protected:
-  test::SkriptDialoge dialoge;
-};
+class InstanzTest : public test::FrischeUmgebung {};
 
 TEST_F(InstanzTest, EineSperreJeLaufzeitVerzeichnis) {
+  test::SkriptDialoge dialoge;
   auto erste = std::make_unique<Instanz>();
   EXPECT_EQ(erste->dateipfad(), pfad(u"run/bewahrix.lock"_s));
   EXPECT_TRUE(pruefeErsteInstanz(*erste, dialoge));
   EXPECT_TRUE(erste->erste()) << "the own lock stays held";
   EXPECT_TRUE(Instanz(pfad(u"home"_s)).erste()) << "another user's runtime directory";
-  const timespec vorTagen{::time(nullptr) - 3 * 86400, 0};  // a program that has run for days
-  test::setzeZeiten(erste->dateipfad(), vorTagen, vorTagen);
   dialoge.erwarte(bereitsAktiv());
   EXPECT_FALSE(pruefeErsteInstanz(*std::make_unique<Instanz>(), dialoge));
   EXPECT_FALSE(Instanz().erste()) << "the refused one took the first one's lock away";
   erste.reset();
   EXPECT_FALSE(QFileInfo::exists(pfad(u"run/bewahrix.lock"_s)));
   EXPECT_TRUE(pruefeErsteInstanz(*std::make_unique<Instanz>(), dialoge));
-  // No lock file can be made at all: starting beats refusing for ever.
-  test::schreibeDatei(pfad(u"keinOrdner"_s), "x");
+  test::schreibeDatei(pfad(u"keinOrdner"_s), "x");  // no lock file at all: starting beats refusing for ever
   Instanz ohne(pfad(u"keinOrdner"_s));
   EXPECT_TRUE(pruefeErsteInstanz(ohne, dialoge));
 }
