@@ -121,9 +121,8 @@ TEST_F(ProgrammTest, AufgabeVonHandAufbauenUndLaufen) {
                        wert(u"SaveZiel"_s, u"Ziel 0"_s)),
             std::tuple(Z::Rot, Z::Gruen, pfad(u"ziel/"_s), pfad(u"ziel/"_s)));
 
-  dialoge.erwarte(
-      information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
-                  u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
+  dialoge.erwarte(information(u"Augabe beendet.\n\nGesamtdatenvolumen: 0,006 KByte , kopiertes Datenvolumen "
+                              u"0,006 KByte\n1 Datei(en) wurden verarbeitet; davon Fehlerhaft 0 Datei(en)"_s));
   seite.cmdKopieStart->click();
   EXPECT_EQ(std::pair(QFileInfo::exists(pfad(u"ziel/a.txt"_s)), seite.pruefLampe->zustand()), std::pair(true, Z::Gruen));
   for (const auto& s : f().aufgabe) EXPECT_TRUE(s.cmdKopieStart->isEnabled());
