@@ -64,6 +64,7 @@ TEST_F(KopierTest, AlleArtenVonEintraegenInEinemLauf) {
   erwartet.append({0, u" ==> Lesefehler, Datei wurde nicht angegeben, "_s + q + u"Daten/"_s});
   EXPECT_EQ(dateiZeilen(), erwartet);
   EXPECT_TRUE(hat(6, u"... von 6 Datei(en) wurden 5 Datei(en) Fehlerfrei verarbeitet"_s));
+  EXPECT_EQ(sicherung->zustand().fehlerGesamt, 2);  // the entry without a file name counts too
   // The prefix goes on the top level and on files, not on subdirectories.
   QByteArrayList kopien = finde(ziel());
   for (QByteArray& kopie : kopien) kopie.replace("Sicherheitskopie von ", "§");

@@ -40,7 +40,6 @@ TEST_F(LeerenTest, GefaehrlicheZieleWerdenNieGeleert) {
   QDir().mkpath(ziel() + u"log"_s);
   store->write(u"LogBuch"_s, u"Pfad"_s, ziel() + u"log/"_s);
   const QString logbuchDatei = logbuch->dateipfad();
-  logbuch->eintrag(u"vorher"_s, 7);
   const struct { QString ziel, grund; } faelle[] = {
       {pfad(u"quelle/"_s), u"die Quelle "_s + pfad(u"quelle/Daten/neu.txt"_s)},
       {ziel(), u"das Logbuch "_s + logbuchDatei},
