@@ -2,7 +2,6 @@
 
 #include "backup/FesterLaufHost.h"
 #include "backup/Sicherung.h"
-#include "logbook/LogSatz.h"
 #include "logbook/LogSchalter.h"
 #include "logbook/Logbuch.h"
 #include "platform/Dateisystem.h"
@@ -27,14 +26,10 @@ using Zeile = QPair<int, QString>;  // (category, text)
 using Zeilen = QList<Zeile>;
 using Lampe = QPair<int, bool>;
 
-// The real logbook, which also remembers every line it recorded.
+// The real logbook, which also remembers every line the run gave it.
 struct MitschreibendesLogbuch final : Logbuch {
-  MitschreibendesLogbuch(SettingsStore& s, const Uhr& u, const LogSchalter& l) : Logbuch(s, u, l), schalter(l) {}
-  void eintrag(const QString& text, int kategorie) override {
-    if (!schalter.aufzeichnungAus() && schalter.kategorieAn(kategorie)) zeilen.append({kategorie, text});
-    Logbuch::eintrag(text, kategorie);
-  }
-  const LogSchalter& schalter;
+  using Logbuch::Logbuch;
+  void eintrag(const QString& text, int kategorie) override { zeilen.append({kategorie, text}); Logbuch::eintrag(text, kategorie); }
   Zeilen zeilen;
 };
 
@@ -43,12 +38,9 @@ struct BeobachtenderHost final : FesterLaufHost {
   void laufBeginnt(int index) override { begonnen.append(index); }
   void laufEndet() override { ++beendet; }
   void setzeLampe(int index, bool fehlerfrei) override { lampen.append({index, fehlerfrei}); }
-  void aufgabeFehlgeschlagen(const Fehlschlag& f) override {
-    fehlschlaege.append(std::tuple(f.index, f.grund, f.datentraegerFehlt));
-  }
-  void fortschritt(qint64, const QString&, int prozent) override { if (prozent >= 0) prozente.append(prozent); }
+  void aufgabeFehlgeschlagen(const Fehlschlag& f) override { fehlschlaege.append(std::tuple(f.index, f.grund, f.datentraegerFehlt)); }
   void ereignisseVerarbeiten() override { if (++nachgegeben; beimNachgeben) beimNachgeben(); }
-  QList<int> begonnen, prozente;
+  QList<int> begonnen;
   int beendet = 0, nachgegeben = 0;
   QList<Lampe> lampen;
   QList<std::tuple<int, QString, bool>> fehlschlaege;  // index, first reason, drive missing
@@ -62,23 +54,14 @@ class LaufUmgebung : public FrischeUmgebung {
     FrischeUmgebung::SetUp();
     store = std::make_unique<SettingsStore>(schluessel::anwendung());
     logbuch = std::make_unique<MitschreibendesLogbuch>(*store, uhr, schalter);
-    nimm(std::move(dateisystem));
+    nimm<PosixDateisystem>();
   }
-  void TearDown() override {  // every recorded line is in the file too, in order
-    const QByteArray datei = leseDatei(logbuch->dateipfad());
-    QStringList imFile, erwartet;
-    for (qsizetype o = 0; o < datei.size(); o += logsatz::kSlotGroesse)
-      imFile.append(logsatz::lesen(datei.mid(o, logsatz::kDatenGroesse)).text);
-    for (const auto& [k, text] : logbuch->zeilen) erwartet.append(logsatz::lesen(logsatz::slot(uhr.jetzt(), text)).text);
-    EXPECT_EQ(imFile.mid(imFile.size() - erwartet.size()), erwartet);
+  template <class D> D& nimm() {  // the run's file system from now on
+    dateisystem = std::make_unique<D>();
+    sicherung = std::make_unique<Sicherung>(Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
+    return static_cast<D&>(*dateisystem);
   }
-  void nimm(std::unique_ptr<Dateisystem> neu) {  // runs on another file system from now on
-    dateisystem = std::move(neu);
-    sicherung = std::make_unique<Sicherung>(
-        Sicherung::Umgebung{*store, *logbuch, schalter, host, dialoge, *dateisystem, *entferner, uhr});
-  }
-  QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt",
-                const QDateTime& geaendert = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) {
+  QString datei(const QString& relativ, const QByteArray& inhalt = "inhalt", const QDateTime& geaendert = QDate(2026, 1, 2).startOfDay()) {
     schreibeDatei(pfad(relativ), inhalt);
     setzeZeiten(pfad(relativ), {geaendert.toSecsSinceEpoch(), 0}, {geaendert.toSecsSinceEpoch(), 0});
     return pfad(relativ);
@@ -95,15 +78,9 @@ class LaufUmgebung : public FrischeUmgebung {
     sicherung->zustand().automatikLauf = true;
     sicherung->aufgabeKopieren(0);
   }
-  Zeilen dateiZeilen() const {  // without the frame lines of every run
-    static const QStringList rahmen = {u"<Anfang"_s, u"<Ende"_s, u">>> "_s, u"<<< "_s, u"===> "_s,
-                                       u"    Gesamtdatenvolumen"_s, u"... von "_s};
-    Zeilen zeilen = logbuch->zeilen;
-    zeilen.removeIf([](const Zeile& z) {
-      return std::any_of(rahmen.begin(), rahmen.end(), [&](const QString& r) { return z.second.startsWith(r); });
-    });
-    return zeilen;
-  }
+  void lauf(const QStringList& quellen, int modus = ImmerUeberschreiben, const QString& nach = {}) { aufgabe(0, quellen, modus, nach); lauf(); }
+  // Without the first two lines of a run and its last three.
+  Zeilen dateiZeilen() const { return logbuch->zeilen.mid(2, logbuch->zeilen.size() - 5); }
   QStringList fehlerZeilen() const {
     QStringList texte;
     for (const auto& [k, text] : logbuch->zeilen) if (k == 0) texte.append(text);
@@ -111,18 +88,13 @@ class LaufUmgebung : public FrischeUmgebung {
   }
   bool hat(int kategorie, const QString& text) const { return logbuch->zeilen.contains(Zeile{kategorie, text}); }
   // What find prints below verzeichnis, sorted, as bytes: a name that lost a byte must not read right.
-  static QByteArrayList findeRoh(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
+  static QByteArrayList finde(const QString& verzeichnis, const QStringList& ausdruck = {u"-printf"_s, u"%y %P\\0"_s}) {
     QProcess find;
     find.start(u"find"_s, QStringList{verzeichnis, u"-mindepth"_s, u"1"_s} + ausdruck);
     find.waitForFinished();
     QByteArrayList zeilen = find.readAllStandardOutput().split('\0');
     zeilen.removeAll(QByteArray());
     std::sort(zeilen.begin(), zeilen.end());
-    return zeilen;
-  }
-  static QStringList finde(const QString& verzeichnis) {
-    QStringList zeilen;
-    for (const QByteArray& zeile : findeRoh(verzeichnis)) zeilen.append(QString::fromUtf8(zeile));
     return zeilen;
   }
 
@@ -132,7 +104,7 @@ class LaufUmgebung : public FrischeUmgebung {
   std::unique_ptr<MitschreibendesLogbuch> logbuch;
   BeobachtenderHost host;
   SkriptDialoge dialoge;
-  std::unique_ptr<Dateisystem> dateisystem = std::make_unique<PosixDateisystem>();
+  std::unique_ptr<Dateisystem> dateisystem;
   std::unique_ptr<Entferner> entferner = std::make_unique<SystemEntferner>();
   std::unique_ptr<Sicherung> sicherung;
 };
