@@ -5,16 +5,14 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
-// The window went to the tray while it had the focus, and the click on the
-// icon comes before the program has lost its activation, which closes every
-// popup: the menu waits for that, or a second at most.
+// The window went to the tray while it had the focus, and the click on the icon comes before the program has
+// lost its activation, which closes every popup: the menu waits for that, or a second at most.
 TEST(TrayMenue, OeffnetErstWennDieAktivierungDesVerstecktenFenstersWeg) {
   QWidget fenster, anderes;
   fenster.show();
