@@ -22,10 +22,7 @@ namespace {
 
 class Anmeldestart : public test::FrischeUmgebung, public Dialoge {
  protected:
-  Antwort zeige(const Meldung& meldung) override {
-    gezeigt.append(meldung);
-    return Antwort::Ok;
-  }
+  Antwort zeige(const Meldung& meldung) override { return gezeigt.append(meldung), Antwort::Ok; }
   QAction* einbauen() { return anmeldestartEinbauen(*nachbar, zeile, *this); }
   QString ordner() const { return pfad(u"home/.config/autostart"_s); }
   QString datei() const { return ordner() + u'/' + QString::fromUtf16(anwendung::kId) + u".desktop"_s; }

@@ -4,9 +4,9 @@ set -uo pipefail
 programm=$1 version=$2 fehler=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export HOME=$tmp/home XDG_RUNTIME_DIR=$tmp/run
+mkdir "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
 while IFS='|' read -r soll zeile argument; do
   ausgabe=$(timeout 20 "$programm" "$argument" </dev/null 2>&1)
   status=$?
@@ -19,6 +19,6 @@ done <<EOF
 2|bewahrix: unbekannte Option „--gibtsnicht“|--gibtsnicht
 2|Aufruf: bewahrix [Option]|-x
 EOF
-angelegt=$(find "$tmp" -mindepth 1 -not -path "$HOME" -not -path "$XDG_RUNTIME_DIR")
+angelegt=$(find "$tmp" -mindepth 2)  # below HOME or the runtime folder
 [ -z "$angelegt" ] || { echo "angelegt: $angelegt"; exit 1; }
 exit $fehler

@@ -31,48 +31,43 @@ WATCHER, PORTAL, SITZUNG, TEST, MELDUNG, LOGIN = Gio.DBusNodeInfo.new_for_xml(""
 </interface>
 </node>""").interfaces
 PFAD = "/org/freedesktop/portal/desktop"
+sys.stdout.reconfigure(line_buffering=True)  # one line per event, read while it runs
 ablehnen = "--ablehnen" in sys.argv
-gebunden = {}  # session path: shortcut ids
+gebunden = {}  # session path: bound shortcut ids
 nummern = iter(range(1, 1 << 31))  # of the notifications
-
-
-def melde(*teile):
-    print(*teile, flush=True)
 
 
 def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
     argumente, antwort = argumente.unpack(), None  # the portal's methods answer through a request object
     if methode == "RegisterStatusNotifierItem":
-        melde("item", argumente[0])
+        print("item", argumente[0])
     elif methode == "CreateSession":
         sitzung = f"{PFAD}/session/{absender[1:].replace('.', '_')}/{argumente[0]['session_handle_token']}"
         bus.register_object(sitzung, SITZUNG, aufruf, None, None)
-        gebunden[sitzung] = []
-        melde("sitzung", sitzung)
+        print("sitzung", sitzung)
         antwort = 0, {"session_handle": GLib.Variant("s", sitzung)}
     elif methode == "BindShortcuts":
         sitzung, kuerzel = argumente[:2]
         for kennung, eigenschaften in kuerzel:
-            melde("binden", kennung, eigenschaften["preferred_trigger"], eigenschaften["description"])
+            print("binden", kennung, eigenschaften["preferred_trigger"], eigenschaften["description"])
         gebunden[sitzung] = [] if ablehnen else [k for k, _ in kuerzel]
-        taste = {"trigger_description": GLib.Variant("s", "Alt+S")}
-        liste = GLib.Variant("a(sa{sv})", [(k, taste) for k in gebunden[sitzung]])
-        antwort = (1, {}) if ablehnen else (0, {"shortcuts": liste})
+        liste = [(k, {"trigger_description": GLib.Variant("s", "Alt+S")}) for k in gebunden[sitzung]]
+        antwort = (1, {}) if ablehnen else (0, {"shortcuts": GLib.Variant("a(sa{sv})", liste)})
     elif methode == "Close":
-        melde("geschlossen", pfad)
+        print("geschlossen", pfad)
         gebunden.pop(pfad, None)
     elif methode == "Notify":  # number, replaced one, urgency, time-out, summary|body|actions
         nummer = argumente[1] or next(nummern)
-        melde("notify", nummer, argumente[1], argumente[6].get("urgency"), argumente[7], "|".join([*argumente[3:5], *argumente[5]]))
+        print("notify", nummer, argumente[1], argumente[6].get("urgency"), argumente[7], "|".join([*argumente[3:5], *argumente[5]]))
         return auftrag.return_value(GLib.Variant("(u)", (nummer,)))
     elif methode == "CloseNotification":
-        melde("close", argumente[0])
+        print("close", argumente[0])
     elif methode == "Aktion":
         bus.emit_signal(None, "/org/freedesktop/Notifications", MELDUNG.name, "ActionInvoked", GLib.Variant("(us)", argumente))
     elif methode == "Inhibit":  # held while the caller keeps its end of the pipe open
         lesen, schreiben = os.pipe()
-        melde("sperre", "|".join(argumente))
-        GLib.io_add_watch(lesen, GLib.PRIORITY_DEFAULT, GLib.IO_HUP, lambda *_: melde("frei", argumente[2]) or os.close(lesen))
+        print("sperre", "|".join(argumente))
+        GLib.io_add_watch(lesen, GLib.PRIORITY_DEFAULT, GLib.IO_HUP, lambda *_: print("frei", argumente[2]) or os.close(lesen))
         return auftrag.return_value_with_unix_fd_list(GLib.Variant("(h)", (0,)), Gio.UnixFDList.new_from_array([schreiben]))
     elif methode == "Aufwachen":
         system.emit_signal(None, "/org/freedesktop/login1", LOGIN.name, "PrepareForSleep", GLib.Variant("(b)", (False,)))
@@ -91,9 +86,8 @@ def aufruf(bus, absender, pfad, schnittstelle, methode, argumente, auftrag):
 
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 bus.register_object("/StatusNotifierWatcher", WATCHER, aufruf, lambda *_: GLib.Variant("b", True), None)
-bus.register_object(PFAD, PORTAL, aufruf, None, None)
-bus.register_object("/Test", TEST, aufruf, None, None)
-bus.register_object("/org/freedesktop/Notifications", MELDUNG, aufruf, None, None)
+for pfad, schnittstelle in ((PFAD, PORTAL), ("/Test", TEST), ("/org/freedesktop/Notifications", MELDUNG)):
+    bus.register_object(pfad, schnittstelle, aufruf, None, None)
 namen = [(bus, "org.kde.StatusNotifierWatcher"), (bus, "org.freedesktop.portal.Desktop"), (bus, "org.freedesktop.Notifications")]
 if "--logind" in sys.argv:
     system = Gio.bus_get_sync(Gio.BusType.SYSTEM)
@@ -102,5 +96,5 @@ if "--logind" in sys.argv:
 for verbindung, name in namen:
     verbindung.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
                          GLib.Variant("(su)", (name, 4)), None, Gio.DBusCallFlags.NONE, -1, None)
-melde("bereit", bus.get_unique_name())
+print("bereit", bus.get_unique_name())
 GLib.MainLoop().run()

@@ -1,44 +1,32 @@
 #!/usr/bin/env bash
-# Logout and shutdown end the program with SIGTERM, a closed terminal with SIGHUP: an orderly stop, idle or
-# in the middle of copying a large file over an older backup. SIGKILL leaves a run the next start tells of.
+# SIGKILL in the middle of a scheduled copy of a large file leaves a run the next start tells of. A closed
+# terminal ends the program with SIGHUP: an orderly stop, as on SIGTERM at logout.
 source "$(dirname "$0")/lib.sh"
 e2e_x11
-starts() { [ "$(e2e_logbuch | grep -c "^Programm gestartet")" = "$1" ]; }
 
-for signal in HUP TERM; do
-  schritt "SIG$signal ohne Lauf"
-  e2e_bewahrix_starten
-  e2e_warte 15 "das Programm schreibt keine Startzeile" starts ${#E2E_LOGS[@]}
-  e2e_stoppen $signal 10
-  e2e_einstellung Tool EndTime >/dev/null || fehler "Tool/EndTime fehlt"
-done
-
-quelle="$HOME/gross.bin"
-ziel="$HOME/Sicherung"
-mkdir -p "$ziel"
-echo "die alte Sicherung" >"$ziel/gross.bin"
+schritt "SIGKILL während der Kopie, die der Zeitplan beginnt"
+quelle="$HOME/gross.bin" ziel="$HOME/Sicherung"
 head -c 2G /dev/zero >"$quelle"
-e2e_setze Aufgabe0 "$quelle" "05. Dez. 2026"
-e2e_setze SaveZiel "Ziel 0" "$ziel/"
-e2e_setze Optionen Vorgang0 0
-temporaer() { compgen -G "$ziel/.gross.bin.bewahrix-*"; }
-kopie_beginnt() {  # the next start shows its window and begins copying the large file
-  e2e_bewahrix_starten
-  e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
-  e2e_warte 15 "das Programm schreibt keine Startzeile" starts ${#E2E_LOGS[@]}
-  # The page puts the focus into the source field; the start button is twelve steps on.
-  e2e_seite_waehlen "$E2E_HAUPTFENSTER" 1
-  xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
-  e2e_warte 30 "die Kopie beginnt nicht" temporaer
-}
-
-schritt "SIGKILL während der Kopie: der nächste Start zeigt den Lauf als nicht beendet"
-kopie_beginnt
+e2e_setze Aufgabe1 "$quelle" "05. Dez. 2026" SaveZiel "Ziel 1" "$ziel/" Optionen Vorgang1 0
+e2e_plane_gleich 15
+e2e_bewahrix_starten
+# The 5 s tick sees the minute early; the rest is room for a loaded machine.
+e2e_warte $((E2E_BEGINN - $(date +%s) + 25)) "die Kopie beginnt nicht" compgen -G "$ziel/.gross.bin.bewahrix-*"
 kill -KILL "$E2E_BEWAHRIX"
 e2e_ende_abwarten "$E2E_BEWAHRIX" 10 || fehler "Bewahrix endet nicht nach SIGKILL"
+# The minute before: the next start may come within the schedule's minute, and must not run it again.
+e2e_setze Timer SollTime1 "$(date -d "@$((E2E_BEGINN - 60))" +%H:%M:00)"
+
+schritt "der nächste Start: der Lauf als nicht beendet; mit Symbol im Infobereich kein Eintrag in der Taskleiste"
+# As a window manager that draws a task bar announces it.
+xprop -root -f _NET_SUPPORTED 32a -set _NET_SUPPORTED _NET_WM_STATE_SKIP_TASKBAR
 e2e_bewahrix_starten
-unbeendet() { e2e_logbuch | grep -q "^Aufgabe 1: letzter Lauf am .* nicht beendet$"; }
-e2e_warte 15 "kein Vermerk des nicht beendeten Laufs" unbeendet
-[ "$(e2e_einstellung StatusIn Color0)" = 1 ] || fehler "die Aufgabe steht nicht auf Rot"
-e2e_stoppen TERM 10
+e2e_warte_logbuch 15 "Aufgabe 2: letzter Lauf am .* nicht beendet"
+[ "$(e2e_einstellung StatusIn Color1)" = 1 ] || fehler "die Aufgabe steht nicht auf Rot"
+e2e_hauptfenster_abwarten "$E2E_BEWAHRIX"
+e2e_warte 30 "kein Symbol von Bewahrix im Infobereich" e2e_tray_symbol
+xprop -id "$E2E_HAUPTFENSTER" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+  fehler "das Hauptfenster trägt kein _NET_WM_STATE_SKIP_TASKBAR"
+schritt "SIGHUP ohne Lauf"
+e2e_stoppen HUP 10
 echo "OK"

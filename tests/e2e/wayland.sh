@@ -4,68 +4,47 @@
 source "$(dirname "$0")/lib.sh"
 e2e_wayland
 
-# The program's windows in the compositor's list of mapped ones, as WIDTH HEIGHT: the main window has at
-# least its smallest size, the splash is 480x300.
-fenster() {
+# Among the program's windows the compositor has mapped, one of at least the main window's smallest size.
+fenster_da() {
   timeout 5 weston-debug scene-graph 2>/dev/null | grep -A1 "top-level window 'Bewahrix' of de.bewahrix.Bewahrix" |
-    sed -n 's/.*position: (\(-*[0-9]*\), \(-*[0-9]*\)) -> (\(-*[0-9]*\), \(-*[0-9]*\)).*/\1 \2 \3 \4/p' | awk '{print $3 - $1, $4 - $2}'
+    sed -n 's/.*position: (\(-*[0-9]*\), \(-*[0-9]*\)) -> (\(-*[0-9]*\), \(-*[0-9]*\)).*/\1 \2 \3 \4/p' |
+    awk '$3 - $1 >= 525 && $4 - $2 >= 396 {da = 1} END {exit !da}'
 }
-fenster_da() { fenster | awk '$1 >= 525 && $2 >= 396 {da = 1} END {exit !da}'; }
 dienste_starten() {
   [ -z "${DIENSTE:-}" ] || e2e_beende "$DIENSTE"
   /usr/bin/python3 "$E2E_DIR/dienste.py" "$@" >"$E2E_TMP/dienste.log" 2>&1 &
   DIENSTE=$!
-  e2e_merke "$DIENSTE"
   e2e_warte 15 "dienste.py startet nicht" gemeldet 'bereit .*'
 }
 gemeldet() { grep -x "$1" "$E2E_TMP/dienste.log" >/dev/null; }
-item() {  # METHODE ARGUMENTE...: a call to the program's StatusNotifierItem (or to OBJEKT of it)
-  gdbus call --session --dest "$(sed -n 's/^item //p' "$E2E_TMP/dienste.log" | tail -n 1)" \
-    --object-path "${OBJEKT:-/StatusNotifierItem}" --method "$@"
-}
-eigenschaft() { item org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$1"; }
-tooltip_ist() { eigenschaft ToolTip | grep -qF "], '$1', '')"; }
+# item METHODE ARGUMENTE...: a call to the program's StatusNotifierItem (or to OBJEKT of it).
+item() { gdbus call --session --dest "$(sed -n 's/^item //p' "$E2E_TMP/dienste.log")" --object-path "${OBJEKT:-/StatusNotifierItem}" --method "$@"; }
+tooltip_ist() { item org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem ToolTip | grep -qF "], '$1', '')"; }
 taste_ist() { [ "$(e2e_einstellung Tool HotkeyAktion)" = "$1" ]; }
 minimiert_starten() {  # START-NUMMER
-  e2e_setze Tool Check_StartUpPosition True
   e2e_bewahrix_starten
   e2e_warte 15 "das Symbol meldet sich nicht beim StatusNotifierWatcher" gemeldet 'item .*'
   e2e_warte 15 "ALT+S kommt nicht beim Portal an" gemeldet "binden fenster-zeigen ALT+s Bewahrix-Fenster wiederherstellen"
   e2e_warte_logbuch 20 "Programm gestartet => Lft. Programmstart $1; 1 Zeitplan vorhanden"
-  # The main window comes when the splash goes, 1.5 s after it came; from then on it must stay out of sight.
-  local ende=$(($(e2e_jetzt_ms) + 6000)) gesehen=""
-  while (($(e2e_jetzt_ms) < ende)); do
-    ! fenster_da || fehler "minimiert gestartet, aber das Fenster ist zu sehen"
-    if fenster | grep -qx '480 300'; then gesehen=1; elif [ -n "$gesehen" ]; then break; fi
-  done
-  sleep 1
-  ! fenster_da || fehler "minimiert gestartet, aber das Fenster ist zu sehen"
+  # The main window would come when the splash goes, 1.5 s after it came: it stays out of sight well beyond.
+  local ende=$((SECONDS + 7))
+  while ((SECONDS < ende)); do ! fenster_da || fehler "minimiert gestartet, aber das Fenster ist zu sehen"; done
 }
 
-# A failing automatic run at the coming minute: the target lies below a file.
-echo "Inhalt" >"$HOME/quelle.txt"
-echo "keine Ablage" >"$HOME/datei"
-e2e_setze Optionen Vorgang1 0
-e2e_setze Aufgabe1 "$HOME/quelle.txt" "05. Dez. 2026"
-e2e_setze SaveZiel "Ziel 1" "$HOME/datei/ziel/"
+# A failing automatic run at the coming minute: its source is missing.
+e2e_setze Optionen Vorgang1 0 Aufgabe1 "$HOME/fehlt.txt" "05. Dez. 2026" SaveZiel "Ziel 1" "$HOME/Sicherung/"
+e2e_setze Tool HotkeyAktion True Tool Check_StartUpPosition True Tool MeLeft 3000 Tool MeTop 1500
 e2e_plane_gleich 30
-e2e_setze Tool HotkeyAktion True
-e2e_setze Tool MeLeft 3000
-e2e_setze Tool MeTop 1500
 
 schritt "Portal bindet ALT+S: minimiert gestartet, Activated holt das Fenster zurück"
 dienste_starten
 minimiert_starten 1
 gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /Test --method de.bewahrix.Test.Ausloesen >/dev/null
 e2e_warte 15 "Activated des Portals zeigt das Fenster nicht" fenster_da
-taste_ist True || fehler "die gebundene Taste hat \"Tool\"/\"HotkeyAktion\" geändert"
 
-schritt "Symbol über D-Bus: Tooltip, Menü, Fehlerbild nach dem Zeitplan"
-tooltip_ist Bewahrix || fehler "der Tooltip des Symbols ist nicht \"Bewahrix\": $(eigenschaft ToolTip)"
+schritt "Symbol über D-Bus: das Menü, das Fehlerbild nach dem Zeitplan"
 menue=$(OBJEKT=/MenuBar item com.canonical.dbusmenu.GetLayout -- 0 -1 "@as []")
-for eintrag in "alle Aufgaben ausführen" "Logbuch einsehen" "Wiederherstellen" "Programm beenden"; do
-  grep -qF "'label': <'$eintrag'>" <<<"$menue" || fehler "im Menü des Symbols fehlt \"$eintrag\""
-done
+grep -qF "'label': <'Programm beenden'>" <<<"$menue" || fehler "das Menü des Symbols fehlt auf dem Bus: $menue"
 e2e_warte $((E2E_BEGINN - $(date +%s) + 25)) "kein Fehler-Tooltip nach dem Zeitplan" tooltip_ist "Error! Bewahrix (rechte Maustaste)"
 e2e_stoppen TERM 15
 gemeldet "geschlossen $(sed -n 's/^sitzung //p' "$E2E_TMP/dienste.log")" || fehler "die Portal-Sitzung bleibt nach dem Ende offen"
