@@ -28,5 +28,5 @@ timeout 10 sh -c 'until lpstat -r 2>/dev/null | grep -qx "scheduler is running";
 # Without pdftocairo the PDF's text could not be read back.
 lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo
 lpadmin -d PDF
-BEWAHRIX_PDF_ORDNER=$o/pdf "$1" --gtest_filter=PdfDruck.ReihenfolgeUndRoteFehlerzeilenNurAufWunsch |
+BEWAHRIX_PDF_ORDNER=$o/pdf "$1" --gtest_filter=PdfDruck.SeitenInReihenfolgeUndRoteFehlerzeilenNurAufWunsch |
   tee "$o/log/test" && grep -q '^\[  PASSED  \] 1 test' "$o/log/test" || { tail -n 40 "$o/log/error_log"; exit 1; }

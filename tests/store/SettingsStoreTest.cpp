@@ -20,8 +20,7 @@ class SettingsStoreTest : public bewahrix::test::FrischeUmgebung {
 TEST_F(SettingsStoreTest, NamenOhneRuecksichtAufGrossKleinschreibung) {
   SettingsStore store(u"RoroVareduze"_s);
   store.write(u"Aufgabe0"_s, u"/daten/Ärger.doc"_s, u"05. Dez. 2026"_s);
-  EXPECT_EQ(store.dateipfad(), dbPfad());
-  EXPECT_TRUE(QFileInfo::exists(dbPfad() + u"-wal"_s)) << "write-ahead log";
+  EXPECT_EQ(std::pair(store.dateipfad(), QFileInfo::exists(dbPfad() + u"-wal"_s)), std::pair(dbPfad(), true));  // write-ahead log
   EXPECT_EQ(store.read(u"AUFGABE0"_s, u"/daten/ärger.doc"_s, u"-"_s), u"05. Dez. 2026"_s);
   EXPECT_TRUE(store.enthaelt(u"aufgabe0"_s, u"/DATEN/ÄRGER.DOC"_s));
 
@@ -38,45 +37,38 @@ TEST_F(SettingsStoreTest, NamenOhneRuecksichtAufGrossKleinschreibung) {
 TEST_F(SettingsStoreTest, ReihenfolgeBleibtBeimUeberschreibenUndNeuOeffnen) {
   {
     SettingsStore store(u"RoroVareduze"_s);
-    store.write(u"Aufgabe1"_s, u"/c"_s, u"1"_s);
-    store.write(u"Aufgabe1"_s, u"/a"_s, u"2"_s);
+    for (const auto& [key, wert] : Schluesselpaare{{u"/c"_s, u"1"_s}, {u"/a"_s, u"2"_s}, {u"/b"_s, u"3"_s}, {u"/C"_s, u"neu"_s}})
+      store.write(u"Aufgabe1"_s, key, wert);
     store.write(u"Aufgabe2"_s, u"/x"_s, u"fremd"_s);
-    store.write(u"Aufgabe1"_s, u"/b"_s, u"3"_s);
-    store.write(u"Aufgabe1"_s, u"/C"_s, u"neu"_s);
     store.remove(u"Aufgabe1"_s, u"/a"_s);
     store.write(u"Aufgabe1"_s, u"/a"_s, u"wieder"_s);
     // A section removed and written again starts a new order.
     store.write(u"Aufgabe3"_s, u"/a"_s, u"1"_s);
     store.removeSection(u"AUFGABE3"_s);
-    store.write(u"Aufgabe3"_s, u"/b"_s, u"1"_s);
-    store.write(u"Aufgabe3"_s, u"/a"_s, u"1"_s);
+    for (const QString& key : {u"/b"_s, u"/a"_s}) store.write(u"Aufgabe3"_s, key, u"1"_s);
   }
   SettingsStore store(u"RoroVareduze"_s);
-  EXPECT_EQ(store.list(u"Aufgabe1"_s),
-            (Schluesselpaare{{u"/c"_s, u"neu"_s}, {u"/b"_s, u"3"_s}, {u"/a"_s, u"wieder"_s}}));
-  EXPECT_EQ(store.list(u"Aufgabe3"_s), (Schluesselpaare{{u"/b"_s, u"1"_s}, {u"/a"_s, u"1"_s}}));
-  EXPECT_EQ(store.list(u"Aufgabe2"_s).size(), 1);
+  EXPECT_EQ(std::tuple(store.list(u"Aufgabe1"_s), store.list(u"Aufgabe3"_s), store.list(u"Aufgabe2"_s).size()),
+            std::tuple(Schluesselpaare{{u"/c"_s, u"neu"_s}, {u"/b"_s, u"3"_s}, {u"/a"_s, u"wieder"_s}},
+                       Schluesselpaare{{u"/b"_s, u"1"_s}, {u"/a"_s, u"1"_s}}, 1));
 }
 
 // An empty file is one that was cut off: a new store never leaves one.
 TEST_F(SettingsStoreTest, KaputteOderLeereDateiWirdBeiseiteGelegtNieGeloescht) {
   for (const QByteArray& inhalt : {QByteArray(8192, 'x'), QByteArray()}) {
-    SCOPED_TRACE(inhalt.size());
-    QDir(QFileInfo(dbPfad()).absolutePath()).removeRecursively();
+    SCOPED_TRACE(inhalt.isEmpty() ? "leer" : "kaputt");
+    QDir ordner(QFileInfo(dbPfad()).absolutePath());
+    ordner.removeRecursively();
     bewahrix::test::schreibeDatei(dbPfad(), inhalt);
     SettingsStore store(u"RoroVareduze"_s);
-    const QStringList beiseite =
-        QDir(QFileInfo(dbPfad()).absolutePath()).entryList({u"settings.db.defekt-*"_s}, QDir::Files);
+    const QStringList beiseite = ordner.entryList({u"settings.db.defekt-*"_s}, QDir::Files);
     ASSERT_EQ(beiseite.size(), 1);
-    const QString alt = QFileInfo(dbPfad()).absolutePath() + u'/' + beiseite.first();
-    EXPECT_EQ(store.beiseitegelegt(), alt);
-    EXPECT_EQ(bewahrix::test::leseDatei(alt), inhalt);
-
+    const QString alt = ordner.filePath(beiseite.first());
+    EXPECT_EQ(std::pair(store.beiseitegelegt(), bewahrix::test::leseDatei(alt)), std::pair(std::optional(alt), inhalt));
     // The fresh store, not yet written, is no damaged one; it works and is shared.
     SettingsStore wieder(u"RoroVareduze"_s);
-    EXPECT_FALSE(wieder.beiseitegelegt().has_value());
     store.write(u"Tool"_s, u"Count"_s, u"2"_s);
-    EXPECT_EQ(wieder.read(u"Tool"_s, u"Count"_s, u"1"_s), u"2"_s);
+    EXPECT_EQ(std::pair(wieder.beiseitegelegt().has_value(), wieder.read(u"Tool"_s, u"Count"_s, u"1"_s)), std::pair(false, u"2"_s));
   }
 }
 

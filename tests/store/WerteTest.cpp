@@ -11,12 +11,9 @@ using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 
 TEST(Formate, GeschriebenWieDasProgrammEsZeigt) {
-  const QDate samstag(2026, 12, 5);
   const std::pair<QString, QString> faelle[] = {
-      {formate::kurzDatum(samstag), u"05.12.2026"_s},
       {formate::eintragsDatum(QDate(2026, 3, 1)), u"01. Mrz. 2026"_s},
       {formate::statusDatum(QDate(2026, 3, 9)), u"09.März 2026"_s},
-      {formate::langeZeit(QTime(9, 5, 3)), u"09:05:03"_s},
       {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(9, 5, 3))), u"01.02.2026 09:05:03"_s},
       {formate::datumZeit(QDateTime(QDate(2026, 2, 1), QTime(0, 0))), u"01.02.2026"_s},
       {formate::festkomma(123456.789, 3), u"123456,789"_s},  // no grouping
@@ -56,36 +53,26 @@ class DatensaetzeTest : public test::FrischeUmgebung {
   GestellteUhr uhr{QDateTime(QDate(2026, 12, 5), QTime(14, 3, 27))};
 };
 
-// Only the defaults the program's first start in tests/lifecycle does not show.
-TEST_F(DatensaetzeTest, LeererSpeicherGibtDieUebrigenVorgaben) {
+// What tests/lifecycle does not read back through the window: the remaining defaults, stored and unreadable values.
+TEST_F(DatensaetzeTest, VorgabenGespeicherteUndUnlesbareWerte) {
   SettingsStore store(schluessel::anwendung());
   const Aufgabe a = leseAufgabe(store, 4, uhr);
-  EXPECT_EQ(std::tuple(a.namensZusatz, a.zeitplanDatum, a.zeitplanZeit, a.ignorierListe.size()),
-            std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0));
   const Programmoptionen o = leseProgrammoptionen(store);
-  EXPECT_EQ(std::tuple(o.startMinimiert, o.logVerzeichnis, o.letzterSuchbegriff, o.suchbegriffAnbieten),
-            std::tuple(false, home(), QString(), 1.0));
-}
-
-// The keys tests/lifecycle does not read back through the window.
-TEST_F(DatensaetzeTest, GespeicherteUndUnlesbareWerte) {
-  SettingsStore store(schluessel::anwendung());
-  store.write(u"Titel"_s, u"Titel2"_s, u"Fotos"_s);
-  store.write(u"LogBuch"_s, u"Pfad"_s, u"/var/tmp"_s);
-  store.write(u"Timer"_s, u"SollDay0"_s, u"irgendwann"_s);
-  store.write(u"Tool"_s, u"MeLeft"_s, u"links"_s);
-  store.write(u"Tool"_s, u"LogWriting 4"_s, u"vielleicht"_s);
-  store.write(u"Tool"_s, u"LogWriting 5"_s, u"false"_s);
-  EXPECT_EQ(leseAufgabe(store, 2, uhr).titel, u"Fotos"_s);
-  EXPECT_EQ(leseAufgabe(store, 1, uhr).titel, u"Sicherungsaufgabe 2"_s);
-  EXPECT_EQ(leseLogVerzeichnis(store), u"/var/tmp/"_s);
-  EXPECT_EQ(leseAufgabe(store, 0, uhr).zeitplanDatum, std::nullopt);
+  EXPECT_EQ(std::tuple(a.namensZusatz, a.zeitplanDatum, a.zeitplanZeit, a.ignorierListe.size(), o.startMinimiert,
+                       o.logVerzeichnis, o.letzterSuchbegriff, o.suchbegriffAnbieten),
+            std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0, false, home(), QString(), 1.0));
+  for (const auto& [abschnitt, key, wert] : QList<std::tuple<QString, QString, QString>>{
+           {u"Titel"_s, u"Titel2"_s, u"Fotos"_s}, {u"LogBuch"_s, u"Pfad"_s, u"/var/tmp"_s}, {u"Timer"_s, u"SollDay0"_s, u"irgendwann"_s},
+           {u"Tool"_s, u"MeLeft"_s, u"links"_s}, {u"Tool"_s, u"LogWriting 4"_s, u"vielleicht"_s},
+           {u"Tool"_s, u"LogWriting 5"_s, u"false"_s}, {u"LogBuch"_s, u"Grenze"_s, u"-1"_s}})
+    store.write(abschnitt, key, wert);
+  EXPECT_EQ(std::tuple(leseAufgabe(store, 2, uhr).titel, leseAufgabe(store, 1, uhr).titel, leseLogVerzeichnis(store),
+                       leseAufgabe(store, 0, uhr).zeitplanDatum),
+            std::tuple(u"Fotos"_s, u"Sicherungsaufgabe 2"_s, u"/var/tmp/"_s, std::optional<QDate>()));
   const Programmdaten p = leseProgrammdaten(store);
-  EXPECT_EQ(std::tuple(p.links, p.oben), std::tuple(std::nullopt, 1110));
-  store.write(u"LogBuch"_s, u"Grenze"_s, u"-1"_s);
   const auto k = leseProgrammoptionen(store).kategorien;  // unreadable logbook values: the default, recording on
-  EXPECT_EQ(std::tuple(k.at(4), k.at(5), k.at(6), leseLogGrenze(store)), std::tuple(true, false, true, qint64{100} << 20));
+  EXPECT_EQ(std::tuple(p.links, p.oben, k.at(4), k.at(5), k.at(6), leseLogGrenze(store)),
+            std::tuple(std::optional<int>(), 1110, true, false, true, qint64{100} << 20));
   // A stored copy mode out of range shows nothing and blocks nothing.
-  EXPECT_EQ(anzeige::verfahren(-1).beschreibung, QString());
-  EXPECT_TRUE(anzeige::verfahren(-1).startAktiv);
+  EXPECT_EQ(std::pair(anzeige::verfahren(-1).beschreibung, anzeige::verfahren(-1).startAktiv), std::pair(QString(), true));
 }
