@@ -22,6 +22,8 @@ struct Gestoert final : PosixDateisystem {
   QString unlesbar;
   bool langsam = false, flushScheitert = false;
   int flushes = 0;
+  QString veraenderlich;  // rewritten, each time longer, as each of the next copies begins
+  int aenderungen = 0, laenge = 100;
   Verzeichnisinhalt inhalt(const QString& v) override {
     return QDir::cleanPath(v) == unlesbar ? Verzeichnisinhalt{{}, {}, Fehler{EACCES, fehlertext(EACCES)}, {}} : PosixDateisystem::inhalt(v);
   }
@@ -29,6 +31,7 @@ struct Gestoert final : PosixDateisystem {
     return ++flushes, flushScheitert ? Status(Fehler{EIO, fehlertext(EIO)}) : PosixDateisystem::aufPlatteBringen(v);
   }
   ssize_t kopiereBlock(int von, int nach, size_t anzahl) override {
+    if (aenderungen > 0 && ::lseek(von, 0, SEEK_CUR) == 0) --aenderungen, test::schreibeDatei(veraenderlich, QByteArray(++laenge, 'x'));
     if (langsam) ::usleep(15000);
     return PosixDateisystem::kopiereBlock(von, nach, langsam ? std::min<size_t>(anzahl, 256 * 1024) : anzahl);
   }
@@ -76,6 +79,21 @@ TEST_F(FehlerTest, UngewoehnlicherBaumInEinNeuesTiefesZiel) {
   EXPECT_EQ(finde(tief + u"Daten"_s, {u"-type"_s, u"f"_s, u"-printf"_s, u"%P %s\\0"_s}), erwartet);
   // The unreadable directory is not copied as an empty one.
   EXPECT_NE(::access(QFile::encodeName(tief + u"Daten/zz geheim"_s).append(" \xe9").constData(), F_OK), 0);
+}
+
+// Changed once while copied: copied again; changed again: the old copy stays and the run says so.
+TEST_F(FehlerTest, QuelleAendertSichWaehrendDerKopie) {
+  Gestoert& fs = nimm<Gestoert>();
+  fs.veraenderlich = datei(u"quelle/log.txt"_s, "alt");
+  datei(u"ziel/log.txt"_s, "die alte Sicherung");
+  for (const auto& [aenderungen, fehler, inhalt] : {std::tuple(2, QStringList{u"    => Error, Datei wurde während des Kopierens verändert"_s}, "die alte Sicherung"_ba),
+                                                   std::tuple(1, QStringList{}, QByteArray(103, 'x'))}) {
+    SCOPED_TRACE(testing::Message() << aenderungen << " Änderungen");
+    fs.aenderungen = aenderungen;
+    lauf({fs.veraenderlich});
+    EXPECT_EQ(std::tuple(fehlerZeilen(), test::leseDatei(ziel() + u"log.txt"_s), test::alleEintraege(ziel())),
+              std::tuple(fehler, inhalt, QStringList{u"log.txt"_s}));
+  }
 }
 
 TEST_F(FehlerTest, AbbruchMittenInDerKopieLaesstDieAlteSicherung) {
