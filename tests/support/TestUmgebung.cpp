@@ -7,9 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,19 +63,6 @@ QStringList alleEintraege(const QString& verzeichnis) {
 void verknuepfe(const QString& ziel, const QString& link) {
   ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0)
       << std::strerror(errno);
-}
-
-void legeSocketAn(const QString& pfad) {
-  const QByteArray name = QFile::encodeName(pfad);
-  sockaddr_un adresse{};
-  adresse.sun_family = AF_UNIX;
-  ASSERT_LT(static_cast<size_t>(name.size()), sizeof adresse.sun_path);
-  std::memcpy(adresse.sun_path, name.constData(), static_cast<size_t>(name.size()));
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  ASSERT_GE(fd, 0);
-  const int gebunden = ::bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse);
-  ::close(fd);
-  ASSERT_EQ(gebunden, 0) << std::strerror(errno);
 }
 
 void setzeZeiten(const QString& pfad, timespec zugriff, timespec aenderung) {

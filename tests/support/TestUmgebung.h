@@ -35,8 +35,6 @@ QByteArray leseDatei(const QString& pfad);
 QStringList alleEintraege(const QString& verzeichnis);
 // A symbolic link at link that points to ziel (taken as written).
 void verknuepfe(const QString& ziel, const QString& link);
-// A Unix socket file at pfad (the socket itself is closed again).
-void legeSocketAn(const QString& pfad);
 // Access and last-write time of pfad (following links).
 void setzeZeiten(const QString& pfad, timespec zugriff, timespec aenderung);
 
