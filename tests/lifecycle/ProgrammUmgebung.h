@@ -9,7 +9,6 @@
 #include "ui/Lampe.h"
 #include "ui/Saver.h"
 
-// The window's control types, for the tests that work them.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +22,6 @@
 
 #include <sqlite3.h>
 
-// For the test files of the whole program, which include nothing else of their own.
 using namespace Qt::Literals::StringLiterals;
 using namespace bewahrix;
 

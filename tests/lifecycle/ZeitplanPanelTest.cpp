@@ -38,7 +38,7 @@ TEST_F(ZeitplanPanelTest, AufgabenwechselFragtNachUngesichertenAenderungen) {
   EXPECT_EQ(wert(u"Timer"_s, u"DayArt4"_s), u"3"_s);
 }
 
-TEST_F(ZeitplanPanelTest, SpeichernUndSprungZwischenVerfahrenUndTimer) {
+TEST_F(ZeitplanPanelTest, SpeichernUndSprungZumTimer) {
   option(u"Vorgang1"_s, u"0"_s);
   plane(3, u"1"_s, u"15.03.2026"_s, u"20:00:00"_s);
   starten();
@@ -53,18 +53,14 @@ TEST_F(ZeitplanPanelTest, SpeichernUndSprungZwischenVerfahrenUndTimer) {
             (QStringList{u"05.12.2026"_s, u"14:05:00"_s, u"1"_s, u"2"_s}));
   EXPECT_EQ(logTexte().last(), u"neuer Zeitplan für Aufgabe 2 => mit Erweiterung Sicherheitskopie von..."_s);
 
+  // Unsaved edits: a jump changes only the page, the panel stays on its task.
   f().cmdZuTimer.at(3)->click();
-  EXPECT_EQ(std::tuple(f().sollDatum->text(), f().sollZeit->time()), std::tuple(u"15."_s, QTime(20, 0)));
-  // Unsaved edits: only the page changes, the panel stays on its task.
   f().sollZeit->setTime(QTime(21, 0));
   f().ssTab->setCurrentIndex(6);
   f().cmdZuTimer.at(2)->click();
   EXPECT_EQ(f().ssTab->currentIndex(), Saver::kSeiteTimer);
   f().cmdSaveZeitplan->click();
   EXPECT_EQ(werte(u"Timer"_s, {u"SollTime3"_s, u"SollTime2"_s}), (QStringList{u"21:00:00"_s, u"(fehlt)"_s}));
-  f().cmdVorgang->click();
-  EXPECT_EQ(std::tuple(f().ssTab->currentIndex(), f().ssTabOptionen->currentIndex()),
-            std::tuple(Saver::kSeiteVerfahren, 3));
 }
 
 TEST_F(ZeitplanPanelTest, EinmaligerLaufFragtNachUngesichertenAenderungen) {
