@@ -3,21 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using namespace Qt::Literals::StringLiterals;
 namespace logsatz = bewahrix::logsatz;
 
-namespace {
-
-const QDateTime kZeit(QDate(2026, 12, 5), QTime(14, 3, 27));
-
-QByteArray mitDoubles(QByteArray bytes, double wert) {  // the machine is little-endian
-  for (const int stelle : {0, 8}) std::memcpy(bytes.data() + stelle, &wert, 8);
-  return bytes;
-}
-
-}  // namespace
+static const QDateTime kZeit(QDate(2026, 12, 5), QTime(14, 3, 27));
 
 TEST(LogSatz, GoldeneBytesDesDatumsUndDerZeit) {
   const QByteArray slot = logsatz::slot(kZeit, u"Programm beendet"_s);
@@ -58,9 +47,7 @@ TEST(LogSatz, AngezeigteFormAuchVonUnvollstaendigenUndUnsinnigenBytes) {
       {voll.left(16 + 6), u"01.02.2026 um 23:59:59:     =>"_s},
       {voll.left(12), u"01.02.2026 um --:--:--: "_s},
       {QByteArray(), ohneDatum},
-      {unsinn, ohneDatum + QString(100, u'ÿ')},
-      {mitDoubles(unsinn, 1e300), ohneDatum + QString(100, u'ÿ')},
-      {mitDoubles(unsinn, -1e300), ohneDatum + QString(100, u'ÿ')}};
+      {unsinn, ohneDatum + QString(100, u'ÿ')}};
   for (const auto& [bytes, zeile] : faelle)
     EXPECT_EQ(logsatz::angezeigt(logsatz::lesen(bytes)), zeile) << bytes.size();
 }

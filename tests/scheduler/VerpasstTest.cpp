@@ -78,11 +78,10 @@ TEST_F(VerpasstTest, NichtsZuMelden) {
     plane(i++, u"3"_s, tag, zeit, vorgang);
   EXPECT_EQ(suche(u"05.12.2026 17:00:00"_s).meldung, information(u"Suche beendet. Es wurden keine Auträge versäumt."_s));
   EXPECT_FALSE(suche(u"05.12.2026 17:00:00"_s, u"06.12.2026 09:00:10"_s, verpasst::Modus::Start).meldung);
-  // Within one minute, ended after second 5 of the minute before, or unreadable records.
+  // Within one minute, or ended after second 5 of the minute before.
   plane(4, u"3"_s, u"01.12.2026"_s, u"17:01:00"_s);
   for (const auto& [ende, start, zeilen] : QList<std::tuple<QString, QString, qsizetype>>{{u"05.12.2026 17:00:00"_s, u"05.12.2026 17:00:40"_s, 0},
-           {u"05.12.2026 17:00:05"_s, u"05.12.2026 17:01:00"_s, 0}, {u"05.12.2026 17:00:04"_s, u"05.12.2026 17:01:00"_s, 1},
-           {u"05.12.2026 17 Uhr"_s, u"06.12.2026 09:00:10"_s, 0}, {u"05.12.2026 17:00:00"_s, u"06.12.20xx 09:00:10"_s, 0}}) {
+           {u"05.12.2026 17:00:05"_s, u"05.12.2026 17:01:00"_s, 0}, {u"05.12.2026 17:00:04"_s, u"05.12.2026 17:01:00"_s, 1}}) {
     const auto e = suche(ende, start);
     EXPECT_EQ(std::pair(e.logZeilen.size(), e.meldung.has_value()), std::pair(zeilen, zeilen > 0))
         << (ende + u" bis "_s + start).toStdString();
