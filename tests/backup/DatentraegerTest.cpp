@@ -48,6 +48,7 @@ TEST_F(DatentraegerTest, FehlenderDatentraegerWirdNieDurchDieLokalePlatteErsetzt
   einhaengen(stick);
   host.aufgaben.at(0).zielLeeren = false;
   lauf();
+  EXPECT_EQ(fehlerZeilen(), QStringList()) << "the same place and file-system type count as the remembered drive";
 
   // Pulled during the run: its files are counted, not saved elsewhere.
   host.beimNachgeben = [] { ::umount2("/media/mein stick", MNT_DETACH); };

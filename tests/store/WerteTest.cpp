@@ -55,7 +55,8 @@ TEST_F(DatensaetzeTest, VorgabenGespeicherteUndUnlesbareWerte) {
   const Programmoptionen o = leseProgrammoptionen(store);
   EXPECT_EQ(std::tuple(a.namensZusatz, a.zeitplanDatum, a.zeitplanZeit, a.ignorierListe.size(), o.startMinimiert,
                        o.logVerzeichnis, o.letzterSuchbegriff, o.suchbegriffAnbieten),
-            std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0, false, home(), QString(), 1.0));
+            std::tuple(0, QDate(2026, 12, 5), QTime(14, 3, 27), 0, false, home(), QString(), 1.0))
+      << "defaults: name prefix, schedule date and time, ignore list, minimised, logbook folder, search term, offer";
   for (const auto& [abschnitt, key, wert] : QList<std::tuple<QString, QString, QString>>{
            {u"Titel"_s, u"Titel2"_s, u"Fotos"_s}, {u"LogBuch"_s, u"Pfad"_s, u"/var/tmp"_s}, {u"Timer"_s, u"SollDay0"_s, u"irgendwann"_s},
            {u"Tool"_s, u"LogWriting 4"_s, u"vielleicht"_s}, {u"Tool"_s, u"LogWriting 5"_s, u"false"_s}, {u"LogBuch"_s, u"Grenze"_s, u"-1"_s}})
@@ -63,5 +64,6 @@ TEST_F(DatensaetzeTest, VorgabenGespeicherteUndUnlesbareWerte) {
   const auto k = leseProgrammoptionen(store).kategorien;  // an unreadable switch: its default
   EXPECT_EQ(std::tuple(leseAufgabe(store, 2, uhr).titel, leseAufgabe(store, 1, uhr).titel, leseLogVerzeichnis(store),
                        leseAufgabe(store, 0, uhr).zeitplanDatum, k.at(4), k.at(5), leseLogGrenze(store)),
-            std::tuple(u"Fotos"_s, u"Sicherungsaufgabe 2"_s, u"/var/tmp/"_s, std::optional<QDate>(), true, false, qint64{100} << 20));
+            std::tuple(u"Fotos"_s, u"Sicherungsaufgabe 2"_s, u"/var/tmp/"_s, std::optional<QDate>(), true, false, qint64{100} << 20))
+      << "stored: title 2, title 1 unset, logbook folder; unreadable: schedule date, switches 4 and 5, budget";
 }
