@@ -47,7 +47,6 @@ Volumen volumen(const LaufZaehler& z) {
 
 Sicherung::Sicherung(Umgebung umgebung) : u_(umgebung) {}
 
-// A name's line break or tab must not cut the logbook's line.
 void Sicherung::log(const QString& text, int kategorie) { u_.logbuch.eintrag(text, kategorie); }
 
 const Sicherung::Einstellungen& Sicherung::einstellungen(int index) {
@@ -224,11 +223,10 @@ void Sicherung::statusSetzen(int index, const QStringList& quellen) {
 void Sicherung::fehlschlag(int index, const QString& beschreibung) {
   const QDateTime jetzt = u_.uhr.jetzt();
   zustand_.fehlerZaehlen();
-  if (fehlschlag_.grund.isEmpty()) fehlschlag_.grund = pfade::anzeige(beschreibung);
-  zustand_.aufgabenStatusText.at(index) = u"letzte Fehler: am "_s +
-                                          formate::statusDatum(jetzt.date()) + u" um "_s +
-                                          formate::langeZeit(jetzt.time()) + u", "_s +
-                                          pfade::anzeige(beschreibung);
+  const QString text = pfade::anzeige(beschreibung);  // a status line, unlike the logbook, is not encoded
+  if (fehlschlag_.grund.isEmpty()) fehlschlag_.grund = text;
+  zustand_.aufgabenStatusText.at(index) = u"letzte Fehler: am "_s + formate::statusDatum(jetzt.date()) + u" um "_s +
+                                          formate::langeZeit(jetzt.time()) + u", "_s + text;
 }
 
 void Sicherung::fehlerAlsStatus(int index, const QString& beschreibung) {

@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;

@@ -111,7 +111,7 @@ e2e_groesser() {
 e2e_hauptfenster_abwarten() { e2e_warte 20 "das Hauptfenster \"Bewahrix\" erscheint nicht" e2e_hauptfenster "$1"; E2E_HAUPTFENSTER=$E2E_AUSGABE; }
 e2e_hauptfenster() { e2e_groesser 396 525 $(e2e_fenster_von "$1"); }
 # An open menu while the main window is hidden: tall enough for four entries, unlike a tooltip or the tray icon.
-e2e_menue_offen() { e2e_groesser 80 0 $(xdotool search --onlyvisible --classname '^bewahrix$' 2>/dev/null); }
+e2e_menue_offen() { e2e_groesser 80 0 $(xdotool search --onlyvisible --classname '^bewahrix$' 2>/dev/null | grep -vx "${1:-}"); }  # [not window $1]
 # The tray icon: a window of the program docked in the tray host's panel.
 e2e_tray_symbol() {
   local panel id
